@@ -1,0 +1,26 @@
+# Sourced by run.sh and test.sh: installs the Debian packages that are missing, and nothing else.
+
+BUILD_PACKAGES="cmake g++ make qt6-base-dev qt6-multimedia-dev"
+# Test-time tools: a virtual X server and tray host, a private sound server, a shifted clock.
+# xdg-utils stays out on purpose: its xdg-open "succeeds" without any browser.
+TEST_PACKAGES="xvfb xauth x11-utils xdotool trayer pulseaudio pulseaudio-utils sox faketime fonts-dejavu-core clang-format libbenchmark-dev"
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+install_missing() {
+    local missing=()
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$package")
+        fi
+    done
+    if [ "${#missing[@]}" -gt 0 ]; then
+        echo "Installing: ${missing[*]}"
+        as_root apt-get update -qq
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    fi
+}
+
+JOBS=$(nproc 2>/dev/null || echo 2)

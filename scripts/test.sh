@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what the tests need, builds warning-free, and runs every test twice through CTest:
+# once in a plain build, once under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. scripts/deps.sh
+# shellcheck disable=SC2086
+install_missing $BUILD_PACKAGES $TEST_PACKAGES
+
+echo "== Format check"
+files=$(git ls-files '*.cpp' '*.h' 2>/dev/null || find src tests bench tools -name '*.cpp' -o -name '*.h')
+# shellcheck disable=SC2086
+clang-format --dry-run -Werror $files
+
+echo "== Build and test"
+cmake -S . -B build/check -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOCKWELL_WERROR=ON >/dev/null
+cmake --build build/check -j"$JOBS"
+ctest --test-dir build/check --output-on-failure -j"$JOBS"
+
+echo "== Sanitizer build and test"
+cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTOCKWELL_WERROR=ON -DTOCKWELL_SANITIZE=ON >/dev/null
+cmake --build build/sanitize -j"$JOBS"
+ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir build/sanitize --output-on-failure -j"$JOBS"

@@ -1,0 +1,190 @@
+#include "AppArt.h"
+
+#include <QFont>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+#include <cmath>
+#include <numbers>
+
+namespace AppArt {
+
+namespace {
+
+// An alarm clock: two bells, a round face, hands at ten past ten.
+void drawClock(QPainter& p, const QRectF& box, const QColor& rim)
+{
+    const qreal s = box.width();
+    const QPointF c = box.center() + QPointF(0, s * 0.04);
+    const qreal r = s * 0.36;
+    p.setPen(Qt::NoPen);
+    p.setBrush(rim.darker(130));
+    p.drawEllipse(QPointF(c.x() - r * 0.78, c.y() - r * 0.86), r * 0.34, r * 0.34);
+    p.drawEllipse(QPointF(c.x() + r * 0.78, c.y() - r * 0.86), r * 0.34, r * 0.34);
+    p.setPen(QPen(rim.darker(150), s * 0.06, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(c.x() - r * 0.55, c.y() + r * 0.85), QPointF(c.x() - r * 0.8, c.y() + r * 1.12));
+    p.drawLine(QPointF(c.x() + r * 0.55, c.y() + r * 0.85), QPointF(c.x() + r * 0.8, c.y() + r * 1.12));
+    p.setPen(Qt::NoPen);
+    p.setBrush(rim);
+    p.drawEllipse(c, r, r);
+    p.setBrush(QColor(250, 248, 240));
+    p.drawEllipse(c, r * 0.8, r * 0.8);
+    p.setPen(QPen(QColor(40, 40, 40), std::max<qreal>(1.0, s * 0.05), Qt::SolidLine, Qt::RoundCap));
+    const auto hand = [&](qreal degrees, qreal length) {
+        const qreal a = (degrees - 90) * std::numbers::pi / 180;
+        p.drawLine(c, c + QPointF(std::cos(a), std::sin(a)) * length);
+    };
+    hand(305, r * 0.45);
+    hand(60, r * 0.65);
+}
+
+QPixmap canvas(int size, qreal dpr)
+{
+    QPixmap pixmap(QSize(size, size) * dpr);
+    pixmap.setDevicePixelRatio(dpr);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
+} // namespace
+
+QIcon appIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128}) {
+        QPixmap pixmap = canvas(size, 1.0);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        drawClock(p, QRectF(0, 0, size, size), QColor(196, 40, 28));
+        p.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+QPixmap splashPicture(qreal dpr)
+{
+    const QSize size(496, 254);
+    QPixmap pixmap(size * dpr);
+    pixmap.setDevicePixelRatio(dpr);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    QLinearGradient sky(0, 0, 0, size.height());
+    sky.setColorAt(0.0, QColor(22, 30, 58));
+    sky.setColorAt(0.65, QColor(58, 36, 78));
+    sky.setColorAt(1.0, QColor(140, 52, 44));
+    p.fillRect(QRect(QPoint(0, 0), size), sky);
+
+    QRadialGradient glow(QPointF(118, 118), 110);
+    glow.setColorAt(0.0, QColor(255, 190, 120, 90));
+    glow.setColorAt(1.0, QColor(255, 190, 120, 0));
+    p.fillRect(QRect(QPoint(0, 0), size), glow);
+
+    drawClock(p, QRectF(28, 22, 180, 180), QColor(210, 52, 36));
+
+    QFont title(QStringLiteral("DejaVu Sans"));
+    title.setStyleHint(QFont::SansSerif);
+    title.setPixelSize(54);
+    title.setBold(true);
+    p.setFont(title);
+    p.setPen(QColor(255, 244, 230));
+    p.drawText(QRectF(212, 62, 270, 70), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Tockwell"));
+
+    QFont tagline = title;
+    tagline.setPixelSize(15);
+    tagline.setBold(false);
+    p.setFont(tagline);
+    p.setPen(QColor(255, 214, 170));
+    p.drawText(QRectF(216, 130, 270, 24), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Your desktop alarm clock"));
+
+    p.setPen(QPen(QColor(255, 255, 255, 70), 1));
+    p.drawLine(QPointF(8, 216.5), QPointF(488, 216.5));
+    return pixmap;
+}
+
+QIcon glyph(Glyph which)
+{
+    QIcon icon;
+    for (qreal dpr : {1.0, 2.0}) {
+        QPixmap pixmap = canvas(16, dpr);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QColor ink(50, 50, 60);
+        switch (which) {
+        case Glyph::GraphicalClock: {
+            p.setBrush(QColor(20, 20, 20));
+            p.setPen(Qt::NoPen);
+            p.drawRoundedRect(QRectF(0.5, 3.5, 15, 9), 1.5, 1.5);
+            QFont f(QStringLiteral("DejaVu Sans Mono"));
+            f.setPixelSize(9);
+            f.setBold(true);
+            p.setFont(f);
+            p.setPen(QColor(236, 60, 40));
+            p.drawText(QRectF(0.5, 3.5, 15, 9), Qt::AlignCenter, QStringLiteral("8:8"));
+            break;
+        }
+        case Glyph::Options: {
+            p.setPen(Qt::NoPen);
+            p.setBrush(ink);
+            for (int i = 0; i < 8; ++i) {
+                p.save();
+                p.translate(8, 8);
+                p.rotate(i * 45.0);
+                p.drawRect(QRectF(-1.5, -7.5, 3, 4));
+                p.restore();
+            }
+            p.drawEllipse(QPointF(8, 8), 5, 5);
+            p.setBrush(QColor(235, 235, 235));
+            p.drawEllipse(QPointF(8, 8), 2, 2);
+            break;
+        }
+        case Glyph::Minimize: {
+            p.setPen(QPen(ink, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.drawLine(QPointF(8, 1.5), QPointF(8, 9.5));
+            p.drawLine(QPointF(4.5, 6.5), QPointF(8, 10));
+            p.drawLine(QPointF(11.5, 6.5), QPointF(8, 10));
+            p.drawRect(QRectF(1.5, 12.5, 13, 2));
+            break;
+        }
+        case Glyph::Open: {
+            p.setPen(QPen(QColor(150, 110, 30), 1));
+            p.setBrush(QColor(240, 200, 90));
+            p.drawRect(QRectF(1.5, 4.5, 13, 9));
+            p.drawRect(QRectF(1.5, 2.5, 5, 2));
+            p.setBrush(QColor(250, 225, 130));
+            QPainterPath lid;
+            lid.moveTo(3.5, 7.5);
+            lid.lineTo(15.5, 7.5);
+            lid.lineTo(13.5, 13.5);
+            lid.lineTo(1.5, 13.5);
+            lid.closeSubpath();
+            p.drawPath(lid);
+            break;
+        }
+        case Glyph::Save: {
+            p.setPen(QPen(QColor(30, 50, 110), 1));
+            p.setBrush(QColor(70, 110, 200));
+            p.drawRect(QRectF(1.5, 1.5, 13, 13));
+            p.setBrush(QColor(240, 240, 240));
+            p.drawRect(QRectF(4.5, 1.5, 7, 5));
+            p.setBrush(QColor(200, 210, 230));
+            p.drawRect(QRectF(3.5, 9.5, 9, 5));
+            break;
+        }
+        case Glyph::Stop: {
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(200, 30, 30));
+            p.drawRect(QRectF(3, 3, 10, 10));
+            break;
+        }
+        }
+        p.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+} // namespace AppArt

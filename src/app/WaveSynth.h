@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+
+// The two sounds the alarm needs, as complete RIFF/WAVE files.
+namespace WaveSynth {
+
+// Mono, 8000 samples/s, 16-bit PCM, 476,928 data bytes (29.808 s): 476,972 bytes in all.
+QByteArray alarmSound();
+// Mono, 44,100 samples/s, 16-bit PCM, 120,650 data bytes of silence, written with the 18-byte
+// format chunk that older players expect: 120,696 bytes in all.
+QByteArray silenceSound();
+
+enum class FormatChunk { Plain16, WithExtraSize18 };
+// A RIFF/WAVE file around 16-bit mono PCM samples.
+QByteArray wrapPcm16(const QByteArray& samples, int sampleRate, FormatChunk chunk);
+
+} // namespace WaveSynth

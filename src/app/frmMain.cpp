@@ -1,0 +1,306 @@
+#include "frmMain.h"
+
+#include "AppArt.h"
+#include "AppInfo.h"
+#include "WindowFonts.h"
+#include "engine/TimeTexts.h"
+#include "led/LedSurface.h"
+#include "modMain.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QToolButton* iconButton(QWidget* parent, AppArt::Glyph glyph, const QString& tip)
+{
+    auto* button = new QToolButton(parent);
+    button->setIcon(AppArt::glyph(glyph));
+    button->setIconSize(QSize(16, 16));
+    button->setToolTip(tip);
+    button->setAutoRaise(false);
+    button->setFixedSize(28, 26);
+    return button;
+}
+
+QLabel* plainLabel(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+} // namespace
+
+frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowIcon(AppArt::appIcon());
+    setFont(WindowFonts::tahomaBold());
+    setWindowTitle(AppInfo::ProductName);
+
+    frmCurrentStatus = new QGroupBox(QStringLiteral("Current Status"), this);
+    Label1 = plainLabel(QStringLiteral("Current Time:"), frmCurrentStatus);
+    lblCurrentTime = plainLabel(QStringLiteral("00:00:00 PM"), frmCurrentStatus);
+    lblCurrentTime->setStyleSheet(QStringLiteral("color: rgb(0, 128, 0);"));
+    Label2 = plainLabel(QStringLiteral("Date:"), frmCurrentStatus);
+    lblDate = plainLabel(QStringLiteral("January 1, 1990"), frmCurrentStatus);
+    lblDate->setStyleSheet(QStringLiteral("color: rgb(128, 0, 0);"));
+
+    picLED = new QWidget(frmCurrentStatus);
+    picLED->setObjectName(QStringLiteral("picLED"));
+    shpClockBorder = new QFrame(picLED);
+    shpClockBorder->setObjectName(QStringLiteral("shpClockBorder"));
+    shpClockBorder->setStyleSheet(QStringLiteral("#shpClockBorder { border: 1px solid white; background: black; }"));
+    LED_Clock = new LedSurface(shpClockBorder);
+    auto* borderLayout = new QHBoxLayout(shpClockBorder);
+    borderLayout->setContentsMargins(2, 2, 2, 2);
+    borderLayout->addWidget(LED_Clock);
+    opt12HR = new QRadioButton(QStringLiteral("12 hour"), picLED);
+    opt12HR->setToolTip(QStringLiteral("Toggle to 12 Hour Time"));
+    opt12HR->setChecked(true);
+    opt24HR = new QRadioButton(QStringLiteral("24 hour"), picLED);
+    opt24HR->setToolTip(QStringLiteral("Toggle to 24 Hour Time"));
+    auto* ledLayout = new QHBoxLayout(picLED);
+    ledLayout->setContentsMargins(0, 4, 0, 4);
+    ledLayout->addWidget(shpClockBorder);
+    auto* hourLayout = new QVBoxLayout;
+    hourLayout->addWidget(opt12HR);
+    hourLayout->addWidget(opt24HR);
+    ledLayout->addLayout(hourLayout);
+    ledLayout->addStretch();
+    picLED->setMinimumSize(273, 52);
+    // A hidden panel keeps its place, so the window does not jump when the clock is toggled.
+    QSizePolicy ledPolicy = picLED->sizePolicy();
+    ledPolicy.setRetainSizeWhenHidden(true);
+    picLED->setSizePolicy(ledPolicy);
+
+    cmdGraphical =
+        iconButton(frmCurrentStatus, AppArt::Glyph::GraphicalClock, QStringLiteral("Toggle Graphical Clock ON/OFF"));
+    cmdOptions = iconButton(frmCurrentStatus, AppArt::Glyph::Options, QStringLiteral("Options"));
+    cmdMinimize = iconButton(frmCurrentStatus, AppArt::Glyph::Minimize, QStringLiteral("Minimize to System Tray"));
+
+    auto* statusLayout = new QGridLayout(frmCurrentStatus);
+    statusLayout->addWidget(Label1, 0, 0);
+    statusLayout->addWidget(lblCurrentTime, 0, 1);
+    statusLayout->addWidget(Label2, 1, 0);
+    statusLayout->addWidget(lblDate, 1, 1);
+    statusLayout->addWidget(picLED, 2, 0, 1, 2);
+    auto* statusButtons = new QVBoxLayout;
+    statusButtons->addWidget(cmdGraphical);
+    statusButtons->addWidget(cmdOptions);
+    statusButtons->addWidget(cmdMinimize);
+    statusButtons->addStretch();
+    statusLayout->addLayout(statusButtons, 0, 2, 3, 1);
+    statusLayout->setColumnStretch(1, 1);
+
+    frmRecordedAlarms = new QGroupBox(QStringLiteral("Recorded Alarms"), this);
+    lstAlarmTimes = new QListWidget(frmRecordedAlarms);
+    lstAlarmTimes->setSortingEnabled(true);
+    lstAlarmTimes->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstAlarmTimes->setMinimumSize(290, 112);
+    lstAlarmTimes->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    cmdRecordNewAlarm = new QPushButton(QStringLiteral("Record New Alarm"), frmRecordedAlarms);
+    cmdRecordNewAlarm->setToolTip(QStringLiteral("Record New Alarm"));
+    cmdOpen = iconButton(frmRecordedAlarms, AppArt::Glyph::Open, QStringLiteral("Load Alarm Times"));
+    cmdSave = iconButton(frmRecordedAlarms, AppArt::Glyph::Save, QStringLiteral("Save Alarm Times"));
+    cmdEdit = new QPushButton(QStringLiteral("Edit"), frmRecordedAlarms);
+    cmdEdit->setToolTip(QStringLiteral("Edit Alarm(s)"));
+    cmdRemove = new QPushButton(QStringLiteral("Remove"), frmRecordedAlarms);
+    cmdRemove->setToolTip(QStringLiteral("Remove Alarm(s)"));
+
+    auto* alarmButtons = new QVBoxLayout;
+    alarmButtons->addWidget(cmdRecordNewAlarm);
+    auto* fileButtons = new QHBoxLayout;
+    fileButtons->addWidget(cmdOpen);
+    fileButtons->addWidget(cmdSave);
+    fileButtons->addStretch();
+    alarmButtons->addLayout(fileButtons);
+    alarmButtons->addWidget(cmdEdit);
+    alarmButtons->addWidget(cmdRemove);
+    alarmButtons->addStretch();
+    auto* alarmsLayout = new QHBoxLayout(frmRecordedAlarms);
+    alarmsLayout->addWidget(lstAlarmTimes, 1);
+    alarmsLayout->addLayout(alarmButtons);
+
+    lblCopyright = plainLabel(AppInfo::CopyrightLine, this);
+    lblCopyright->setAlignment(Qt::AlignCenter);
+    lblWebLink = plainLabel(AppInfo::WebCaption, this);
+    lblWebLink->setAlignment(Qt::AlignCenter);
+    lblWebLink->setFont(WindowFonts::arial());
+    lblWebLink->setToolTip(QStringLiteral("Visit the Fernhollow Website"));
+    lblWebLink->setCursor(Qt::PointingHandCursor);
+    lblWebLink->setMouseTracking(true);
+    lblWebLink->installEventFilter(this);
+    setMouseTracking(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frmCurrentStatus);
+    layout->addWidget(frmRecordedAlarms, 1);
+    layout->addWidget(lblCopyright);
+    layout->addWidget(lblWebLink);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    setMinimumSize(473, 313);
+
+    timTimers = new QTimer(this);
+    timTimers->setInterval(900);
+    timAlarm = new QTimer(this);
+    timAlarm->setInterval(29100);
+
+    connect(timTimers, &QTimer::timeout, this, &frmMain::timTimers_Timer);
+    timTimers->start();
+}
+
+void frmMain::Form_Load()
+{
+    MakeLink(lblWebLink, LinkState::SetUp);
+    setWindowTitle(AppInfo::ProductName);
+    UpdateTimeDisplay();
+
+    Settings::Store& settings = m_context.settings();
+    if (settings.read(Settings::Key::TimeInterval) == 1)
+        opt12HR->setChecked(true);
+    else
+        opt24HR->setChecked(true);
+
+    picLED->setVisible(settings.read(Settings::Key::GraphicalClockOnStartup) != 1);
+
+    const QString pattern = Settings::datePatternForCode(settings.read(Settings::Key::DateFormat));
+    if (!pattern.isEmpty())
+        m_context.DateFormat = pattern;
+
+    if (settings.read(Settings::Key::DateInFormCaption) == Settings::On)
+        setWindowTitle(captionWithDate());
+}
+
+void frmMain::Form_Activate()
+{
+    GetRecordedTimes();
+}
+
+bool frmMain::Form_QueryUnload()
+{
+    const int answer = m_context.desktop().messages.show(QStringLiteral("Are you sure you want to exit Tockwell?"),
+                                                         MsgBox::YesNo | MsgBox::Question, AppInfo::ProductName);
+    return answer != MsgBox::No;
+}
+
+void frmMain::Form_Unload()
+{
+    m_context.tray().RemoveTrayIcon();
+    QFile::remove(m_context.alarmSoundPath());
+    QFile::remove(m_context.silenceSoundPath());
+    m_context.desktop().programEnd.end();
+}
+
+void frmMain::GetRecordedTimes()
+{
+    lstAlarmTimes->clear();
+    lstAlarmTimes->addItems(m_context.Alarms.lines());
+    UpdateDateDisplay();
+}
+
+void frmMain::UpdateTimeDisplay()
+{
+    const QTime now = m_context.desktop().clock.now().time();
+    LiveTime = TimeTexts::twelveHour(now);
+    lblCurrentTime->setText(TimeTexts::timeLabel(now));
+}
+
+void frmMain::UpdateDateDisplay()
+{
+    if (m_context.settings().read(Settings::Key::DateInFormCaption) == Settings::On)
+        setWindowTitle(captionWithDate());
+    lblDate->setText(TimeTexts::formatDate(m_context.desktop().clock.now().date(), m_context.DateFormat));
+}
+
+void frmMain::timTimers_Timer()
+{
+    UpdateTimeDisplay();
+}
+
+void frmMain::MakeLink(QLabel* label, LinkState operation)
+{
+    QColor colour;
+    switch (operation) {
+    case LinkState::SetUp:
+    case LinkState::PointerLeft:
+        colour = QColor(128, 0, 0);
+        break;
+    case LinkState::Clicked:
+        colour = QColor(255, 255, 255);
+        break;
+    case LinkState::PointerOver:
+        colour = QColor(192, 0, 0);
+        break;
+    }
+    if (colour.isValid()) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, colour);
+        label->setPalette(palette);
+    }
+    QFont font = label->font();
+    font.setUnderline(true);
+    label->setFont(font);
+}
+
+void frmMain::ShowActivated()
+{
+    const bool wasActive = isActiveWindow();
+    show();
+    raise();
+    activateWindow();
+    // Already the active window: no activation event will come, yet the caller expects a fresh list.
+    if (wasActive)
+        Form_Activate();
+}
+
+QString frmMain::captionWithDate() const
+{
+    return AppInfo::ProductName + QStringLiteral(" - ") +
+           TimeTexts::formatDate(m_context.desktop().clock.now().date(), m_context.DateFormat);
+}
+
+bool frmMain::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        Form_Activate();
+    else if (event->type() == QEvent::MouseMove)
+        MakeLink(lblWebLink, LinkState::PointerLeft);
+    return QWidget::event(event);
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    if (!Form_QueryUnload()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    Form_Unload();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == lblWebLink) {
+        if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
+            MakeLink(lblWebLink, LinkState::PointerOver);
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            MakeLink(lblWebLink, LinkState::Clicked);
+            m_context.desktop().shell.open(AppInfo::WebAddress);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

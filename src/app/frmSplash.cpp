@@ -1,0 +1,80 @@
+#include "frmSplash.h"
+
+#include "AppArt.h"
+#include "AppInfo.h"
+#include "WindowFonts.h"
+#include "frmMain.h"
+#include "modMain.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+
+frmSplash::frmSplash(modMain& context) : QWidget(nullptr), m_context(context)
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+    setWindowTitle(AppInfo::ProductName);
+    setWindowIcon(AppArt::appIcon());
+    setFixedSize(496, 254);
+
+    const auto overlay = [this](Qt::Alignment alignment) {
+        auto* label = new QLabel(this);
+        label->setTextFormat(Qt::PlainText);
+        label->setFont(WindowFonts::arialBold());
+        label->setAlignment(alignment);
+        label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+        return label;
+    };
+    lblVersion = overlay(Qt::AlignRight | Qt::AlignVCenter);
+    lblVersion->setText(QStringLiteral("Version 1.00"));
+    lblVersion->setGeometry(336, 16, 152, 18);
+    lblCopyright = overlay(Qt::AlignCenter);
+    lblCopyright->setGeometry(8, 224, 481, 20);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    timLoad = new QTimer(this);
+    timLoad->setInterval(2000);
+    timLoad->setSingleShot(true);
+    connect(timLoad, &QTimer::timeout, this, &frmSplash::timLoad_Timer);
+    timLoad->start();
+}
+
+QString frmSplash::versionText()
+{
+    // Minor and revision run together, as they always have: 1.0.0 reads "Version 1.00".
+    return QStringLiteral("Version %1.%2%3")
+        .arg(AppInfo::VersionMajor)
+        .arg(AppInfo::VersionMinor)
+        .arg(AppInfo::VersionRevision);
+}
+
+void frmSplash::Form_Load()
+{
+    lblCopyright->setText(AppInfo::CopyrightLine);
+    m_context.form<frmMain>().hide();
+    lblVersion->setText(versionText());
+    modMain::WriteWaveResource(101, m_context.alarmSoundPath());
+    modMain::WriteWaveResource(102, m_context.silenceSoundPath());
+}
+
+void frmSplash::timLoad_Timer()
+{
+    frmMain& main = m_context.form<frmMain>();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        main.adjustSize();
+        main.move(screen->availableGeometry().center() - main.rect().center());
+    }
+    main.ShowActivated();
+    m_context.unload<frmSplash>();
+}
+
+void frmSplash::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, AppArt::splashPicture(devicePixelRatioF()));
+}

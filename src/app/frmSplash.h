@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+class modMain;
+class QLabel;
+class QTimer;
+
+// The first window of the process: it loads the main window hidden, writes the sound
+// files, and hands over to the main window two seconds later.
+class frmSplash : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmSplash(modMain& context);
+
+    void Form_Load();
+    void timLoad_Timer();
+
+    static QString versionText();
+
+    QLabel* lblVersion;
+    QLabel* lblCopyright;
+    QTimer* timLoad;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    modMain& m_context;
+};

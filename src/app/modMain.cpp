@@ -1,0 +1,75 @@
+#include "modMain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTemporaryFile>
+
+namespace {
+
+bool folderTakesFiles(const QString& folder)
+{
+    if (!QDir().mkpath(folder))
+        return false;
+    QTemporaryFile probe(folder + QStringLiteral("/.probe-XXXXXX"));
+    return probe.open();
+}
+
+} // namespace
+
+modMain::modMain(Desktop desktop, const Placement& placement)
+    : m_desktop(desktop), m_settings(desktop.settings, placement.applicationName), m_tray(desktop.tray),
+      m_soundFolder(chooseSoundFolder(placement.programFolder, placement.cacheFolder))
+{
+}
+
+modMain::~modMain()
+{
+    for (QPointer<QWidget>& window : m_forms)
+        delete window.data();
+}
+
+QString modMain::chooseSoundFolder(const QString& programFolder, const QString& cacheFolder)
+{
+    const QString besideProgram = programFolder + QStringLiteral("/tempFiles");
+    if (folderTakesFiles(besideProgram))
+        return besideProgram;
+    const QString inCache = cacheFolder + QStringLiteral("/tempFiles");
+    folderTakesFiles(inCache);
+    return inCache;
+}
+
+QString modMain::alarmSoundPath() const
+{
+    return m_soundFolder + QStringLiteral("/snd1.$$$");
+}
+
+QString modMain::silenceSoundPath() const
+{
+    return m_soundFolder + QStringLiteral("/snd2.$$$");
+}
+
+void modMain::WriteWaveResource(int resourceId, const QString& filePath)
+{
+    const QFileInfo target(filePath);
+    if (target.exists() || target.isSymLink())
+        return;
+    QFile resource(QStringLiteral(":/sounds/%1.wav").arg(resourceId));
+    if (!resource.open(QIODevice::ReadOnly))
+        return;
+    // Written whole or not at all: a file cut short would otherwise be kept, never checked, forever.
+    QSaveFile file(filePath);
+    if (file.open(QIODevice::WriteOnly) && file.write(resource.readAll()) == resource.size())
+        file.commit();
+}
+
+void modMain::unloadSlot(int index)
+{
+    QWidget* window = m_forms[static_cast<std::size_t>(index)];
+    m_forms[static_cast<std::size_t>(index)] = nullptr;
+    if (window) {
+        window->hide();
+        window->deleteLater();
+    }
+}

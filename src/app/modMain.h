@@ -1,0 +1,89 @@
+#pragma once
+
+#include "alarms/AlarmBook.h"
+#include "platform/Desktop.h"
+#include "settings/Settings.h"
+#include "tray/modTray.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+
+class frmMain;
+class frmSplash;
+class frmAlarm;
+class frmRecordNewTime;
+class frmEdit;
+class frmRemove;
+class frmOptions;
+
+template <class W> constexpr int formIndex = -1;
+template <> inline constexpr int formIndex<frmMain> = 0;
+template <> inline constexpr int formIndex<frmSplash> = 1;
+template <> inline constexpr int formIndex<frmAlarm> = 2;
+template <> inline constexpr int formIndex<frmRecordNewTime> = 3;
+template <> inline constexpr int formIndex<frmEdit> = 4;
+template <> inline constexpr int formIndex<frmRemove> = 5;
+template <> inline constexpr int formIndex<frmOptions> = 6;
+
+// State shared by every window for the life of the process, the desktop services, and one
+// instance slot per window class. A window comes into being on its first reference (its
+// Form_Load runs then) and is destroyed on unload; what must outlive an unload lives here.
+class modMain {
+public:
+    struct Placement {
+        QString applicationName; // the program file's base name, under which settings are kept
+        QString programFolder;   // the folder that holds the executable
+        QString cacheFolder;     // per-user fallback for the sound files
+    };
+    modMain(Desktop desktop, const Placement& placement);
+    ~modMain();
+    modMain(const modMain&) = delete;
+    modMain& operator=(const modMain&) = delete;
+
+    Desktop& desktop() { return m_desktop; }
+    Settings::Store& settings() { return m_settings; }
+    modTray& tray() { return m_tray; }
+
+    AlarmBook Alarms;
+    QString DateFormat;
+
+    // The window's default instance, created and loaded if it does not exist yet.
+    template <class W> W& form()
+    {
+        QPointer<QWidget>& slot = m_forms[formIndex<W>];
+        if (!slot) {
+            W* window = new W(*this);
+            slot = window;
+            window->Form_Load();
+        }
+        return *static_cast<W*>(slot.data());
+    }
+
+    template <class W> bool isLoaded() const { return !m_forms[formIndex<W>].isNull(); }
+
+    // Destroys the window and its controls; the next reference loads a fresh one.
+    template <class W> void unload() { unloadSlot(formIndex<W>); }
+
+    // The folder the two sound files live in, and their paths.
+    const QString& soundFolder() const { return m_soundFolder; }
+    QString alarmSoundPath() const;
+    QString silenceSoundPath() const;
+
+    // Writes an embedded sound (101 alarm, 102 silence) to `filePath` unless something is already there.
+    static void WriteWaveResource(int resourceId, const QString& filePath);
+    // The folder for the sound files: `tempFiles` beside the program, or under the cache folder when
+    // that cannot be created or written.
+    static QString chooseSoundFolder(const QString& programFolder, const QString& cacheFolder);
+
+private:
+    void unloadSlot(int index);
+
+    Desktop m_desktop;
+    Settings::Store m_settings;
+    modTray m_tray;
+    QString m_soundFolder;
+    std::array<QPointer<QWidget>, 7> m_forms;
+};

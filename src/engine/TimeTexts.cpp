@@ -1,0 +1,108 @@
+#include "TimeTexts.h"
+
+namespace TimeTexts {
+
+namespace {
+
+QString twoDigits(int value)
+{
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+QString twelveHour(QTime time, const QLocale& locale)
+{
+    int hour = time.hour() % 12;
+    if (hour == 0)
+        hour = 12;
+    QString designator = time.hour() < 12 ? locale.amText() : locale.pmText();
+    // A locale without designators would make morning and evening look alike.
+    if (designator.isEmpty())
+        designator = time.hour() < 12 ? QStringLiteral("AM") : QStringLiteral("PM");
+    return twoDigits(hour) + QLatin1Char(':') + twoDigits(time.minute()) + QLatin1Char(':') + twoDigits(time.second()) +
+           QLatin1Char(' ') + designator;
+}
+
+QString twentyFourHour(QTime time)
+{
+    return twoDigits(time.hour()) + QLatin1Char(':') + twoDigits(time.minute()) + QLatin1Char(':') +
+           twoDigits(time.second());
+}
+
+QString timeLabel(QTime time, const QLocale& locale)
+{
+    return twelveHour(time, locale) + QStringLiteral(" / ") + twentyFourHour(time);
+}
+
+QString ledText(QTime time, HourMode mode)
+{
+    if (mode == HourMode::TwentyFour)
+        return twentyFourHour(time);
+    return twelveHour(time, QLocale::c()).left(8);
+}
+
+QString dateSeparator(const QLocale& locale)
+{
+    const QString format = locale.dateFormat(QLocale::ShortFormat);
+    QString separator;
+    bool quoted = false;
+    bool seenField = false;
+    for (const QChar c : format) {
+        if (c == QLatin1Char('\'')) {
+            quoted = !quoted;
+            continue;
+        }
+        if (quoted)
+            continue;
+        if (c.isLetter()) {
+            if (!separator.isEmpty())
+                break;
+            seenField = true;
+            continue;
+        }
+        if (seenField)
+            separator += c;
+    }
+    return separator.isEmpty() ? QStringLiteral("/") : separator;
+}
+
+QString formatDate(QDate date, const QString& pattern, const QLocale& locale)
+{
+    if (pattern.isEmpty())
+        return locale.toString(date, QLocale::ShortFormat);
+
+    QString out;
+    qsizetype i = 0;
+    const auto startsWith = [&](QLatin1StringView token) { return QStringView(pattern).mid(i).startsWith(token); };
+    while (i < pattern.size()) {
+        if (startsWith(QLatin1StringView("DDDD"))) {
+            out += locale.dayName(date.dayOfWeek(), QLocale::LongFormat);
+            i += 4;
+        } else if (startsWith(QLatin1StringView("DD"))) {
+            out += twoDigits(date.day());
+            i += 2;
+        } else if (startsWith(QLatin1StringView("MMMM"))) {
+            out += locale.monthName(date.month(), QLocale::LongFormat);
+            i += 4;
+        } else if (startsWith(QLatin1StringView("MMM"))) {
+            out += locale.monthName(date.month(), QLocale::ShortFormat);
+            i += 3;
+        } else if (startsWith(QLatin1StringView("MM"))) {
+            out += twoDigits(date.month());
+            i += 2;
+        } else if (startsWith(QLatin1StringView("YYYY"))) {
+            out += QStringLiteral("%1").arg(date.year(), 4, 10, QLatin1Char('0'));
+            i += 4;
+        } else if (pattern[i] == QLatin1Char('/')) {
+            out += dateSeparator(locale);
+            ++i;
+        } else {
+            out += pattern[i];
+            ++i;
+        }
+    }
+    return out;
+}
+
+} // namespace TimeTexts

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+#include <QTime>
+
+namespace TimeTexts {
+
+// "hh:mm:ss AMPM": hour 01..12, the locale's AM/PM designator after one space.
+QString twelveHour(QTime time, const QLocale& locale = QLocale());
+// Hour 00..23, minute and second, each two digits, joined by colons.
+QString twentyFourHour(QTime time);
+// What the time label shows: both forms, joined by " / ".
+QString timeLabel(QTime time, const QLocale& locale = QLocale());
+// The LED's eight characters: the 12-hour text without its designator, or the 24-hour text.
+enum class HourMode { Twelve, TwentyFour };
+QString ledText(QTime time, HourMode mode);
+
+// Formats a date with the program's own pattern letters (MMMM, MMM, MM, DD, DDDD, YYYY, "/");
+// an empty pattern gives the locale's short date.
+QString formatDate(QDate date, const QString& pattern, const QLocale& locale = QLocale());
+// The separator the locale puts between the fields of its short date.
+QString dateSeparator(const QLocale& locale);
+
+} // namespace TimeTexts

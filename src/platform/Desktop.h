@@ -1,0 +1,122 @@
+#pragma once
+
+// The desktop operations the program needs, each behind a small interface so that
+// tests can replace every one of them. Only main.cpp constructs the Qt-backed versions.
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+#include <functional>
+
+class QDialog;
+
+// Local wall-clock time plus a monotonic reading; the only source of "now".
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual QDateTime now() const = 0;
+    virtual qint64 monotonicMs() const = 0;
+};
+
+// Message-box codes as the program uses them: buttons plus icon.
+namespace MsgBox {
+enum Style : int {
+    OkOnly = 0,
+    YesNo = 4,
+    Critical = 16,
+    Question = 32,
+    Information = 64,
+};
+enum Answer : int {
+    Ok = 1,
+    Yes = 6,
+    No = 7,
+};
+} // namespace MsgBox
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    // Modal. `details` carries a system reason the user may want but need not read.
+    virtual int show(const QString& text, int style, const QString& title, const QString& details = {}) = 0;
+};
+
+class SoundPlayer {
+public:
+    virtual ~SoundPlayer() = default;
+    // Asynchronous; a new request replaces whatever is still playing. Never loops.
+    virtual void play(const QString& filePath) = 0;
+};
+
+class TrayService {
+public:
+    enum class Event { LeftDoubleClick, RightRelease, RightDoubleClick, Other };
+    virtual ~TrayService() = default;
+    virtual void add(const QString& tip) = 0;
+    virtual void remove() = 0;
+    virtual bool isShown() const = 0;
+    // Receives every mouse event on the icon.
+    std::function<void(Event)> onEvent;
+};
+
+class Shell {
+public:
+    virtual ~Shell() = default;
+    virtual void open(const QString& address) = 0;
+};
+
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    // Both return the chosen path, or an empty string when the user cancelled.
+    virtual QString openFile(const QString& filter) = 0;
+    virtual QString saveFile(const QString& filter) = 0;
+};
+
+class WebFetch {
+public:
+    struct Result {
+        bool ok = false;
+        QByteArray body;
+        QString error;
+    };
+    virtual ~WebFetch() = default;
+    // Blocks the caller (events keep flowing) until the body arrives or 60 s pass.
+    virtual Result get(const QString& url) = 0;
+};
+
+class SettingsBackend {
+public:
+    virtual ~SettingsBackend() = default;
+    virtual QString get(const QString& application, const QString& section, const QString& key,
+                        const QString& defaultValue) const = 0;
+    virtual void save(const QString& application, const QString& section, const QString& key, const QString& value) = 0;
+};
+
+class ProgramEnd {
+public:
+    virtual ~ProgramEnd() = default;
+    // Ends the process at once; no window gets to run its own close handling.
+    virtual void end() = 0;
+};
+
+// Shows a dialog modally and returns when it is gone. Timers keep firing meanwhile.
+class ModalRunner {
+public:
+    virtual ~ModalRunner() = default;
+    virtual void exec(QDialog& dialog) = 0;
+};
+
+struct Desktop {
+    Clock& clock;
+    MessageBoxes& messages;
+    SoundPlayer& sound;
+    TrayService& tray;
+    Shell& shell;
+    FileDialogs& files;
+    WebFetch& web;
+    SettingsBackend& settings;
+    ProgramEnd& programEnd;
+    ModalRunner& modal;
+};

@@ -1,0 +1,53 @@
+#include "Settings.h"
+
+#include "platform/Desktop.h"
+
+namespace Settings {
+
+int decode(const QString& stored)
+{
+    const QString text = stored.trimmed();
+    if (text.isEmpty() || text.size() > 8)
+        return -1;
+    int value = 0;
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return -1;
+        value = value * 10 + (c.unicode() - '0');
+    }
+    return value <= 255 ? value : -1;
+}
+
+QString datePatternForCode(int code)
+{
+    switch (code) {
+    case 1:
+        return QStringLiteral("MMMM DD, YYYY");
+    case 2:
+        return QStringLiteral("MMM DD, YYYY");
+    case 3:
+        return QStringLiteral("MM/DD/YYYY");
+    case 4:
+        return QStringLiteral("DD MMMM, YYYY");
+    case 5:
+        return QStringLiteral("DDDD DD MMMM, YYYY");
+    default:
+        return {};
+    }
+}
+
+Store::Store(SettingsBackend& backend, QString application) : m_backend(backend), m_application(std::move(application))
+{
+}
+
+int Store::read(const QString& key) const
+{
+    return decode(m_backend.get(m_application, Section, key, QStringLiteral("1")));
+}
+
+void Store::write(const QString& key, int value)
+{
+    m_backend.save(m_application, Section, key, QString::number(value));
+}
+
+} // namespace Settings

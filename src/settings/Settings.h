@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+class SettingsBackend;
+
+namespace Settings {
+
+inline const QString Section = QStringLiteral("Options");
+
+namespace Key {
+inline const QString TimeInterval = QStringLiteral("Time Interval");
+inline const QString GraphicalClockOnStartup = QStringLiteral("Graphical Clock on Startup");
+inline const QString ClockColour = QStringLiteral("Clock Colour");
+inline const QString DateFormat = QStringLiteral("Date Format");
+inline const QString SystemTrayDate = QStringLiteral("System Tray Date");
+inline const QString DateInFormCaption = QStringLiteral("Date in Form Caption");
+} // namespace Key
+
+// On/off settings store 1 for off and 2 for on.
+enum OnOff : int { Off = 1, On = 2 };
+
+// A stored text read as a whole number 0..255; anything else (garbage, blanks, a sign, a fraction,
+// a value out of range) is -1, which no reader treats as one of its listed values.
+int decode(const QString& stored);
+
+// The date pattern for codes 1..5; an empty string for any other code.
+QString datePatternForCode(int code);
+
+// Reads and writes the program's options through the per-user store, never caching a value.
+class Store {
+public:
+    Store(SettingsBackend& backend, QString application);
+    // The decoded value (absent keys read as 1), or -1 for a value no reader lists.
+    int read(const QString& key) const;
+    void write(const QString& key, int value);
+    const QString& application() const { return m_application; }
+
+private:
+    SettingsBackend& m_backend;
+    QString m_application;
+};
+
+} // namespace Settings

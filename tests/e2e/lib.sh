@@ -1,0 +1,79 @@
+# Shared by the end-to-end tests: a private X server, a scratch home, and small polling helpers.
+# Sourced with the program, the screenshot tool and the artifacts folder as $1..$3.
+
+PROGRAM_BUILT=$1
+GRAB=$2
+ARTIFACTS=$3
+mkdir -p "$ARTIFACTS"
+
+need() {
+    for tool in "$@"; do
+        if ! command -v "$tool" >/dev/null 2>&1; then
+            echo "SKIP: $tool is not installed"
+            exit 77
+        fi
+    done
+}
+
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+
+WORK=$(mktemp -d /tmp/tockwell-e2e.XXXXXX)
+PIDS=()
+cleanup() {
+    for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+# The program runs from a folder of its own, so its tempFiles land there.
+mkdir -p "$WORK/program" "$WORK/home"
+cp "$PROGRAM_BUILT" "$WORK/program/tockwell"
+PROGRAM="$WORK/program/tockwell"
+export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" XDG_CACHE_HOME="$WORK/home/.cache"
+export XDG_RUNTIME_DIR="$WORK/runtime"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM
+
+now_ms() { date +%s%3N; }
+
+# Polls a command until it succeeds or `seconds` pass.
+wait_for() {
+    local seconds=$1
+    shift
+    local deadline=$(($(now_ms) + seconds * 1000))
+    until "$@"; do
+        [ "$(now_ms)" -lt "$deadline" ] || return 1
+        sleep 0.05
+    done
+}
+
+start_x() {
+    local display
+    for display in $(seq 90 140); do
+        [ -e "/tmp/.X$display-lock" ] && continue
+        Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+        PIDS+=($!)
+        export DISPLAY=":$display"
+        if wait_for 10 xdpyinfo >/dev/null 2>&1; then
+            return 0
+        fi
+    done
+    fail "no X server could be started"
+}
+
+# Visible windows whose title is exactly $1, one id per line.
+windows_named() {
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true
+}
+
+window_size() {
+    xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'
+}
+
+grab() {
+    "$GRAB" "$ARTIFACTS/$1.png" "${2:-0}" >/dev/null 2>&1 || fail "screenshot $1 failed"
+}

@@ -1,0 +1,191 @@
+#pragma once
+
+// Recording stand-ins for every desktop service. A test scripts the answers it expects and
+// reads back every call the program made; nothing here touches the real desktop.
+
+#include "platform/Desktop.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QList>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+
+class FakeClock final : public Clock {
+public:
+    QDateTime current = QDateTime(QDate(2026, 12, 5), QTime(13, 5, 9));
+    qint64 monotonic = 0;
+
+    QDateTime now() const override { return current; }
+    qint64 monotonicMs() const override { return monotonic; }
+    // Moves both readings forward together, as real time would.
+    void advance(qint64 ms)
+    {
+        current = current.addMSecs(ms);
+        monotonic += ms;
+    }
+    void set(const QDateTime& when) { current = when; }
+};
+
+class FakeMessageBoxes final : public MessageBoxes {
+public:
+    struct Call {
+        QString text;
+        int style;
+        QString title;
+        QString details;
+    };
+    struct Expectation {
+        QString text; // empty: any text
+        int answer;
+        std::function<void()> whileOpen; // runs as if the box were open (nested event loop)
+    };
+
+    QList<Call> calls;
+    QStringList unexpected;
+    std::deque<Expectation> script;
+
+    // The next message box must show `text` (or anything when empty) and is answered with `answer`.
+    void expect(const QString& text, int answer = MsgBox::Ok, std::function<void()> whileOpen = {})
+    {
+        script.push_back({text, answer, std::move(whileOpen)});
+    }
+
+    int show(const QString& text, int style, const QString& title, const QString& details) override
+    {
+        calls.append({text, style, title, details});
+        if (script.empty()) {
+            unexpected << text;
+            return MsgBox::Ok;
+        }
+        Expectation next = script.front();
+        script.pop_front();
+        if (!next.text.isEmpty() && next.text != text)
+            unexpected << QStringLiteral("%1 (expected: %2)").arg(text, next.text);
+        if (next.whileOpen)
+            next.whileOpen();
+        return next.answer;
+    }
+    QStringList texts() const
+    {
+        QStringList result;
+        for (const Call& call : calls)
+            result << call.text;
+        return result;
+    }
+};
+
+class FakeSoundPlayer final : public SoundPlayer {
+public:
+    QStringList played;
+    void play(const QString& filePath) override { played << filePath; }
+};
+
+class FakeTrayService final : public TrayService {
+public:
+    bool shown = false;
+    QStringList added;
+    int removals = 0;
+    void add(const QString& tip) override
+    {
+        added << tip;
+        shown = true;
+    }
+    void remove() override
+    {
+        ++removals;
+        shown = false;
+    }
+    bool isShown() const override { return shown; }
+};
+
+class FakeShell final : public Shell {
+public:
+    QStringList opened;
+    void open(const QString& address) override { opened << address; }
+};
+
+class FakeFileDialogs final : public FileDialogs {
+public:
+    QString nextOpen;
+    QString nextSave;
+    QStringList filters;
+    int opens = 0;
+    int saves = 0;
+    QString openFile(const QString& filter) override
+    {
+        filters << filter;
+        ++opens;
+        return nextOpen;
+    }
+    QString saveFile(const QString& filter) override
+    {
+        filters << filter;
+        ++saves;
+        return nextSave;
+    }
+};
+
+class FakeWebFetch final : public WebFetch {
+public:
+    QHash<QString, Result> answers;
+    QStringList requested;
+    Result get(const QString& url) override
+    {
+        requested << url;
+        return answers.value(url, Result{false, {}, QStringLiteral("Host not found")});
+    }
+};
+
+class FakeSettingsBackend final : public SettingsBackend {
+public:
+    QHash<QString, QString> values; // "application/section/key" -> value
+    QStringList writes;
+
+    static QString path(const QString& application, const QString& section, const QString& key)
+    {
+        return application + QLatin1Char('/') + section + QLatin1Char('/') + key;
+    }
+    QString get(const QString& application, const QString& section, const QString& key,
+                const QString& defaultValue) const override
+    {
+        return values.value(path(application, section, key), defaultValue);
+    }
+    void save(const QString& application, const QString& section, const QString& key, const QString& value) override
+    {
+        values.insert(path(application, section, key), value);
+        writes << key + QLatin1Char('=') + value;
+    }
+};
+
+class FakeProgramEnd final : public ProgramEnd {
+public:
+    int ends = 0;
+    void end() override { ++ends; }
+};
+
+class FakeModalRunner final : public ModalRunner {
+public:
+    // What happens while the dialog is "open"; by default it simply stays open until closed from
+    // inside the script, so the default closes nothing and returns at once.
+    std::function<void(QDialog&)> whileOpen;
+    int runs = 0;
+    void exec(QDialog& dialog) override;
+};
+
+struct FakeDesktop {
+    FakeClock clock;
+    FakeMessageBoxes messages;
+    FakeSoundPlayer sound;
+    FakeTrayService tray;
+    FakeShell shell;
+    FakeFileDialogs files;
+    FakeWebFetch web;
+    FakeSettingsBackend settings;
+    FakeProgramEnd programEnd;
+    FakeModalRunner modal;
+
+    Desktop desktop() { return Desktop{clock, messages, sound, tray, shell, files, web, settings, programEnd, modal}; }
+};

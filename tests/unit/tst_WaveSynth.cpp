@@ -1,0 +1,104 @@
+#include "app/WaveSynth.h"
+
+#include <QTest>
+#include <QtEndian>
+
+namespace {
+
+quint32 u32(const QByteArray& bytes, int offset)
+{
+    return qFromLittleEndian<quint32>(bytes.constData() + offset);
+}
+quint16 u16(const QByteArray& bytes, int offset)
+{
+    return qFromLittleEndian<quint16>(bytes.constData() + offset);
+}
+qint16 sample(const QByteArray& bytes, int dataOffset, int index)
+{
+    return qFromLittleEndian<qint16>(bytes.constData() + dataOffset + 2 * index);
+}
+
+} // namespace
+
+class tst_WaveSynth : public QObject {
+    Q_OBJECT
+private slots:
+    void headers_data();
+    void headers();
+    void silenceStaysWithinTwo();
+    void alarmBeepsInGroups();
+    void generationIsRepeatable();
+};
+
+void tst_WaveSynth::headers_data()
+{
+    QTest::addColumn<QByteArray>("wave");
+    QTest::addColumn<int>("totalSize");
+    QTest::addColumn<int>("formatSize");
+    QTest::addColumn<int>("rate");
+    QTest::addColumn<int>("dataSize");
+    QTest::newRow("alarm") << WaveSynth::alarmSound() << 476'972 << 16 << 8000 << 476'928;
+    QTest::newRow("silence") << WaveSynth::silenceSound() << 120'696 << 18 << 44'100 << 120'650;
+}
+
+void tst_WaveSynth::headers()
+{
+    QFETCH(QByteArray, wave);
+    QFETCH(int, totalSize);
+    QFETCH(int, formatSize);
+    QFETCH(int, rate);
+    QFETCH(int, dataSize);
+
+    QCOMPARE(wave.size(), totalSize);
+    QCOMPARE(wave.left(4), QByteArray("RIFF"));
+    QCOMPARE(u32(wave, 4), quint32(totalSize - 8));
+    QCOMPARE(wave.mid(8, 8), QByteArray("WAVEfmt "));
+    QCOMPARE(u32(wave, 16), quint32(formatSize));
+    QCOMPARE(u16(wave, 20), quint16(1)); // PCM
+    QCOMPARE(u16(wave, 22), quint16(1)); // mono
+    QCOMPARE(u32(wave, 24), quint32(rate));
+    QCOMPARE(u32(wave, 28), quint32(rate * 2));
+    QCOMPARE(u16(wave, 32), quint16(2));
+    QCOMPARE(u16(wave, 34), quint16(16));
+    const int dataHeader = 20 + formatSize;
+    if (formatSize == 18)
+        QCOMPARE(u16(wave, 36), quint16(0));
+    QCOMPARE(wave.mid(dataHeader, 4), QByteArray("data"));
+    QCOMPARE(u32(wave, dataHeader + 4), quint32(dataSize));
+    QCOMPARE(dataHeader + 8 + dataSize, totalSize);
+}
+
+void tst_WaveSynth::silenceStaysWithinTwo()
+{
+    const QByteArray wave = WaveSynth::silenceSound();
+    for (int i = 0; i < 120'650 / 2; ++i)
+        QVERIFY2(std::abs(sample(wave, 46, i)) <= 2, qPrintable(QString::number(i)));
+}
+
+void tst_WaveSynth::alarmBeepsInGroups()
+{
+    // Loud within a beep, quiet between groups: 8000 samples/s, beeps start every 180 ms of each 1.2 s.
+    const QByteArray wave = WaveSynth::alarmSound();
+    const auto peak = [&](double from, double to) {
+        int highest = 0;
+        for (int i = static_cast<int>(from * 8000); i < static_cast<int>(to * 8000); ++i)
+            highest = std::max(highest, std::abs(int(sample(wave, 44, i))));
+        return highest;
+    };
+    for (double cycle : {0.0, 12.0, 27.6}) {
+        QVERIFY2(peak(cycle + 0.02, cycle + 0.08) > 8000, qPrintable(QString::number(cycle)));
+        QVERIFY(peak(cycle + 0.11, cycle + 0.17) == 0);
+        QVERIFY(peak(cycle + 0.56, cycle + 0.62) > 8000);
+        QVERIFY(peak(cycle + 0.75, cycle + 1.19) == 0);
+    }
+    // Never clips.
+    QVERIFY(peak(0, 29.8) < 32767);
+}
+
+void tst_WaveSynth::generationIsRepeatable()
+{
+    QCOMPARE(WaveSynth::alarmSound(), WaveSynth::alarmSound());
+}
+
+QTEST_APPLESS_MAIN(tst_WaveSynth)
+#include "tst_WaveSynth.moc"

@@ -4,6 +4,7 @@
 #include "AppInfo.h"
 #include "WindowFonts.h"
 #include "engine/TimeTexts.h"
+#include "engine/frmAlarm.h"
 #include "led/LedSurface.h"
 #include "modMain.h"
 
@@ -160,6 +161,7 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
     timAlarm->setInterval(29100);
 
     connect(timTimers, &QTimer::timeout, this, &frmMain::timTimers_Timer);
+    connect(timAlarm, &QTimer::timeout, this, &frmMain::timAlarm_Timer);
     timTimers->start();
 }
 
@@ -229,6 +231,46 @@ void frmMain::UpdateDateDisplay()
 void frmMain::timTimers_Timer()
 {
     UpdateTimeDisplay();
+    CheckAlarms();
+}
+
+void frmMain::CheckAlarms()
+{
+    // Which alarms are due is settled before the first one rings: an alarm waiting behind an
+    // open alarm window rings when that window closes, and a tick that runs while the window is
+    // open only looks at the time since the previous look, so nothing rings twice.
+    const QList<int> due = m_alarmCheck.due(m_context.Alarms, m_context.desktop().clock.now());
+    QList<AlarmRecord> ringing;
+    for (int slot : due)
+        ringing << m_context.Alarms[slot];
+    for (const AlarmRecord& record : ringing)
+        RingAlarm(record);
+}
+
+void frmMain::RingAlarm(const AlarmRecord& record)
+{
+    if (isMinimized()) {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        show();
+    }
+    m_context.tray().RemoveTrayIcon();
+    m_context.desktop().sound.play(m_context.alarmSoundPath());
+    timAlarm->start();
+    if (AlarmOpen) {
+        m_context.desktop().messages.show(QStringLiteral("An alarm has gone off but since your last alarm was not "
+                                                         "closed properly, a new page has not been opened"),
+                                          MsgBox::OkOnly | MsgBox::Critical, AppInfo::ProductName);
+        return;
+    }
+    AlarmOpen = true;
+    frmAlarm& alarm = m_context.form<frmAlarm>();
+    alarm.lblAlarmInformation->setText(alarmLine(record));
+    m_context.desktop().modal.exec(alarm);
+}
+
+void frmMain::timAlarm_Timer()
+{
+    timAlarm->stop();
 }
 
 void frmMain::MakeLink(QLabel* label, LinkState operation)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/AlarmCheck.h"
+
 #include <QWidget>
 
 class modMain;
@@ -29,6 +31,8 @@ public:
     void UpdateTimeDisplay();
     void UpdateDateDisplay();
     void timTimers_Timer();
+    void CheckAlarms();
+    void timAlarm_Timer();
 
     enum class LinkState { SetUp = 1, Clicked = 2, PointerLeft = 3, PointerOver = 4 };
     void MakeLink(QLabel* label, LinkState operation);
@@ -73,6 +77,8 @@ protected:
 
 private:
     QString captionWithDate() const;
+    void RingAlarm(const AlarmRecord& record);
 
     modMain& m_context;
+    AlarmCheck m_alarmCheck;
 };

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "alarms/AlarmBook.h"
+
+#include <QDateTime>
+#include <QList>
+
+#include <optional>
+
+// Decides which recorded alarms ring. It remembers when it last looked, so an alarm whose
+// minute began since then rings even when the tick that should have caught it came late:
+// each alarm rings exactly once a day, on the first look at or after its minute began.
+class AlarmCheck {
+public:
+    // How late a look may come and still ring an alarm. Anything older (a long suspend, a
+    // clock set forward) is left for the next day rather than rung out of the blue.
+    static constexpr qint64 GraceMs = 60'000;
+
+    // The hour of the day (0..23) at which an alarm stored with `storedHour` rings, or nothing
+    // for a value no recording produces. Stored hours run 1..24 with 12 for 12 AM and 24 for
+    // 12 PM, so those two map to midnight and noon.
+    static std::optional<int> clockHour(float storedHour);
+
+    // The slots in use that are due at `now`, in slot order. The first look only sets the mark.
+    QList<int> due(const AlarmBook& book, const QDateTime& now);
+
+private:
+    std::optional<qint64> m_lastLookMs;
+};

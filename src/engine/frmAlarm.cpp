@@ -1,0 +1,120 @@
+#include "frmAlarm.h"
+
+#include "app/AppArt.h"
+#include "app/WindowFonts.h"
+#include "app/frmMain.h"
+#include "app/modMain.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+frmAlarm::frmAlarm(modMain& context) : QDialog(nullptr), m_context(context)
+{
+    setObjectName(QStringLiteral("frmAlarm"));
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setWindowTitle(QStringLiteral("Alarm"));
+    setFont(WindowFonts::tahomaBold());
+
+    Label1 = new QLabel(QStringLiteral("One of your recorded alarms has gone off!"), this);
+    Label1->setTextFormat(Qt::PlainText);
+    Frame1 = new QGroupBox(QStringLiteral("Alarm Information"), this);
+    lblAlarmInformation = new QLabel(Frame1);
+    // The line carries the user's own description: never read it as markup.
+    lblAlarmInformation->setTextFormat(Qt::PlainText);
+    lblAlarmInformation->setWordWrap(true);
+    lblAlarmInformation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblAlarmInformation->setMinimumHeight(64);
+    lblAlarmInformation->setStyleSheet(QStringLiteral("color: rgb(0, 128, 0);"));
+    auto* frameLayout = new QVBoxLayout(Frame1);
+    frameLayout->addWidget(lblAlarmInformation);
+
+    cmdStop = new QToolButton(this);
+    cmdStop->setIcon(AppArt::glyph(AppArt::Glyph::Stop));
+    cmdStop->setIconSize(QSize(16, 16));
+    cmdStop->setFixedSize(28, 26);
+    cmdStop->setToolTip(QStringLiteral("Stop Alarm"));
+    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose->setToolTip(QStringLiteral("Stop Alarm & Close"));
+    cmdClose->setDefault(true);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdStop);
+    buttons->addStretch();
+    buttons->addWidget(cmdClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(Frame1, 1);
+    layout->addLayout(buttons);
+    setMinimumSize(401, 193);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    timCheckMain = new QTimer(this);
+    timCheckMain->setInterval(900);
+    connect(timCheckMain, &QTimer::timeout, this, &frmAlarm::timCheckMain_Timer);
+    connect(cmdStop, &QToolButton::clicked, this, &frmAlarm::cmdStop_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmAlarm::cmdClose_Click);
+    timCheckMain->start();
+
+    cmdClose->setFocus();
+    setTabOrder(cmdClose, cmdStop);
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void frmAlarm::timCheckMain_Timer()
+{
+    if (m_context.form<frmMain>().timAlarm->isActive()) {
+        cmdStop->setEnabled(true);
+    } else {
+        cmdStop->setEnabled(false);
+        timCheckMain->stop();
+    }
+}
+
+void frmAlarm::cmdStop_Click()
+{
+    m_context.desktop().sound.play(m_context.silenceSoundPath());
+    m_context.form<frmMain>().timAlarm->stop();
+    cmdStop->setEnabled(false);
+}
+
+void frmAlarm::cmdClose_Click()
+{
+    frmMain& main = m_context.form<frmMain>();
+    if (main.timAlarm->isActive()) {
+        m_context.desktop().sound.play(m_context.silenceSoundPath());
+        main.timAlarm->stop();
+    }
+    main.AlarmOpen = false;
+    m_context.unload<frmAlarm>();
+    main.ShowActivated();
+}
+
+void frmAlarm::closeEvent(QCloseEvent* event)
+{
+    // Closed without its Close button: the sound plays on and the alarm stays marked as open.
+    QDialog::closeEvent(event);
+    if (event->isAccepted())
+        m_context.unload<frmAlarm>();
+}
+
+void frmAlarm::keyPressEvent(QKeyEvent* event)
+{
+    // Escape is a keyboard user's way of pressing Close, not of leaving the alarm half-closed.
+    if (event->key() == Qt::Key_Escape) {
+        cmdClose_Click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDialog>
+
+class modMain;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTimer;
+class QToolButton;
+
+// Tells the user an alarm went off; silences the sound and closes.
+class frmAlarm : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmAlarm(modMain& context);
+
+    void Form_Load() {}
+    void timCheckMain_Timer();
+    void cmdStop_Click();
+    void cmdClose_Click();
+
+    QLabel* Label1;
+    QGroupBox* Frame1;
+    QLabel* lblAlarmInformation;
+    QToolButton* cmdStop;
+    QPushButton* cmdClose;
+    QTimer* timCheckMain;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    modMain& m_context;
+};

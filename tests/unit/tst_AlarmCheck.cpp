@@ -1,0 +1,173 @@
+#include "engine/AlarmCheck.h"
+
+#include <QTest>
+
+namespace {
+
+QDateTime at(int hour, int minute, int second = 0, int ms = 0, int day = 5)
+{
+    return QDateTime(QDate(2026, 12, day), QTime(hour, minute, second, ms));
+}
+
+} // namespace
+
+class tst_AlarmCheck : public QObject {
+    Q_OBJECT
+private slots:
+    void ringsOnceOnTheFirstLookOfItsMinute_data();
+    void ringsOnceOnTheFirstLookOfItsMinute();
+    void lateLook_data();
+    void lateLook();
+    void clockHour_data();
+    void clockHour();
+    void recordedDuringItsOwnMinuteWaitsForTomorrow();
+    void sameMinuteAlarmsAllDue();
+    void clockSetBackRingsNothing();
+    void onlyWholeTimesRing();
+};
+
+void tst_AlarmCheck::ringsOnceOnTheFirstLookOfItsMinute_data()
+{
+    QTest::addColumn<QDateTime>("start");
+    QTest::addColumn<float>("hour");
+    QTest::addColumn<float>("minute");
+    QTest::addColumn<QDateTime>("ringsAt");
+
+    QTest::newRow("07:05") << at(7, 4, 58, 100) << 7.f << 5.f << at(7, 5, 0, 800);
+    QTest::newRow("midnight, stored as 12 AM") << at(23, 59, 57, 0, 5) << 12.f << 0.f << at(0, 0, 0, 600, 6);
+    QTest::newRow("noon, stored as 12 PM") << at(11, 59, 58, 0) << 24.f << 0.f << at(12, 0, 0, 700);
+    QTest::newRow("19:30") << at(19, 29, 59, 999) << 19.f << 30.f << at(19, 30, 0, 899);
+    QTest::newRow("12:59 AM") << at(0, 58, 59, 500) << 12.f << 59.f << at(0, 59, 0, 400);
+}
+
+void tst_AlarmCheck::ringsOnceOnTheFirstLookOfItsMinute()
+{
+    QFETCH(QDateTime, start);
+    QFETCH(float, hour);
+    QFETCH(float, minute);
+    QFETCH(QDateTime, ringsAt);
+
+    AlarmBook book;
+    book[1] = {hour, minute, QStringLiteral("x")};
+    AlarmCheck check;
+    QList<QDateTime> rang;
+    // Two minutes of 900 ms ticks: every second of the minute is looked at at least once.
+    for (QDateTime now = start; now < start.addSecs(125); now = now.addMSecs(900)) {
+        if (!check.due(book, now).isEmpty())
+            rang << now;
+    }
+    QCOMPARE(rang, QList<QDateTime>{ringsAt});
+}
+
+void tst_AlarmCheck::lateLook_data()
+{
+    QTest::addColumn<QDateTime>("previous");
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<bool>("rings");
+    QTest::newRow("a tick lost in second 0") << at(7, 4, 59, 800) << at(7, 5, 1, 600) << true;
+    QTest::newRow("event loop blocked 20 s") << at(7, 4, 59, 500) << at(7, 5, 20) << true;
+    QTest::newRow("59.9 s late") << at(7, 4, 59, 900) << at(7, 5, 59, 900) << true;
+    QTest::newRow("a full minute late") << at(7, 4, 59, 900) << at(7, 6, 0) << false;
+    QTest::newRow("an hour asleep") << at(6, 30) << at(7, 30) << false;
+    QTest::newRow("looked just before, not yet") << at(7, 4, 58) << at(7, 4, 59, 999) << false;
+    QTest::newRow("looked exactly at the minute") << at(7, 4, 59, 100) << at(7, 5, 0) << true;
+    QTest::newRow("previous look at the minute") << at(7, 5, 0) << at(7, 5, 0, 900) << false;
+}
+
+void tst_AlarmCheck::lateLook()
+{
+    QFETCH(QDateTime, previous);
+    QFETCH(QDateTime, now);
+    QFETCH(bool, rings);
+    AlarmBook book;
+    book[3] = {7, 5, QStringLiteral("late")};
+    AlarmCheck check;
+    QVERIFY(check.due(book, previous).isEmpty());
+    QCOMPARE(check.due(book, now), rings ? QList<int>{3} : QList<int>{});
+    if (rings)
+        QVERIFY(check.due(book, now.addMSecs(900)).isEmpty());
+}
+
+void tst_AlarmCheck::clockHour_data()
+{
+    QTest::addColumn<float>("stored");
+    QTest::addColumn<int>("hour");
+    QTest::newRow("1 AM") << 1.f << 1;
+    QTest::newRow("11 AM") << 11.f << 11;
+    QTest::newRow("12 AM is midnight") << 12.f << 0;
+    QTest::newRow("1 PM") << 13.f << 13;
+    QTest::newRow("11 PM") << 23.f << 23;
+    QTest::newRow("12 PM is noon") << 24.f << 12;
+    QTest::newRow("free slot") << 0.f << -1;
+    QTest::newRow("beyond the scale") << 25.f << -1;
+    QTest::newRow("negative") << -7.f << -1;
+    QTest::newRow("fraction") << 7.5f << -1;
+}
+
+void tst_AlarmCheck::clockHour()
+{
+    QFETCH(float, stored);
+    QFETCH(int, hour);
+    QCOMPARE(AlarmCheck::clockHour(stored).value_or(-1), hour);
+}
+
+void tst_AlarmCheck::recordedDuringItsOwnMinuteWaitsForTomorrow()
+{
+    AlarmBook book;
+    AlarmCheck check;
+    check.due(book, at(7, 5, 14, 100));
+    book[1] = {7, 5, QStringLiteral("too late today")};
+    QVERIFY(check.due(book, at(7, 5, 15)).isEmpty());
+    QDateTime now = at(7, 5, 15);
+    int rings = 0;
+    while (now < at(7, 6, 0, 0, 6)) {
+        now = now.addSecs(30);
+        rings += check.due(book, now).size();
+        if (rings)
+            break;
+    }
+    QCOMPARE(rings, 1);
+    QCOMPARE(now.date(), QDate(2026, 12, 6));
+    QCOMPARE(now.time().hour(), 7);
+    QCOMPARE(now.time().minute(), 5);
+}
+
+void tst_AlarmCheck::sameMinuteAlarmsAllDue()
+{
+    AlarmBook book;
+    book[7] = {9, 0, QStringLiteral("b")};
+    book[2] = {9, 0, QStringLiteral("a")};
+    book[0] = {9, 0, QStringLiteral("from a file")};
+    book[4] = {9, 1, QStringLiteral("next minute")};
+    AlarmCheck check;
+    check.due(book, at(8, 59, 59, 500));
+    QCOMPARE(check.due(book, at(9, 0, 0, 300)), QList<int>({0, 2, 7}));
+    QVERIFY(check.due(book, at(9, 0, 1, 200)).isEmpty());
+}
+
+void tst_AlarmCheck::clockSetBackRingsNothing()
+{
+    AlarmBook book;
+    book[1] = {7, 5, QStringLiteral("x")};
+    AlarmCheck check;
+    check.due(book, at(7, 5, 30));
+    QVERIFY(check.due(book, at(7, 4, 0)).isEmpty());
+    QVERIFY(check.due(book, at(7, 4, 59)).isEmpty());
+    // Once the clock passes the minute again, the alarm is due again: time really did repeat.
+    QCOMPARE(check.due(book, at(7, 5, 0, 500)), QList<int>{1});
+}
+
+void tst_AlarmCheck::onlyWholeTimesRing()
+{
+    AlarmBook book;
+    book[1] = {7.5f, 5, QStringLiteral("half hour")};
+    book[2] = {7, 5.5f, QStringLiteral("half minute")};
+    book[3] = {7, 60, QStringLiteral("minute 60")};
+    book[4] = {7, -1, QStringLiteral("negative minute")};
+    AlarmCheck check;
+    for (QDateTime now = at(6, 59); now < at(8, 2); now = now.addMSecs(900))
+        QVERIFY2(check.due(book, now).isEmpty(), qPrintable(now.toString()));
+}
+
+QTEST_APPLESS_MAIN(tst_AlarmCheck)
+#include "tst_AlarmCheck.moc"

@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -159,6 +160,12 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
     timTimers->setInterval(900);
     timAlarm = new QTimer(this);
     timAlarm->setInterval(29100);
+
+    // The usual desktop keys for the commands that matter most to a keyboard user.
+    new QShortcut(QKeySequence::New, this, cmdRecordNewAlarm, &QPushButton::click);
+    new QShortcut(QKeySequence::Open, this, cmdOpen, &QToolButton::click);
+    new QShortcut(QKeySequence::Save, this, cmdSave, &QToolButton::click);
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this, cmdEdit, &QPushButton::click);
 
     connect(timTimers, &QTimer::timeout, this, &frmMain::timTimers_Timer);
     connect(timAlarm, &QTimer::timeout, this, &frmMain::timAlarm_Timer);

@@ -82,3 +82,38 @@ window_size() {
 grab() {
     "$GRAB" "$ARTIFACTS/$1.png" "${2:-0}" >/dev/null 2>&1 || fail "screenshot $1 failed"
 }
+
+# A private sound server whose only output is a null sink; its monitor is what the program played.
+start_pulse() {
+    mkdir -p "$HOME"
+    pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit \
+        --load="module-null-sink sink_name=tockwell_sink rate=44100" \
+        --load="module-native-protocol-unix socket=$XDG_RUNTIME_DIR/pulse-native" \
+        --load="module-always-sink" >"$WORK/pulse.log" 2>&1 &
+    PIDS+=($!)
+    export PULSE_SERVER="unix:$XDG_RUNTIME_DIR/pulse-native"
+    wait_for 10 pactl info >/dev/null 2>&1 || fail "the sound server did not start"
+    pactl set-default-sink tockwell_sink >/dev/null
+}
+
+# Records the sink's monitor as raw 16-bit mono at 8000 samples/s into $1; sets RECORD_STARTED (ms).
+start_recording() {
+    parec -d tockwell_sink.monitor --format=s16le --rate=8000 --channels=1 --latency-msec=20 --raw >"$1" &
+    PIDS+=($!)
+    RECORDER=$!
+    wait_for 5 test -s "$1" || fail "the recorder produced nothing"
+    RECORD_STARTED=$(now_ms)
+    RECORD_BYTES_AT_START=$(stat -c %s "$1")
+}
+
+# The index of the first sample in $1 at or after sample $2 whose magnitude exceeds $3, or nothing.
+first_loud_sample() {
+    od -An -v -t d2 -w2 "$1" | awk -v from="$2" -v limit="$3" \
+        'NR > from { v = $1 < 0 ? -$1 : $1; if (v > limit) { print NR - 1; exit } }'
+}
+
+# The largest magnitude among samples $2..$3 of $1.
+peak_between() {
+    od -An -v -t d2 -w2 "$1" | awk -v from="$2" -v to="$3" \
+        'NR > from && NR <= to { v = $1 < 0 ? -$1 : $1; if (v > m) m = v } END { print m + 0 }'
+}

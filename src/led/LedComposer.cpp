@@ -22,7 +22,10 @@ void copyBlock(QImage& target, QPoint to, const QImage& source, QRect from)
 {
     if (target.isNull() || source.isNull() || target.depth() != 32 || from.isEmpty())
         return;
-    const QImage& pixels = source.format() == target.format() ? source : source.convertToFormat(target.format());
+    QImage converted;
+    if (source.format() != target.format())
+        converted = source.convertToFormat(target.format());
+    const QImage& pixels = converted.isNull() ? source : converted;
     const QRect area = QRect(to, from.size()).intersected(target.rect());
     if (area.isEmpty())
         return;
@@ -33,14 +36,21 @@ void copyBlock(QImage& target, QPoint to, const QImage& source, QRect from)
     const int firstInside = std::clamp(-sourceLeft, 0, area.width());
     const int endInside = std::clamp(pixels.width() - sourceLeft, firstInside, area.width());
 
+    // Rows are addressed from one base pointer each: scanLine() checks for sharing on every call.
+    uchar* const targetBits = target.bits();
+    const qsizetype targetStride = target.bytesPerLine();
+    const uchar* const sourceBits = pixels.constBits();
+    const qsizetype sourceStride = pixels.bytesPerLine();
+    const int sourceHeight = pixels.height();
     for (int y = area.top(); y <= area.bottom(); ++y) {
-        auto* out = reinterpret_cast<QRgb*>(target.scanLine(y)) + area.left();
+        auto* out = reinterpret_cast<QRgb*>(targetBits + y * targetStride) + area.left();
         const int sourceY = from.y() + (y - to.y());
-        if (sourceY < 0 || sourceY >= pixels.height() || firstInside == endInside) {
+        if (sourceY < 0 || sourceY >= sourceHeight || firstInside == endInside) {
             std::fill_n(out, area.width(), black);
             continue;
         }
-        const auto* in = reinterpret_cast<const QRgb*>(pixels.constScanLine(sourceY)) + (sourceLeft + firstInside);
+        const auto* in =
+            reinterpret_cast<const QRgb*>(sourceBits + sourceY * sourceStride) + (sourceLeft + firstInside);
         std::fill_n(out, firstInside, black);
         std::memcpy(out + firstInside, in, sizeof(QRgb) * static_cast<std::size_t>(endInside - firstInside));
         std::fill(out + endInside, out + area.width(), black);

@@ -36,7 +36,6 @@ class tst_frmMainLed : public QObject {
 private slots:
     void init();
     void cleanup();
-    void spritesAtCreation();
     void tickDrawsTheLed_data();
     void tickDrawsTheLed();
     void hourModeFollowsAtTheNextTick();
@@ -60,22 +59,6 @@ void tst_frmMainLed::cleanup()
 {
     QVERIFY2(h->fakes.messages.unexpected.isEmpty(), qPrintable(h->fakes.messages.unexpected.join(u'|')));
     h.reset();
-}
-
-void tst_frmMainLed::spritesAtCreation()
-{
-    frmMain& main = h->context->form<frmMain>();
-    QCOMPARE(main.SegDigits.size(), QSize(198, 27));
-    QCOMPARE(main.Col.size(), QSize(5, 17));
-    QCOMPARE(main.LED_Clock->backing().size(), QSize(140, 27));
-    QCOMPARE(main.picLED->minimumSize(), QSize(273, 52));
-    QCOMPARE(main.cmdGraphical->toolTip(), QStringLiteral("Toggle Graphical Clock ON/OFF"));
-    // Every colour's sprites exist and differ from the others.
-    const QList<const QImage*> strips = {&main.SegDigits_Red, &main.SegDigits_Green, &main.SegDigits_Orange,
-                                         &main.SegDigits_Yellow, &main.SegDigits_Brown};
-    for (qsizetype i = 0; i < strips.size(); ++i)
-        for (qsizetype j = i + 1; j < strips.size(); ++j)
-            QVERIFY(*strips[i] != *strips[j]);
 }
 
 void tst_frmMainLed::tickDrawsTheLed_data()

@@ -5,6 +5,7 @@
 #include "WindowFonts.h"
 #include "engine/TimeTexts.h"
 #include "engine/frmAlarm.h"
+#include "led/LedComposer.h"
 #include "led/LedSurface.h"
 #include "modMain.h"
 
@@ -167,6 +168,7 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
     new QShortcut(QKeySequence::Save, this, cmdSave, &QToolButton::click);
     new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this, cmdEdit, &QPushButton::click);
 
+    connect(cmdGraphical, &QToolButton::clicked, this, &frmMain::cmdGraphical_Click);
     connect(timTimers, &QTimer::timeout, this, &frmMain::timTimers_Timer);
     connect(timAlarm, &QTimer::timeout, this, &frmMain::timAlarm_Timer);
     timTimers->start();
@@ -185,6 +187,8 @@ void frmMain::Form_Load()
         opt24HR->setChecked(true);
 
     picLED->setVisible(settings.read(Settings::Key::GraphicalClockOnStartup) != 1);
+
+    ApplyClockColour(settings.read(Settings::Key::ClockColour));
 
     const QString pattern = Settings::datePatternForCode(settings.read(Settings::Key::DateFormat));
     if (!pattern.isEmpty())
@@ -239,6 +243,52 @@ void frmMain::timTimers_Timer()
 {
     UpdateTimeDisplay();
     CheckAlarms();
+    // Drawn even while the panel is hidden, so the LED is already current the moment it is shown.
+    const TimeTexts::HourMode mode =
+        opt12HR->isChecked() ? TimeTexts::HourMode::Twelve : TimeTexts::HourMode::TwentyFour;
+    Blit_Clock(TimeTexts::ledText(m_context.desktop().clock.now().time(), mode));
+}
+
+void frmMain::Blit_Clock(const QString& timeText)
+{
+    LedComposer::compose(LED_Clock->backing(), timeText, SegDigits, Col);
+    LED_Clock->update();
+}
+
+void frmMain::ApplyClockColour(int code)
+{
+    const std::optional<LedSprites::Colour> colour = LedSprites::colourForCode(code);
+    if (!colour)
+        return;
+    switch (*colour) {
+    case LedSprites::Colour::Red:
+        SegDigits = SegDigits_Red;
+        Col = Col_Red;
+        break;
+    case LedSprites::Colour::Green:
+        SegDigits = SegDigits_Green;
+        Col = Col_Green;
+        break;
+    case LedSprites::Colour::Yellow:
+        SegDigits = SegDigits_Yellow;
+        Col = Col_Yellow;
+        break;
+    case LedSprites::Colour::Orange:
+        SegDigits = SegDigits_Orange;
+        Col = Col_Orange;
+        break;
+    case LedSprites::Colour::Brown:
+        SegDigits = SegDigits_Brown;
+        Col = Col_Brown;
+        break;
+    }
+}
+
+void frmMain::cmdGraphical_Click()
+{
+    // The panel's own flag rather than isVisible(): the window itself may be hidden in the tray.
+    // The panel keeps its room when hidden, so nothing moves or resizes.
+    picLED->setVisible(picLED->isHidden());
 }
 
 void frmMain::CheckAlarms()

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "engine/AlarmCheck.h"
+#include "led/LedSprites.h"
 
+#include <QImage>
 #include <QWidget>
 
 class modMain;
@@ -33,6 +35,12 @@ public:
     void timTimers_Timer();
     void CheckAlarms();
     void timAlarm_Timer();
+
+    // Composes an "hh:mm:ss" text onto the LED and refreshes it.
+    void Blit_Clock(const QString& timeText);
+    // Makes the LED draw in the colour of a "Clock Colour" code from the next draw on; other codes change nothing.
+    void ApplyClockColour(int code);
+    void cmdGraphical_Click();
 
     enum class LinkState { SetUp = 1, Clicked = 2, PointerLeft = 3, PointerOver = 4 };
     void MakeLink(QLabel* label, LinkState operation);
@@ -69,6 +77,21 @@ public:
     QLabel* lblWebLink;
     QTimer* timTimers;
     QTimer* timAlarm;
+
+    // The LED sprites, drawn once with the window so that drawing the time only copies blocks.
+    QImage SegDigits_Red = LedSprites::digitStrip(LedSprites::Colour::Red);
+    QImage SegDigits_Green = LedSprites::digitStrip(LedSprites::Colour::Green);
+    QImage SegDigits_Orange = LedSprites::digitStrip(LedSprites::Colour::Orange);
+    QImage SegDigits_Yellow = LedSprites::digitStrip(LedSprites::Colour::Yellow);
+    QImage SegDigits_Brown = LedSprites::digitStrip(LedSprites::Colour::Brown);
+    QImage Col_Red = LedSprites::colonImage(LedSprites::Colour::Red);
+    QImage Col_Green = LedSprites::colonImage(LedSprites::Colour::Green);
+    QImage Col_Orange = LedSprites::colonImage(LedSprites::Colour::Orange);
+    QImage Col_Yellow = LedSprites::colonImage(LedSprites::Colour::Yellow);
+    QImage Col_Brown = LedSprites::colonImage(LedSprites::Colour::Brown);
+    // What Blit_Clock copies from: the chosen colour's strip and colon, red until one is chosen.
+    QImage SegDigits = SegDigits_Red;
+    QImage Col = Col_Red;
 
 protected:
     bool event(QEvent* event) override;

@@ -3,6 +3,7 @@
 #include "AppArt.h"
 #include "AppInfo.h"
 #include "WindowFonts.h"
+#include "alarms/frmRecordNewTime.h"
 #include "engine/TimeTexts.h"
 #include "led/LedSurface.h"
 #include "modMain.h"
@@ -31,6 +32,14 @@ QToolButton* iconButton(QWidget* parent, AppArt::Glyph glyph, const QString& tip
     button->setAutoRaise(false);
     button->setFixedSize(28, 26);
     return button;
+}
+
+// Shows a window of the program without an owner or modality, so the main window stays usable.
+void bringForward(QWidget& window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
 }
 
 QLabel* plainLabel(const QString& text, QWidget* parent)
@@ -160,6 +169,7 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
     timAlarm->setInterval(29100);
 
     connect(timTimers, &QTimer::timeout, this, &frmMain::timTimers_Timer);
+    connect(cmdRecordNewAlarm, &QPushButton::clicked, this, &frmMain::cmdRecordNewAlarm_Click);
     timTimers->start();
 }
 
@@ -210,6 +220,11 @@ void frmMain::GetRecordedTimes()
     lstAlarmTimes->clear();
     lstAlarmTimes->addItems(m_context.Alarms.lines());
     UpdateDateDisplay();
+}
+
+void frmMain::cmdRecordNewAlarm_Click()
+{
+    bringForward(m_context.form<frmRecordNewTime>());
 }
 
 void frmMain::UpdateTimeDisplay()

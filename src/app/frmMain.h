@@ -26,6 +26,7 @@ public:
     void Form_Unload();
 
     void GetRecordedTimes();
+    void cmdRecordNewAlarm_Click();
     void UpdateTimeDisplay();
     void UpdateDateDisplay();
     void timTimers_Timer();

@@ -1,0 +1,215 @@
+#include "UiHarness.h"
+#include "alarms/frmRecordNewTime.h"
+#include "app/frmMain.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+const QString HourMissing = QStringLiteral("You will need to enter an hour time for the alarm to be set off.");
+const QString MinuteMissing = QStringLiteral("You will need to enter a minute time for the alarm to be set off.");
+const QString AmPmMissing = QStringLiteral("You will need to enter an AM/PM time for the alarm to be set off.");
+const QString Duplicate = QStringLiteral("You have already recorded this time to your current session.");
+const QString Saved = QStringLiteral("This alarm was successfully saved to your recorded alarms/session list.");
+
+void click(QAbstractButton* button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Picks, types and replaces as a user would; an empty choice leaves the list without one.
+void fill(AlarmTimeForm& window, const QString& hour, const QString& minute, const QString& amPm,
+          const QString& description)
+{
+    window.cmbHour->setCurrentIndex(window.cmbHour->findText(hour));
+    window.cmbMinutes->setCurrentIndex(window.cmbMinutes->findText(minute));
+    window.cmbAmPm->setCurrentIndex(window.cmbAmPm->findText(amPm));
+    QTest::keyClick(window.txtShortDescription, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(window.txtShortDescription, Qt::Key_Backspace);
+    QTest::keyClicks(window.txtShortDescription, description);
+}
+
+QStringList listed(const QListWidget* list)
+{
+    QStringList lines;
+    for (int row = 0; row < list->count(); ++row)
+        lines << list->item(row)->text();
+    return lines;
+}
+
+} // namespace
+
+class tst_AlarmBookWindows : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void recordOpensEmptyAndComesForward();
+    void recordReportsTheFirstMissingChoice_data();
+    void recordReportsTheFirstMissingChoice();
+    void recordStoresTheHourOnTheDayScale_data();
+    void recordStoresTheHourOnTheDayScale();
+    void recordRefusesARecordedTime_data();
+    void recordRefusesARecordedTime();
+    void recordRefusesAFullTableAndFillsAFreedSlot();
+
+private:
+    frmRecordNewTime& openRecord()
+    {
+        click(m_main->cmdRecordNewAlarm);
+        return m_context->form<frmRecordNewTime>();
+    }
+
+    std::unique_ptr<UiHarness> h;
+    modMain* m_context = nullptr;
+    frmMain* m_main = nullptr;
+};
+
+void tst_AlarmBookWindows::init()
+{
+    h = std::make_unique<UiHarness>();
+    m_context = h->context.get();
+    m_main = &m_context->form<frmMain>();
+    m_main->show();
+}
+
+void tst_AlarmBookWindows::cleanup()
+{
+    FakeMessageBoxes& messages = h->fakes.messages;
+    QVERIFY2(messages.unexpected.isEmpty(), qPrintable(messages.unexpected.join(u'|')));
+    if (!messages.script.empty())
+        QFAIL(qPrintable(messages.script.front().text + " never came"));
+    for (const FakeMessageBoxes::Call& call : messages.calls) {
+        QCOMPARE(call.style, MsgBox::OkOnly | MsgBox::Information);
+        QCOMPARE(call.title, QStringLiteral("Tockwell"));
+    }
+    h.reset();
+}
+
+void tst_AlarmBookWindows::recordOpensEmptyAndComesForward()
+{
+    frmRecordNewTime& record = openRecord();
+    QVERIFY(record.isVisible());
+    QVERIFY(!record.isModal() && !record.parentWidget() && record.windowFlags().testFlag(Qt::Tool));
+    for (const QComboBox* list : {record.cmbHour, record.cmbMinutes, record.cmbAmPm}) {
+        QCOMPARE(list->currentIndex(), -1);
+        QVERIFY(list->currentText().isEmpty() && !list->isEditable());
+    }
+    QCOMPARE(record.cmbMinutes->count(), 60);
+    QCOMPARE(record.cmbMinutes->itemText(9), QStringLiteral("09"));
+    QTest::keyClicks(record.txtShortDescription, QString(40, u'x'));
+    QCOMPARE(record.txtShortDescription->text(), QString(35, u'x'));
+
+    // A second click only brings it forward; the title-bar close records nothing and the next one is fresh.
+    fill(record, QStringLiteral("05"), QStringLiteral("10"), QStringLiteral("PM"), QStringLiteral("kept"));
+    QCOMPARE(&openRecord(), &record);
+    QCOMPARE(record.cmbHour->currentText(), QStringLiteral("05"));
+    QCOMPARE(record.txtShortDescription->text(), QStringLiteral("kept"));
+    record.close();
+    QVERIFY(!m_context->isLoaded<frmRecordNewTime>());
+    QCOMPARE(m_context->Alarms.AlarmCount(), 0);
+    QCOMPARE(openRecord().cmbHour->currentIndex(), -1);
+}
+
+void tst_AlarmBookWindows::recordReportsTheFirstMissingChoice_data()
+{
+    QTest::addColumn<QStringList>("choices");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("nothing") << QStringList{"", "", ""} << HourMissing;
+    QTest::newRow("no hour") << QStringList{"", "05", "AM"} << HourMissing;
+    QTest::newRow("no minute") << QStringList{"07", "", "PM"} << MinuteMissing;
+    QTest::newRow("no AM/PM") << QStringList{"07", "05", ""} << AmPmMissing;
+}
+
+void tst_AlarmBookWindows::recordReportsTheFirstMissingChoice()
+{
+    QFETCH(QStringList, choices);
+    QFETCH(QString, message);
+    frmRecordNewTime& record = openRecord();
+    fill(record, choices[0], choices[1], choices[2], QStringLiteral("x"));
+    h->fakes.messages.expect(message);
+    click(record.cmdAccept);
+    QVERIFY(m_context->isLoaded<frmRecordNewTime>());
+    QCOMPARE(record.cmbMinutes->currentText(), choices[1]);
+    QCOMPARE(m_context->Alarms.AlarmCount(), 0);
+}
+
+void tst_AlarmBookWindows::recordStoresTheHourOnTheDayScale_data()
+{
+    QTest::addColumn<QStringList>("choices");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("pressEnter");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("12 PM beside 12 AM") << QStringList{"12", "00", "PM"} << "Noon" << false << "24:00 PM   -   Noon";
+    QTest::newRow("7 PM") << QStringList{"07", "30", "PM"} << "" << false << "19:30 PM   -   N/A";
+    QTest::newRow("blanks kept") << QStringList{"01", "59", "AM"} << "   " << false << "1:59 AM   -      ";
+    QTest::newRow("Enter accepts") << QStringList{"12", "01", "AM"} << "x" << true << "12:01 AM   -   x";
+}
+
+void tst_AlarmBookWindows::recordStoresTheHourOnTheDayScale()
+{
+    QFETCH(QStringList, choices);
+    QFETCH(QString, typed);
+    QFETCH(bool, pressEnter);
+    QFETCH(QString, line);
+    const AlarmRecord midnight{12, 0, QStringLiteral("Midnight")};
+    m_context->Alarms[1] = midnight;
+    frmRecordNewTime& record = openRecord();
+    fill(record, choices[0], choices[1], choices[2], typed);
+    h->fakes.messages.expect(Saved);
+    if (pressEnter)
+        QTest::keyClick(record.txtShortDescription, Qt::Key_Return);
+    else
+        click(record.cmdAccept);
+    QCOMPARE(m_context->Alarms[1], midnight);
+    QCOMPARE(alarmLine(m_context->Alarms[2]), line);
+    QVERIFY(!m_context->isLoaded<frmRecordNewTime>());
+    QTRY_VERIFY(listed(m_main->lstAlarmTimes).contains(line));
+}
+
+void tst_AlarmBookWindows::recordRefusesARecordedTime_data()
+{
+    QTest::addColumn<QString>("description");
+    QTest::newRow("same description") << "Dinner";
+    QTest::newRow("other description") << "Tea";
+    QTest::newRow("no description") << "";
+}
+
+void tst_AlarmBookWindows::recordRefusesARecordedTime()
+{
+    QFETCH(QString, description);
+    m_context->Alarms[1] = {19, 30, QStringLiteral("Dinner")};
+    frmRecordNewTime& record = openRecord();
+    fill(record, QStringLiteral("07"), QStringLiteral("30"), QStringLiteral("PM"), description);
+    h->fakes.messages.expect(Duplicate);
+    click(record.cmdAccept);
+    QVERIFY(m_context->isLoaded<frmRecordNewTime>());
+    QCOMPARE(m_context->Alarms.AlarmCount(), 1);
+}
+
+void tst_AlarmBookWindows::recordRefusesAFullTableAndFillsAFreedSlot()
+{
+    for (int slot = 1; slot <= AlarmBook::LastSlot; ++slot)
+        m_context->Alarms[slot] = {static_cast<float>(1 + slot / 60), static_cast<float>(slot % 60), QString()};
+    const AlarmBook::Table full = m_context->Alarms.all();
+    frmRecordNewTime& record = openRecord();
+    fill(record, QStringLiteral("11"), QStringLiteral("59"), QStringLiteral("PM"), QStringLiteral("late"));
+    h->fakes.messages.expect({});
+    click(record.cmdAccept);
+    QVERIFY(h->fakes.messages.calls.last().text.contains(QStringLiteral("100")));
+    QCOMPARE(m_context->Alarms.all(), full);
+
+    m_context->Alarms.free(57);
+    h->fakes.messages.expect(Saved);
+    click(record.cmdAccept);
+    QCOMPARE(m_context->Alarms[57], AlarmRecord({23, 59, QStringLiteral("late")}));
+    QCOMPARE(m_context->Alarms[58], full[58]);
+    QCOMPARE(m_context->Alarms[0], AlarmRecord{});
+}
+
+QTEST_MAIN(tst_AlarmBookWindows)
+#include "tst_AlarmBookWindows.moc"

@@ -3,6 +3,7 @@
 #include "AppArt.h"
 #include "AppInfo.h"
 #include "WindowFonts.h"
+#include "alarms/frmEdit.h"
 #include "alarms/frmRecordNewTime.h"
 #include "engine/TimeTexts.h"
 #include "led/LedSurface.h"
@@ -170,6 +171,7 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
 
     connect(timTimers, &QTimer::timeout, this, &frmMain::timTimers_Timer);
     connect(cmdRecordNewAlarm, &QPushButton::clicked, this, &frmMain::cmdRecordNewAlarm_Click);
+    connect(cmdEdit, &QPushButton::clicked, this, &frmMain::cmdEdit_Click);
     timTimers->start();
 }
 
@@ -225,6 +227,33 @@ void frmMain::GetRecordedTimes()
 void frmMain::cmdRecordNewAlarm_Click()
 {
     bringForward(m_context.form<frmRecordNewTime>());
+}
+
+void frmMain::cmdEdit_Click()
+{
+    const QList<QListWidgetItem*> selected = lstAlarmTimes->selectedItems();
+    const auto tell = [this](const QString& text) {
+        m_context.desktop().messages.show(text, MsgBox::OkOnly | MsgBox::Information, AppInfo::ProductName);
+    };
+    if (selected.isEmpty()) {
+        tell(QStringLiteral("Please select an alarm from your ''Recorded Alarms'' list before continuing."));
+        return;
+    }
+    if (selected.size() > 1) {
+        tell(QStringLiteral(
+            "You can only edit one alarm at a time. Please deselect all but one alarm from your session list."));
+        return;
+    }
+    const int slot = m_context.Alarms.findLine(selected.first()->text());
+    if (slot < 0)
+        return;
+    const AlarmRecord& alarm = m_context.Alarms[slot];
+    m_context.editAlarm = {alarm.Hour, alarm.Minute, alarm.Description, slot};
+    const bool wasOpen = m_context.isLoaded<frmEdit>();
+    frmEdit& edit = m_context.form<frmEdit>();
+    if (wasOpen)
+        edit.PresetControls();
+    bringForward(edit);
 }
 
 void frmMain::UpdateTimeDisplay()

@@ -27,6 +27,7 @@ public:
 
     void GetRecordedTimes();
     void cmdRecordNewAlarm_Click();
+    void cmdEdit_Click();
     void UpdateTimeDisplay();
     void UpdateDateDisplay();
     void timTimers_Timer();

@@ -1,4 +1,5 @@
 #include "UiHarness.h"
+#include "alarms/frmEdit.h"
 #include "alarms/frmRecordNewTime.h"
 #include "app/frmMain.h"
 
@@ -15,6 +16,7 @@ const QString MinuteMissing = QStringLiteral("You will need to enter a minute ti
 const QString AmPmMissing = QStringLiteral("You will need to enter an AM/PM time for the alarm to be set off.");
 const QString Duplicate = QStringLiteral("You have already recorded this time to your current session.");
 const QString Saved = QStringLiteral("This alarm was successfully saved to your recorded alarms/session list.");
+const QString Updated = QStringLiteral("This alarm was successfully updated.");
 
 void click(QAbstractButton* button)
 {
@@ -31,6 +33,20 @@ void fill(AlarmTimeForm& window, const QString& hour, const QString& minute, con
     QTest::keyClick(window.txtShortDescription, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(window.txtShortDescription, Qt::Key_Backspace);
     QTest::keyClicks(window.txtShortDescription, description);
+}
+
+// Clicks the first line with this text.
+void clickLine(QListWidget* list, const QString& line)
+{
+    const QList<QListWidgetItem*> found = list->findItems(line, Qt::MatchExactly);
+    QVERIFY2(!found.isEmpty(), qPrintable(line));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
+}
+
+QStringList choices(const AlarmTimeForm& window)
+{
+    return {window.cmbHour->currentText(), window.cmbMinutes->currentText(), window.cmbAmPm->currentText(),
+            window.txtShortDescription->text()};
 }
 
 QStringList listed(const QListWidget* list)
@@ -56,8 +72,24 @@ private slots:
     void recordRefusesARecordedTime_data();
     void recordRefusesARecordedTime();
     void recordRefusesAFullTableAndFillsAFreedSlot();
+    void editCommandNeedsOneListedAlarm();
+    void editOpensWithTheAlarmAndMayKeepItsTime_data();
+    void editOpensWithTheAlarmAndMayKeepItsTime();
+    void editRewritesTheSameSlot_data();
+    void editRewritesTheSameSlot();
+    void editRefusesAnotherAlarmsTime();
+    void editOfIdenticalLinesTakesTheLowerSlot();
+    void secondEditCommandLoadsTheNewAlarm();
 
 private:
+    frmEdit& openEdit(const QString& line)
+    {
+        m_main->GetRecordedTimes();
+        clickLine(m_main->lstAlarmTimes, line);
+        click(m_main->cmdEdit);
+        return m_context->form<frmEdit>();
+    }
+
     frmRecordNewTime& openRecord()
     {
         click(m_main->cmdRecordNewAlarm);
@@ -209,6 +241,126 @@ void tst_AlarmBookWindows::recordRefusesAFullTableAndFillsAFreedSlot()
     QCOMPARE(m_context->Alarms[57], AlarmRecord({23, 59, QStringLiteral("late")}));
     QCOMPARE(m_context->Alarms[58], full[58]);
     QCOMPARE(m_context->Alarms[0], AlarmRecord{});
+}
+
+void tst_AlarmBookWindows::editCommandNeedsOneListedAlarm()
+{
+    m_context->Alarms[1] = {7, 30, QStringLiteral("Walk")};
+    m_context->Alarms[2] = {8, 30, QStringLiteral("Bus")};
+    m_main->GetRecordedTimes();
+    h->fakes.messages.expect(
+        QStringLiteral("Please select an alarm from your ''Recorded Alarms'' list before continuing."));
+    click(m_main->cmdEdit);
+
+    m_main->lstAlarmTimes->setSelectionMode(QAbstractItemView::MultiSelection);
+    m_main->lstAlarmTimes->selectAll();
+    h->fakes.messages.expect(QStringLiteral(
+        "You can only edit one alarm at a time. Please deselect all but one alarm from your session list."));
+    click(m_main->cmdEdit);
+    m_main->lstAlarmTimes->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    // A list out of date: the line no longer stands for any slot, and nothing happens.
+    clickLine(m_main->lstAlarmTimes, QStringLiteral("7:30 AM   -   Walk"));
+    m_context->Alarms.free(1);
+    click(m_main->cmdEdit);
+    QVERIFY(!m_context->isLoaded<frmEdit>());
+}
+
+void tst_AlarmBookWindows::editOpensWithTheAlarmAndMayKeepItsTime_data()
+{
+    QTest::addColumn<float>("hour");
+    QTest::addColumn<float>("minute");
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("12 AM") << 12.f << 0.f << QStringList{"12", "00", "AM", "Tea"};
+    QTest::newRow("7 PM") << 19.f << 5.f << QStringList{"07", "05", "PM", "Tea"};
+    QTest::newRow("12 PM") << 24.f << 45.f << QStringList{"12", "45", "PM", "Tea"};
+}
+
+void tst_AlarmBookWindows::editOpensWithTheAlarmAndMayKeepItsTime()
+{
+    QFETCH(float, hour);
+    QFETCH(float, minute);
+    QFETCH(QStringList, shown);
+    m_context->Alarms[2] = {hour, minute, QStringLiteral(" Tea  ")};
+    frmEdit& edit = openEdit(alarmLine(m_context->Alarms[2]));
+    QVERIFY(edit.isVisible() && !edit.isModal());
+    QCOMPARE(choices(edit), shown);
+    QCOMPARE(m_context->editAlarm.Edit_AlarmPosition, 2);
+
+    h->fakes.messages.expect(Updated);
+    click(edit.cmdAccept);
+    QCOMPARE(m_context->Alarms[2], AlarmRecord({hour, minute, QStringLiteral("Tea")}));
+    QVERIFY(!m_context->isLoaded<frmEdit>());
+}
+
+void tst_AlarmBookWindows::editRewritesTheSameSlot_data()
+{
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<bool>("pressEnter");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("AM to PM") << QStringList{"07", "30", "PM", "Walk"} << false << "19:30 PM   -   Walk";
+    QTest::newRow("description cleared") << QStringList{"07", "30", "AM", ""} << false << "7:30 AM   -   N/A";
+    QTest::newRow("Enter accepts") << QStringList{"08", "15", "AM", "Run"} << true << "8:15 AM   -   Run";
+}
+
+void tst_AlarmBookWindows::editRewritesTheSameSlot()
+{
+    QFETCH(QStringList, typed);
+    QFETCH(bool, pressEnter);
+    QFETCH(QString, line);
+    m_context->Alarms[1] = {19, 0, QStringLiteral("Dinner")};
+    m_context->Alarms[3] = {7, 30, QStringLiteral("Walk")};
+    frmEdit& edit = openEdit(QStringLiteral("7:30 AM   -   Walk"));
+    fill(edit, typed[0], typed[1], typed[2], typed[3]);
+    h->fakes.messages.expect(Updated);
+    if (pressEnter)
+        QTest::keyClick(edit.cmbAmPm, Qt::Key_Return);
+    else
+        click(edit.cmdAccept);
+    QCOMPARE(alarmLine(m_context->Alarms[3]), line);
+    QCOMPARE(listed(m_main->lstAlarmTimes), QStringList({"19:00 PM   -   Dinner", line}));
+}
+
+void tst_AlarmBookWindows::editRefusesAnotherAlarmsTime()
+{
+    m_context->Alarms[1] = {19, 0, QStringLiteral("Dinner")};
+    m_context->Alarms[3] = {7, 30, QStringLiteral("Walk")};
+    const AlarmBook::Table before = m_context->Alarms.all();
+    frmEdit& edit = openEdit(QStringLiteral("7:30 AM   -   Walk"));
+    fill(edit, QStringLiteral("07"), QStringLiteral("00"), QStringLiteral("PM"), QStringLiteral("Walk"));
+    h->fakes.messages.expect(Duplicate);
+    click(edit.cmdAccept);
+    QVERIFY(m_context->isLoaded<frmEdit>());
+    edit.close();
+    QVERIFY(!m_context->isLoaded<frmEdit>());
+    QCOMPARE(m_context->Alarms.all(), before);
+}
+
+void tst_AlarmBookWindows::editOfIdenticalLinesTakesTheLowerSlot()
+{
+    m_context->Alarms[9] = {8, 15, QStringLiteral("Same")};
+    m_context->Alarms[4] = {8, 15, QStringLiteral("Same")};
+    frmEdit& edit = openEdit(QStringLiteral("8:15 AM   -   Same"));
+    edit.cmbMinutes->setCurrentIndex(edit.cmbMinutes->findText(QStringLiteral("20")));
+    h->fakes.messages.expect(Updated);
+    click(edit.cmdAccept);
+    QCOMPARE(m_context->Alarms[4], AlarmRecord({8, 20, QStringLiteral("Same")}));
+    QCOMPARE(m_context->Alarms[9], AlarmRecord({8, 15, QStringLiteral("Same")}));
+}
+
+void tst_AlarmBookWindows::secondEditCommandLoadsTheNewAlarm()
+{
+    m_context->Alarms[1] = {19, 0, QStringLiteral("Dinner")};
+    m_context->Alarms[3] = {7, 30, QStringLiteral("Walk")};
+    frmEdit& edit = openEdit(QStringLiteral("7:30 AM   -   Walk"));
+    edit.cmbHour->setCurrentIndex(edit.cmbHour->findText(QStringLiteral("09")));
+    QCOMPARE(&openEdit(QStringLiteral("19:00 PM   -   Dinner")), &edit);
+    QCOMPARE(choices(edit), QStringList({"07", "00", "PM", "Dinner"}));
+    QTest::keyClicks(edit.txtShortDescription, QStringLiteral(" out"));
+    h->fakes.messages.expect(Updated);
+    click(edit.cmdAccept);
+    QCOMPARE(m_context->Alarms[1], AlarmRecord({19, 0, QStringLiteral("Dinner out")}));
+    QCOMPARE(m_context->Alarms[3], AlarmRecord({7, 30, QStringLiteral("Walk")}));
 }
 
 QTEST_MAIN(tst_AlarmBookWindows)

@@ -5,6 +5,7 @@
 #include "WindowFonts.h"
 #include "alarms/frmEdit.h"
 #include "alarms/frmRecordNewTime.h"
+#include "alarms/frmRemove.h"
 #include "engine/TimeTexts.h"
 #include "led/LedSurface.h"
 #include "modMain.h"
@@ -172,6 +173,7 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
     connect(timTimers, &QTimer::timeout, this, &frmMain::timTimers_Timer);
     connect(cmdRecordNewAlarm, &QPushButton::clicked, this, &frmMain::cmdRecordNewAlarm_Click);
     connect(cmdEdit, &QPushButton::clicked, this, &frmMain::cmdEdit_Click);
+    connect(cmdRemove, &QPushButton::clicked, this, &frmMain::cmdRemove_Click);
     timTimers->start();
 }
 
@@ -254,6 +256,19 @@ void frmMain::cmdEdit_Click()
     if (wasOpen)
         edit.PresetControls();
     bringForward(edit);
+}
+
+void frmMain::cmdRemove_Click()
+{
+    if (m_context.Alarms.AlarmCount() == 0) {
+        m_context.desktop().messages.show(QStringLiteral("There are no recorded alarms to be removed."),
+                                          MsgBox::OkOnly | MsgBox::Information, AppInfo::ProductName);
+        return;
+    }
+    frmRemove& remove = m_context.form<frmRemove>();
+    bringForward(remove);
+    // The window manager may leave the focus where it was; the list must not wait for an activation.
+    remove.GetAlarmList();
 }
 
 void frmMain::UpdateTimeDisplay()

@@ -28,6 +28,7 @@ public:
     void GetRecordedTimes();
     void cmdRecordNewAlarm_Click();
     void cmdEdit_Click();
+    void cmdRemove_Click();
     void UpdateTimeDisplay();
     void UpdateDateDisplay();
     void timTimers_Timer();

@@ -1,6 +1,7 @@
 #include "UiHarness.h"
 #include "alarms/frmEdit.h"
 #include "alarms/frmRecordNewTime.h"
+#include "alarms/frmRemove.h"
 #include "app/frmMain.h"
 
 #include <QComboBox>
@@ -17,6 +18,11 @@ const QString AmPmMissing = QStringLiteral("You will need to enter an AM/PM time
 const QString Duplicate = QStringLiteral("You have already recorded this time to your current session.");
 const QString Saved = QStringLiteral("This alarm was successfully saved to your recorded alarms/session list.");
 const QString Updated = QStringLiteral("This alarm was successfully updated.");
+
+QString removedTotal(int count)
+{
+    return QStringLiteral("A total of %1 alarms(s) were deleted from your session.").arg(count);
+}
 
 void click(QAbstractButton* button)
 {
@@ -80,8 +86,27 @@ private slots:
     void editRefusesAnotherAlarmsTime();
     void editOfIdenticalLinesTakesTheLowerSlot();
     void secondEditCommandLoadsTheNewAlarm();
+    void removeCommandNeedsAnAlarm();
+    void removalsAreCounted_data();
+    void removalsAreCounted();
+    void titleBarCloseShowsNoCountAndReopeningStartsAtZero();
+    void removeFreesTheLowerOfIdenticalLinesInPlace();
+    void recordingAfterRemovalsKeepsTheRest();
+    void activationRefillsTheRemoveList();
 
 private:
+    frmRemove& openRemove()
+    {
+        m_main->GetRecordedTimes();
+        click(m_main->cmdRemove);
+        return m_context->form<frmRemove>();
+    }
+    void removeLine(frmRemove& remove, const QString& line)
+    {
+        clickLine(remove.lstAlarmList, line);
+        click(remove.cmdRemoveSelected);
+    }
+
     frmEdit& openEdit(const QString& line)
     {
         m_main->GetRecordedTimes();
@@ -361,6 +386,118 @@ void tst_AlarmBookWindows::secondEditCommandLoadsTheNewAlarm()
     click(edit.cmdAccept);
     QCOMPARE(m_context->Alarms[1], AlarmRecord({19, 0, QStringLiteral("Dinner out")}));
     QCOMPARE(m_context->Alarms[3], AlarmRecord({7, 30, QStringLiteral("Walk")}));
+}
+
+void tst_AlarmBookWindows::removeCommandNeedsAnAlarm()
+{
+    h->fakes.messages.expect(QStringLiteral("There are no recorded alarms to be removed."));
+    click(m_main->cmdRemove);
+    QVERIFY(!m_context->isLoaded<frmRemove>());
+}
+
+void tst_AlarmBookWindows::removalsAreCounted_data()
+{
+    QTest::addColumn<int>("alarms");
+    QTest::addColumn<int>("removals");
+    QTest::addColumn<bool>("pressClose");
+    QTest::newRow("three, then Close") << 4 << 3 << true;
+    QTest::newRow("the last of three") << 3 << 3 << false;
+    QTest::newRow("the only one") << 1 << 1 << false;
+    QTest::newRow("Close without removals") << 2 << 0 << true;
+}
+
+void tst_AlarmBookWindows::removalsAreCounted()
+{
+    QFETCH(int, alarms);
+    QFETCH(int, removals);
+    QFETCH(bool, pressClose);
+    for (int slot = 1; slot <= alarms; ++slot)
+        m_context->Alarms[slot] = {static_cast<float>(slot), 0, QStringLiteral("x")};
+    frmRemove& remove = openRemove();
+    QCOMPARE(remove.lstAlarmList->count(), alarms);
+    for (int removed = 1; removed <= removals; ++removed) {
+        if (removed == alarms)
+            h->fakes.messages.expect(removedTotal(removed));
+        removeLine(remove, remove.lstAlarmList->item(0)->text());
+        QCOMPARE(m_context->Alarms.AlarmCount(), alarms - removed);
+        // The main list catches up only when the remove window closes.
+        QCOMPARE(m_main->lstAlarmTimes->count(), removed == alarms ? 0 : alarms);
+    }
+    if (pressClose) {
+        if (removals > 0)
+            h->fakes.messages.expect(removedTotal(removals));
+        click(remove.cmdClose);
+    }
+    QVERIFY(!m_context->isLoaded<frmRemove>());
+    QCOMPARE(m_main->lstAlarmTimes->count(), alarms - removals);
+}
+
+void tst_AlarmBookWindows::titleBarCloseShowsNoCountAndReopeningStartsAtZero()
+{
+    for (int slot = 1; slot <= 3; ++slot)
+        m_context->Alarms[slot] = {static_cast<float>(slot), 0, QStringLiteral("x")};
+    frmRemove& remove = openRemove();
+    removeLine(remove, QStringLiteral("1:00 AM   -   x"));
+    remove.close();
+    QVERIFY(!m_context->isLoaded<frmRemove>());
+    QCOMPARE(m_main->lstAlarmTimes->count(), 3);
+
+    frmRemove& again = openRemove();
+    removeLine(again, QStringLiteral("2:00 AM   -   x"));
+    h->fakes.messages.expect(removedTotal(1));
+    click(again.cmdClose);
+    QCOMPARE(listed(m_main->lstAlarmTimes), QStringList({"3:00 AM   -   x"}));
+}
+
+void tst_AlarmBookWindows::removeFreesTheLowerOfIdenticalLinesInPlace()
+{
+    m_context->Alarms[9] = {8, 15, QStringLiteral("Same")};
+    m_context->Alarms[4] = {8, 15, QStringLiteral("Same")};
+    m_context->Alarms[6] = {9, 0, QStringLiteral("Other")};
+    frmRemove& remove = openRemove();
+    click(remove.cmdRemoveSelected);
+    QCOMPARE(m_context->Alarms.AlarmCount(), 3);
+    removeLine(remove, QStringLiteral("8:15 AM   -   Same"));
+    QCOMPARE(m_context->Alarms[4], AlarmRecord{});
+    QCOMPARE(m_context->Alarms[9], AlarmRecord({8, 15, QStringLiteral("Same")}));
+    QCOMPARE(m_context->Alarms[6], AlarmRecord({9, 0, QStringLiteral("Other")}));
+    QCOMPARE(listed(remove.lstAlarmList), QStringList({"8:15 AM   -   Same", "9:00 AM   -   Other"}));
+    h->fakes.messages.expect(removedTotal(1));
+    click(remove.cmdClose);
+}
+
+void tst_AlarmBookWindows::recordingAfterRemovalsKeepsTheRest()
+{
+    m_context->Alarms[1] = {7, 0, QStringLiteral("A")};
+    m_context->Alarms[2] = {8, 0, QStringLiteral("B")};
+    m_context->Alarms[3] = {9, 0, QStringLiteral("C")};
+    frmRemove& remove = openRemove();
+    removeLine(remove, QStringLiteral("8:00 AM   -   B"));
+    removeLine(remove, QStringLiteral("7:00 AM   -   A"));
+    h->fakes.messages.expect(removedTotal(2));
+    click(remove.cmdClose);
+    for (const QString& hour : {QStringLiteral("10"), QStringLiteral("11"), QStringLiteral("12")}) {
+        frmRecordNewTime& record = openRecord();
+        fill(record, hour, QStringLiteral("00"), QStringLiteral("AM"), hour);
+        h->fakes.messages.expect(Saved);
+        click(record.cmdAccept);
+    }
+    QCOMPARE(m_context->Alarms[1].Description, QStringLiteral("10"));
+    QCOMPARE(m_context->Alarms[2].Description, QStringLiteral("11"));
+    QCOMPARE(m_context->Alarms[3].Description, QStringLiteral("C"));
+    QCOMPARE(m_context->Alarms[4].Description, QStringLiteral("12"));
+}
+
+void tst_AlarmBookWindows::activationRefillsTheRemoveList()
+{
+    m_context->Alarms[1] = {7, 0, QStringLiteral("A")};
+    frmRemove& remove = openRemove();
+    m_main->activateWindow();
+    QTRY_VERIFY(m_main->isActiveWindow());
+    m_context->Alarms[2] = {6, 0, QStringLiteral("B")};
+    QCOMPARE(remove.lstAlarmList->count(), 1);
+    remove.activateWindow();
+    QTRY_COMPARE(listed(remove.lstAlarmList), QStringList({"6:00 AM   -   B", "7:00 AM   -   A"}));
 }
 
 QTEST_MAIN(tst_AlarmBookWindows)

@@ -61,8 +61,9 @@ AlarmTimeForm::AlarmTimeForm(modMain& context, const QString& windowCaption) : Q
     auto* frameDescription = new QGroupBox(QStringLiteral("Description"), this);
     txtShortDescription = new QLineEdit(frameDescription);
     txtShortDescription->setMaxLength(35);
-    // Room for a full description in average letters, so most of it is seen without scrolling.
-    txtShortDescription->setMinimumWidth(txtShortDescription->fontMetrics().averageCharWidth() * 35 + 12);
+    // Room for a full description of ordinary letters, so none of it scrolls out of sight.
+    txtShortDescription->setMinimumWidth(
+        txtShortDescription->fontMetrics().horizontalAdvance(QString(35, QLatin1Char('n'))) + 12);
     auto* descriptionLayout = new QVBoxLayout(frameDescription);
     descriptionLayout->addWidget(caption(QStringLiteral("Max of 35 characters:"), frameDescription));
     descriptionLayout->addWidget(txtShortDescription);

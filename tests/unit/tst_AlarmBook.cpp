@@ -15,7 +15,6 @@ private slots:
     void choicesFor_data();
     void choicesFor();
     void recordAndRewriteRefuse();
-    void removeLineFreesOneSlotPerCall();
 };
 
 void tst_AlarmBook::alarmLine_data()
@@ -149,33 +148,11 @@ void tst_AlarmBook::recordAndRewriteRefuse()
 {
     AlarmBook book;
     book[0] = {12, 0, QStringLiteral("from a file")};
-    QCOMPARE(book.record({24, 0, QStringLiteral("noon")}), AlarmBook::Entry::Written);
     QCOMPARE(book.record({12, 0, QStringLiteral("other text")}), AlarmBook::Entry::DuplicateTime);
+    QCOMPARE(book.record({24, 0, QStringLiteral("noon")}), AlarmBook::Entry::Written);
     QCOMPARE(book.rewrite(1, {24, 0, QStringLiteral("own time kept")}), AlarmBook::Entry::Written);
     QCOMPARE(book.rewrite(1, {12, 0, QStringLiteral("slot 0's time")}), AlarmBook::Entry::DuplicateTime);
     QCOMPARE(book[1], AlarmRecord({24, 0, QStringLiteral("own time kept")}));
-
-    for (int slot = 2; slot <= AlarmBook::LastSlot; ++slot)
-        QCOMPARE(book.record({13, static_cast<float>(slot % 60), QString::number(slot)}),
-                 slot < 62 ? AlarmBook::Entry::Written : AlarmBook::Entry::DuplicateTime);
-    for (int slot = 62; slot <= AlarmBook::LastSlot; ++slot)
-        book[slot] = {14, static_cast<float>(slot % 60), QString()};
-    const AlarmBook::Table before = book.all();
-    QCOMPARE(book.record({23, 59, QStringLiteral("no room")}), AlarmBook::Entry::TableFull);
-    QCOMPARE(book.all(), before);
-}
-
-void tst_AlarmBook::removeLineFreesOneSlotPerCall()
-{
-    AlarmBook book;
-    book[9] = {7, 5, QStringLiteral("same")};
-    book[4] = {7, 5, QStringLiteral("same")};
-    QCOMPARE(book.removeLine(QStringLiteral("7:05 AM   -   same")), 4);
-    QCOMPARE(book[9].Description, QStringLiteral("same"));
-    QCOMPARE(book.removeLine(QStringLiteral("7:05 AM   -   same")), 9);
-    QCOMPARE(book.removeLine(QStringLiteral("7:05 AM   -   same")), -1);
-    QCOMPARE(book.removeLine(QString()), -1);
-    QCOMPARE(book.AlarmCount(), 0);
 }
 
 QTEST_APPLESS_MAIN(tst_AlarmBook)

@@ -20,6 +20,50 @@ QString alarmLine(const AlarmRecord& record)
     return line;
 }
 
+QString twoDigitText(int value)
+{
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+float storedHour(int chosenHour, const QString& amPm)
+{
+    return amPm == QLatin1String("AM") ? static_cast<float>(chosenHour) : static_cast<float>(chosenHour + 12);
+}
+
+QString storedDescription(const QString& typed)
+{
+    return typed.isEmpty() ? QStringLiteral("N/A") : typed;
+}
+
+AlarmChoices choicesFor(const AlarmRecord& record)
+{
+    AlarmChoices choices;
+    float hour = record.Hour;
+    if (hour <= 12) {
+        choices.amPm = QStringLiteral("AM");
+    } else {
+        choices.amPm = QStringLiteral("PM");
+        hour -= 12;
+    }
+    // Built from the number's own text rather than rounded, so an odd value from a file selects nothing.
+    choices.hour = hour < 10 ? QLatin1Char('0') + numberText(hour) : numberText(hour);
+    if (record.Minute == 0)
+        choices.minute = QStringLiteral("00");
+    else
+        choices.minute = record.Minute >= 10 ? numberText(record.Minute) : QLatin1Char('0') + numberText(record.Minute);
+
+    // Only blanks are cut, as the description was typed; other white space is left alone.
+    const QString& text = record.Description;
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == QLatin1Char(' '))
+        ++first;
+    while (last > first && text.at(last - 1) == QLatin1Char(' '))
+        --last;
+    choices.description = text.mid(first, last - first);
+    return choices;
+}
+
 int AlarmBook::AlarmCount() const
 {
     int count = 0;
@@ -65,4 +109,31 @@ QStringList AlarmBook::lines() const
             result << alarmLine(record);
     }
     return result;
+}
+
+AlarmBook::Entry AlarmBook::record(const AlarmRecord& alarm)
+{
+    if (findTime(alarm.Hour, alarm.Minute) >= 0)
+        return Entry::DuplicateTime;
+    const int slot = lowestFreeSlot();
+    if (slot < 0)
+        return Entry::TableFull;
+    (*this)[slot] = alarm;
+    return Entry::Written;
+}
+
+AlarmBook::Entry AlarmBook::rewrite(int slot, const AlarmRecord& alarm)
+{
+    if (findTime(alarm.Hour, alarm.Minute, slot) >= 0)
+        return Entry::DuplicateTime;
+    (*this)[slot] = alarm;
+    return Entry::Written;
+}
+
+int AlarmBook::removeLine(const QString& line)
+{
+    const int slot = findLine(line);
+    if (slot >= 0)
+        free(slot);
+    return slot;
 }

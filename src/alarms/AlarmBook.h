@@ -21,6 +21,23 @@ QString numberText(float value);
 // The text that stands for an alarm in every list and in the alarm window, e.g. "7:05 AM   -   Wake up".
 QString alarmLine(const AlarmRecord& record);
 
+// An hour or minute as the drop-down lists show it: "00" to "59".
+QString twoDigitText(int value);
+// The hour as the table keeps it: AM keeps the chosen 1..12, anything else adds 12, so 12 AM is 12 and 12 PM is 24.
+float storedHour(int chosenHour, const QString& amPm);
+// Only an empty description stands for "N/A"; blanks are kept as typed.
+QString storedDescription(const QString& typed);
+
+// The choices the edit window opens with for a recorded alarm. A value no list item matches (a session file
+// may hold one) gives a text no item has, so that list opens with nothing chosen.
+struct AlarmChoices {
+    QString hour;
+    QString minute;
+    QString amPm;
+    QString description;
+};
+AlarmChoices choicesFor(const AlarmRecord& record);
+
 // The fixed table of 101 slots (0..100). Recording only ever fills 1..100; a session file may fill slot 0.
 class AlarmBook {
 public:
@@ -45,6 +62,14 @@ public:
     QStringList lines() const;
     // Marks a slot free in place; no other slot moves.
     void free(int slot) { (*this)[slot] = AlarmRecord{}; }
+
+    enum class Entry { Written, DuplicateTime, TableFull };
+    // Writes a new alarm into the lowest free slot of 1..100, unless its time is recorded already or none is free.
+    Entry record(const AlarmRecord& alarm);
+    // Rewrites `slot` in place, unless another slot holds the same time: an alarm may keep its own.
+    Entry rewrite(int slot, const AlarmRecord& alarm);
+    // Frees the first slot whose line is `line`; that slot, or -1 when none matches.
+    int removeLine(const QString& line);
 
 private:
     Table m_slots{};

@@ -3,6 +3,9 @@
 #include "AppArt.h"
 #include "AppInfo.h"
 #include "WindowFonts.h"
+#include "alarms/frmEdit.h"
+#include "alarms/frmRecordNewTime.h"
+#include "alarms/frmRemove.h"
 #include "engine/TimeTexts.h"
 #include "engine/frmAlarm.h"
 #include "led/LedComposer.h"
@@ -34,6 +37,14 @@ QToolButton* iconButton(QWidget* parent, AppArt::Glyph glyph, const QString& tip
     button->setAutoRaise(false);
     button->setFixedSize(28, 26);
     return button;
+}
+
+// Shows a window of the program without an owner or modality, so the main window stays usable.
+void bringForward(QWidget& window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
 }
 
 QLabel* plainLabel(const QString& text, QWidget* parent)
@@ -171,6 +182,9 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
     connect(cmdGraphical, &QToolButton::clicked, this, &frmMain::cmdGraphical_Click);
     connect(timTimers, &QTimer::timeout, this, &frmMain::timTimers_Timer);
     connect(timAlarm, &QTimer::timeout, this, &frmMain::timAlarm_Timer);
+    connect(cmdRecordNewAlarm, &QPushButton::clicked, this, &frmMain::cmdRecordNewAlarm_Click);
+    connect(cmdEdit, &QPushButton::clicked, this, &frmMain::cmdEdit_Click);
+    connect(cmdRemove, &QPushButton::clicked, this, &frmMain::cmdRemove_Click);
     timTimers->start();
 }
 
@@ -223,6 +237,51 @@ void frmMain::GetRecordedTimes()
     lstAlarmTimes->clear();
     lstAlarmTimes->addItems(m_context.Alarms.lines());
     UpdateDateDisplay();
+}
+
+void frmMain::cmdRecordNewAlarm_Click()
+{
+    bringForward(m_context.form<frmRecordNewTime>());
+}
+
+void frmMain::cmdEdit_Click()
+{
+    const QList<QListWidgetItem*> selected = lstAlarmTimes->selectedItems();
+    const auto tell = [this](const QString& text) {
+        m_context.desktop().messages.show(text, MsgBox::OkOnly | MsgBox::Information, AppInfo::ProductName);
+    };
+    if (selected.isEmpty()) {
+        tell(QStringLiteral("Please select an alarm from your ''Recorded Alarms'' list before continuing."));
+        return;
+    }
+    if (selected.size() > 1) {
+        tell(QStringLiteral(
+            "You can only edit one alarm at a time. Please deselect all but one alarm from your session list."));
+        return;
+    }
+    const int slot = m_context.Alarms.findLine(selected.first()->text());
+    if (slot < 0)
+        return;
+    const AlarmRecord& alarm = m_context.Alarms[slot];
+    m_context.editAlarm = {alarm.Hour, alarm.Minute, alarm.Description, slot};
+    const bool wasOpen = m_context.isLoaded<frmEdit>();
+    frmEdit& edit = m_context.form<frmEdit>();
+    if (wasOpen)
+        edit.PresetControls();
+    bringForward(edit);
+}
+
+void frmMain::cmdRemove_Click()
+{
+    if (m_context.Alarms.AlarmCount() == 0) {
+        m_context.desktop().messages.show(QStringLiteral("There are no recorded alarms to be removed."),
+                                          MsgBox::OkOnly | MsgBox::Information, AppInfo::ProductName);
+        return;
+    }
+    frmRemove& remove = m_context.form<frmRemove>();
+    bringForward(remove);
+    // The window manager may leave the focus where it was; the list must not wait for an activation.
+    remove.GetAlarmList();
 }
 
 void frmMain::UpdateTimeDisplay()

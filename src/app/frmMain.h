@@ -30,6 +30,9 @@ public:
     void Form_Unload();
 
     void GetRecordedTimes();
+    void cmdRecordNewAlarm_Click();
+    void cmdEdit_Click();
+    void cmdRemove_Click();
     void UpdateTimeDisplay();
     void UpdateDateDisplay();
     void timTimers_Timer();

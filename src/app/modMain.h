@@ -50,6 +50,16 @@ public:
     AlarmBook Alarms;
     QString DateFormat;
 
+    // The edit window's public variables: the edit command sets them and the window's load reads them,
+    // so they outlive the window.
+    struct EditAlarm {
+        float Edit_AlarmHour = 0;
+        float Edit_AlarmMinute = 0;
+        QString Edit_AlarmDescription;
+        int Edit_AlarmPosition = 0;
+    };
+    EditAlarm editAlarm;
+
     // The window's default instance, created and loaded if it does not exist yet.
     template <class W> W& form()
     {

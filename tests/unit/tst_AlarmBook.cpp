@@ -12,6 +12,9 @@ private slots:
     void fullTableHasNoFreeSlot();
     void lookupTakesTheLowerSlot();
     void findTimeIgnoresDescriptionAndTheEditedSlot();
+    void choicesFor_data();
+    void choicesFor();
+    void recordAndRewriteRefuse();
 };
 
 void tst_AlarmBook::alarmLine_data()
@@ -115,6 +118,41 @@ void tst_AlarmBook::findTimeIgnoresDescriptionAndTheEditedSlot()
     QCOMPARE(book.findTime(19, 30, 1), -1);
     book[2] = {19, 30, QStringLiteral("copy")};
     QCOMPARE(book.findTime(19, 30, 1), 2);
+}
+
+void tst_AlarmBook::choicesFor_data()
+{
+    QTest::addColumn<float>("hour");
+    QTest::addColumn<float>("minute");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QStringList>("choices"); // hour, minute, AM/PM, description
+
+    QTest::newRow("12 AM") << 12.f << 0.f << "  Tea " << QStringList{"12", "00", "AM", "Tea"};
+    QTest::newRow("7 PM") << 19.f << 5.f << "a  b" << QStringList{"07", "05", "PM", "a  b"};
+    QTest::newRow("12 PM") << 24.f << 45.f << "\tx" << QStringList{"12", "45", "PM", "\tx"};
+    QTest::newRow("1 AM, minute 10") << 1.f << 10.f << "   " << QStringList{"01", "10", "AM", ""};
+    QTest::newRow("fraction from a file") << 7.5f << 5.5f << "" << QStringList{"07.5", "05.5", "AM", ""};
+}
+
+void tst_AlarmBook::choicesFor()
+{
+    QFETCH(float, hour);
+    QFETCH(float, minute);
+    QFETCH(QString, description);
+    QFETCH(QStringList, choices);
+    const AlarmChoices got = ::choicesFor({hour, minute, description});
+    QCOMPARE(QStringList({got.hour, got.minute, got.amPm, got.description}), choices);
+}
+
+void tst_AlarmBook::recordAndRewriteRefuse()
+{
+    AlarmBook book;
+    book[0] = {12, 0, QStringLiteral("from a file")};
+    QCOMPARE(book.record({12, 0, QStringLiteral("other text")}), AlarmBook::Entry::DuplicateTime);
+    QCOMPARE(book.record({24, 0, QStringLiteral("noon")}), AlarmBook::Entry::Written);
+    QCOMPARE(book.rewrite(1, {24, 0, QStringLiteral("own time kept")}), AlarmBook::Entry::Written);
+    QCOMPARE(book.rewrite(1, {12, 0, QStringLiteral("slot 0's time")}), AlarmBook::Entry::DuplicateTime);
+    QCOMPARE(book[1], AlarmRecord({24, 0, QStringLiteral("own time kept")}));
 }
 
 QTEST_APPLESS_MAIN(tst_AlarmBook)

@@ -1,0 +1,57 @@
+#include "frmEdit.h"
+
+#include "app/frmMain.h"
+#include "app/modMain.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+frmEdit::frmEdit(modMain& context) : AlarmTimeForm(context, QStringLiteral("Edit Alarm"))
+{
+    setObjectName(QStringLiteral("frmEdit"));
+    setTabOrder(txtShortDescription, cmbHour);
+    setTabOrder(cmbHour, cmbMinutes);
+    setTabOrder(cmbMinutes, cmbAmPm);
+    setTabOrder(cmbAmPm, cmdAccept);
+    txtShortDescription->setFocus();
+    connect(cmdAccept, &QPushButton::clicked, this, &frmEdit::cmdAccept_Click);
+}
+
+void frmEdit::Form_Load()
+{
+    fillMinutes();
+    PresetControls();
+}
+
+void frmEdit::PresetControls()
+{
+    const modMain::EditAlarm& edit = m_context.editAlarm;
+    const AlarmChoices choices = choicesFor({edit.Edit_AlarmHour, edit.Edit_AlarmMinute, edit.Edit_AlarmDescription});
+    cmbAmPm->setCurrentIndex(cmbAmPm->findText(choices.amPm));
+    cmbHour->setCurrentIndex(cmbHour->findText(choices.hour));
+    cmbMinutes->setCurrentIndex(cmbMinutes->findText(choices.minute));
+    txtShortDescription->setText(choices.description);
+}
+
+void frmEdit::cmdAccept_Click()
+{
+    // The lists open with a choice; only an odd value from a session file leaves one empty.
+    const std::optional<AlarmRecord> alarm = chosenAlarm();
+    if (!alarm)
+        return;
+    if (m_context.Alarms.rewrite(m_context.editAlarm.Edit_AlarmPosition, *alarm) == AlarmBook::Entry::DuplicateTime) {
+        tell(QStringLiteral("You have already recorded this time to your current session."));
+        return;
+    }
+    tell(QStringLiteral("This alarm was successfully updated."));
+    m_context.unload<frmEdit>();
+    frmMain& main = m_context.form<frmMain>();
+    main.GetRecordedTimes();
+    main.ShowActivated();
+}
+
+void frmEdit::reject()
+{
+    m_context.unload<frmEdit>();
+}

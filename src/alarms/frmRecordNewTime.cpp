@@ -1,0 +1,50 @@
+#include "frmRecordNewTime.h"
+
+#include "app/frmMain.h"
+#include "app/modMain.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+frmRecordNewTime::frmRecordNewTime(modMain& context) : AlarmTimeForm(context, QStringLiteral("Record New Time"))
+{
+    setObjectName(QStringLiteral("frmRecordNewTime"));
+    setTabOrder(cmdAccept, cmbHour);
+    setTabOrder(cmbHour, cmbMinutes);
+    setTabOrder(cmbMinutes, cmbAmPm);
+    setTabOrder(cmbAmPm, txtShortDescription);
+    cmdAccept->setFocus();
+    connect(cmdAccept, &QPushButton::clicked, this, &frmRecordNewTime::cmdAccept_Click);
+}
+
+void frmRecordNewTime::Form_Load()
+{
+    fillMinutes();
+}
+
+void frmRecordNewTime::cmdAccept_Click()
+{
+    const std::optional<AlarmRecord> alarm = chosenAlarm();
+    if (!alarm)
+        return;
+    switch (m_context.Alarms.record(*alarm)) {
+    case AlarmBook::Entry::DuplicateTime:
+        tell(QStringLiteral("You have already recorded this time to your current session."));
+        return;
+    case AlarmBook::Entry::TableFull:
+        tell(QStringLiteral("All 100 places for alarms are in use, so this alarm cannot be recorded. "
+                            "Please remove an alarm first."));
+        return;
+    case AlarmBook::Entry::Written:
+        break;
+    }
+    tell(QStringLiteral("This alarm was successfully saved to your recorded alarms/session list."));
+    m_context.unload<frmRecordNewTime>();
+    m_context.form<frmMain>().ShowActivated();
+}
+
+void frmRecordNewTime::reject()
+{
+    m_context.unload<frmRecordNewTime>();
+}

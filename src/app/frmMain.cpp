@@ -170,6 +170,10 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
 
     timTimers = new QTimer(this);
     timTimers->setInterval(900);
+    m_minuteTick = new QTimer(this);
+    m_minuteTick->setSingleShot(true);
+    m_minuteTick->setTimerType(Qt::PreciseTimer);
+    connect(m_minuteTick, &QTimer::timeout, this, &frmMain::timTimers_Timer);
     timAlarm = new QTimer(this);
     timAlarm->setInterval(29100);
 
@@ -306,6 +310,11 @@ void frmMain::timTimers_Timer()
     const TimeTexts::HourMode mode =
         opt12HR->isChecked() ? TimeTexts::HourMode::Twelve : TimeTexts::HourMode::TwentyFour;
     Blit_Clock(TimeTexts::ledText(m_context.desktop().clock.now().time(), mode));
+
+    const QTime now = m_context.desktop().clock.now().time();
+    const int untilMinute = 60'000 - (now.second() * 1000 + now.msec());
+    if (untilMinute <= timTimers->interval() && !m_minuteTick->isActive())
+        m_minuteTick->start(untilMinute + 2);
 }
 
 void frmMain::Blit_Clock(const QString& timeText)

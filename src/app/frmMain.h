@@ -107,4 +107,7 @@ private:
 
     modMain& m_context;
     AlarmCheck m_alarmCheck;
+    // One extra tick at the start of each minute, so an alarm rings on the minute rather than
+    // up to a tick period later.
+    QTimer* m_minuteTick;
 };

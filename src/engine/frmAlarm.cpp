@@ -33,7 +33,7 @@ frmAlarm::frmAlarm(modMain& context) : QDialog(nullptr), m_context(context)
     lblAlarmInformation->setTextFormat(Qt::PlainText);
     lblAlarmInformation->setWordWrap(true);
     lblAlarmInformation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblAlarmInformation->setMinimumHeight(64);
+    lblAlarmInformation->setMinimumSize(355, 72);
     lblAlarmInformation->setStyleSheet(QStringLiteral("color: rgb(0, 128, 0);"));
     auto* frameLayout = new QVBoxLayout(Frame1);
     frameLayout->addWidget(lblAlarmInformation);
@@ -55,7 +55,6 @@ frmAlarm::frmAlarm(modMain& context) : QDialog(nullptr), m_context(context)
     layout->addWidget(Label1);
     layout->addWidget(Frame1, 1);
     layout->addLayout(buttons);
-    setMinimumSize(401, 193);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     timCheckMain = new QTimer(this);

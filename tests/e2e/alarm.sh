@@ -35,8 +35,12 @@ wait_for 5 bash -c '! xwininfo -root -tree | grep -q " 496x254+"' || true
 main=$(window_titled Tockwell 496x254)
 
 # Record a new alarm for 07:05 AM with the keyboard alone.
-type_keys "$main" ctrl+n
-wait_for 5 window_titled "Record New Time" >/dev/null || fail "the record window did not open"
+# A window just mapped may not have taken the focus yet when the first key arrives: try again.
+for attempt in 1 2 3 4 5; do
+    type_keys "$main" ctrl+n
+    wait_for 2 window_titled "Record New Time" >/dev/null && break
+done
+window_titled "Record New Time" >/dev/null || fail "the record window did not open"
 record=$(window_titled "Record New Time")
 grab record "$record"
 type_keys "$record" Tab 0 7 Tab 0 5 Tab A Tab

@@ -68,11 +68,14 @@ start_x() {
 # Mapped top-level windows titled exactly $1, as "id WxH" lines, from one query of the tree
 # (quick enough not to miss a window that is only up for a moment on a loaded machine).
 windows_named() {
-    local id
-    xwininfo -root -tree 2>/dev/null | awk -v title="\"$1\":" '$2 == title {print $1, $(NF-1)}' |
-        sed -E 's/ ([0-9]+x[0-9]+)\+.*/ \1/' | while read -r id size; do
-        xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' && echo "$id $size"
-    done
+    local id size
+    xwininfo -root -tree 2>/dev/null |
+        awk -v title=" \"$1\": " 'index($0, title) {
+            for (i = 1; i <= NF; i++) if ($i ~ /^[0-9]+x[0-9]+[+-]/) { split($i, g, /[+-]/); size = g[1] }
+            print $1, size }' |
+        while read -r id size; do
+            xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' && echo "$id $size"
+        done
 }
 
 window_size() {

@@ -16,6 +16,7 @@ private slots:
     void ringsInSecondZeroOnly();
     void nestedTicksNeverRingTwice();
     void lateTickStillRingsOnce();
+    void ringsOnTheMinuteBetweenTicks();
     void sameMinuteAlarmsRingOneAfterAnother();
     void comesBackFromTheTray();
     void openAlarmGivesTheMessageBox();
@@ -104,6 +105,18 @@ void tst_frmAlarm::lateTickStillRingsOnce()
     // The event loop was blocked for 14 seconds: second 0 was never seen.
     tickFrom(QDateTime(QDate(2026, 12, 5), QTime(13, 30, 14)), 30);
     QCOMPARE(h->fakes.modal.runs, 1);
+}
+
+void tst_frmAlarm::ringsOnTheMinuteBetweenTicks()
+{
+    h->context->Alarms[1] = {7, 5, QStringLiteral("Punctual")};
+    h->fakes.modal.whileOpen = [](QDialog& dialog) { static_cast<frmAlarm&>(dialog).cmdClose_Click(); };
+    // The last regular tick before the minute is 300 ms short of it; the next would come 600 ms late.
+    tickFrom(QDateTime(QDate(2026, 12, 5), QTime(7, 4, 59, 700)), 1);
+    QCOMPARE(h->fakes.modal.runs, 0);
+    h->fakes.clock.set(QDateTime(QDate(2026, 12, 5), QTime(7, 5, 0, 2)));
+    QTRY_COMPARE_WITH_TIMEOUT(h->fakes.modal.runs, 1, 2000);
+    QCOMPARE(main().lblCurrentTime->text(), QStringLiteral("07:05:00 AM / 07:05:00"));
 }
 
 void tst_frmAlarm::sameMinuteAlarmsRingOneAfterAnother()

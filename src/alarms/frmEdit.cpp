@@ -40,6 +40,17 @@ void frmEdit::cmdAccept_Click()
     const std::optional<AlarmRecord> alarm = chosenAlarm();
     if (!alarm)
         return;
+    // The table may have moved on while this window was open (a removal, a new alarm in the freed
+    // slot, a session loaded): writing now would overwrite an alarm the user never chose to edit.
+    const modMain::EditAlarm& edit = m_context.editAlarm;
+    if (m_context.Alarms[edit.Edit_AlarmPosition] !=
+        AlarmRecord{edit.Edit_AlarmHour, edit.Edit_AlarmMinute, edit.Edit_AlarmDescription}) {
+        tell(QStringLiteral("This alarm was changed or removed while you were editing it, so it was not updated. "
+                            "Please select it again from your ''Recorded Alarms'' list."));
+        m_context.unload<frmEdit>();
+        m_context.form<frmMain>().GetRecordedTimes();
+        return;
+    }
     if (m_context.Alarms.rewrite(m_context.editAlarm.Edit_AlarmPosition, *alarm) == AlarmBook::Entry::DuplicateTime) {
         tell(QStringLiteral("You have already recorded this time to your current session."));
         return;

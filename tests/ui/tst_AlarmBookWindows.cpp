@@ -74,6 +74,7 @@ private slots:
     void editAccept();
     void editOfIdenticalLinesTakesTheLowerSlot();
     void secondEditCommandLoadsTheNewAlarm();
+    void editNeverOverwritesAnAlarmRecordedMeanwhile();
     void removeCommandNeedsAnAlarm();
     void removalsAreCounted_data();
     void removalsAreCounted();
@@ -308,6 +309,21 @@ void tst_AlarmBookWindows::secondEditCommandLoadsTheNewAlarm()
     accept(edit, Updated);
     QCOMPARE(m_context->Alarms[1], AlarmRecord({19, 0, QStringLiteral("Dinner out")}));
     QCOMPARE(m_context->Alarms[3], AlarmRecord({7, 30, QStringLiteral("Walk")}));
+}
+
+void tst_AlarmBookWindows::editNeverOverwritesAnAlarmRecordedMeanwhile()
+{
+    m_context->Alarms[1] = {7, 30, QStringLiteral("Walk")};
+    frmEdit& edit = openEdit(QStringLiteral("7:30 AM   -   Walk"));
+    fill(edit, {"08", "30", "AM", "Run"});
+    // Meanwhile the alarm goes and a new one takes its slot.
+    m_context->Alarms.free(1);
+    m_context->Alarms[1] = {21, 0, QStringLiteral("News")};
+    accept(edit, QStringLiteral("This alarm was changed or removed while you were editing it, so it was not updated. "
+                                "Please select it again from your ''Recorded Alarms'' list."));
+    QCOMPARE(m_context->Alarms[1], AlarmRecord({21, 0, QStringLiteral("News")}));
+    QCOMPARE(m_context->Alarms.AlarmCount(), 1);
+    QVERIFY(!m_context->isLoaded<frmEdit>());
 }
 
 void tst_AlarmBookWindows::removeCommandNeedsAnAlarm()

@@ -238,8 +238,17 @@ void frmMain::Form_Unload()
 
 void frmMain::GetRecordedTimes()
 {
-    lstAlarmTimes->clear();
-    lstAlarmTimes->addItems(m_context.Alarms.lines());
+    QStringList lines = m_context.Alarms.lines();
+    lines.sort();
+    QStringList listed;
+    for (int row = 0; row < lstAlarmTimes->count(); ++row)
+        listed << lstAlarmTimes->item(row)->text();
+    // Activation refills the list, and a click on a line of an inactive window can arrive just
+    // before the activation does: an unchanged list keeps the line the user has just chosen.
+    if (lines != listed) {
+        lstAlarmTimes->clear();
+        lstAlarmTimes->addItems(lines);
+    }
     UpdateDateDisplay();
 }
 

@@ -18,6 +18,7 @@ private slots:
     void captionDateWithPatternThree();
     void activationListsAlarmsInTextOrder();
     void tickRefreshesTimeButNotDate();
+    void refillKeepsTheChosenLineOfAnUnchangedList();
     void exitAnsweredNoKeepsEverything();
     void exitAnsweredYesCleansUpAndEnds();
 
@@ -139,6 +140,24 @@ void tst_frmMain::activationListsAlarmsInTextOrder()
     QCOMPARE(shown, QStringList({"10:15 AM   -   Call", "21:00 PM   -   <i>Film</i>", "7:05 AM   -   Dentist",
                                  "9:00 AM   -   From a file"}));
     QCOMPARE(main.lblDate->text(), QStringLiteral("December 05, 2026"));
+}
+
+void tst_frmMain::refillKeepsTheChosenLineOfAnUnchangedList()
+{
+    modMain& context = *h->context;
+    context.Alarms[1] = {7, 5, QStringLiteral("Dentist")};
+    context.Alarms[2] = {10, 15, QStringLiteral("Call")};
+    frmMain& main = context.form<frmMain>();
+    main.GetRecordedTimes();
+    main.lstAlarmTimes->setCurrentRow(1);
+    main.Form_Activate();
+    QCOMPARE(main.lstAlarmTimes->currentItem()->text(), QStringLiteral("7:05 AM   -   Dentist"));
+    QVERIFY(main.lstAlarmTimes->currentItem()->isSelected());
+
+    context.Alarms.free(1);
+    main.Form_Activate();
+    QCOMPARE(main.lstAlarmTimes->count(), 1);
+    QVERIFY(main.lstAlarmTimes->selectedItems().isEmpty());
 }
 
 void tst_frmMain::tickRefreshesTimeButNotDate()

@@ -3,6 +3,7 @@
 #include "AppArt.h"
 #include "AppInfo.h"
 #include "WindowFonts.h"
+#include "alarms/SessionFile.h"
 #include "engine/TimeTexts.h"
 #include "led/LedSurface.h"
 #include "modMain.h"
@@ -21,6 +22,9 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// No default extension: a name typed without one is used exactly as typed.
+const QString SessionFilter = QStringLiteral("Tockwell Session | *.tkw");
 
 QToolButton* iconButton(QWidget* parent, AppArt::Glyph glyph, const QString& tip)
 {
@@ -160,6 +164,8 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
     timAlarm->setInterval(29100);
 
     connect(timTimers, &QTimer::timeout, this, &frmMain::timTimers_Timer);
+    connect(cmdSave, &QToolButton::clicked, this, &frmMain::cmdSave_Click);
+    connect(cmdOpen, &QToolButton::clicked, this, &frmMain::cmdOpen_Click);
     timTimers->start();
 }
 
@@ -229,6 +235,44 @@ void frmMain::UpdateDateDisplay()
 void frmMain::timTimers_Timer()
 {
     UpdateTimeDisplay();
+}
+
+void frmMain::cmdSave_Click()
+{
+    Desktop& desktop = m_context.desktop();
+    const QString path = desktop.files.saveFile(SessionFilter);
+    if (path.isEmpty())
+        return;
+    const SessionFile::Outcome outcome = SessionFile::save(path, m_context.Alarms.all());
+    if (!outcome.ok()) {
+        desktop.messages.show(
+            QStringLiteral("An error has occurred while saving your session (Err: %1). Please try again.")
+                .arg(outcome.error),
+            MsgBox::OkOnly | MsgBox::Critical, AppInfo::ProductName, outcome.reason);
+        return;
+    }
+    desktop.messages.show(QStringLiteral("You have successfully saved your session."),
+                          MsgBox::OkOnly | MsgBox::Information, AppInfo::ProductName);
+}
+
+void frmMain::cmdOpen_Click()
+{
+    Desktop& desktop = m_context.desktop();
+    const QString path = desktop.files.openFile(SessionFilter);
+    if (path.isEmpty())
+        return;
+    const SessionFile::Outcome outcome = SessionFile::load(path, m_context.Alarms);
+    if (!outcome.ok()) {
+        desktop.messages.show(
+            QStringLiteral("An error has occurred during loading your session (Err: %1). Please try again.")
+                .arg(outcome.error),
+            MsgBox::OkOnly | MsgBox::Critical, AppInfo::ProductName, outcome.reason);
+        return;
+    }
+    // The message comes after the list is whole again, so a tick under the open box sees no half state.
+    GetRecordedTimes();
+    desktop.messages.show(QStringLiteral("You have successfully loaded your session."),
+                          MsgBox::OkOnly | MsgBox::Information, AppInfo::ProductName);
 }
 
 void frmMain::MakeLink(QLabel* label, LinkState operation)

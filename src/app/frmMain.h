@@ -29,6 +29,8 @@ public:
     void UpdateTimeDisplay();
     void UpdateDateDisplay();
     void timTimers_Timer();
+    void cmdSave_Click();
+    void cmdOpen_Click();
 
     enum class LinkState { SetUp = 1, Clicked = 2, PointerLeft = 3, PointerOver = 4 };
     void MakeLink(QLabel* label, LinkState operation);

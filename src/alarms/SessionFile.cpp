@@ -164,7 +164,10 @@ QByteArray write(const AlarmBook::Table& table)
         out += "\r\n";
         out += numberField(record.Minute);
         out += "\r\n";
-        out += record.Description.toUtf8();
+        // A line feed would split the record and shift every slot after it; a blank keeps the file whole.
+        QByteArray description = record.Description.toUtf8();
+        description.replace('\n', ' ');
+        out += description;
         out += "\r\n";
     }
     return out;
@@ -270,7 +273,9 @@ int errorNumber(FileTask task, QFileDevice::FileError error, int systemError, bo
     case EROFS:
         return Err::PermissionDenied;
     case ENOSPC:
+#ifdef EDQUOT
     case EDQUOT:
+#endif
     case EFBIG:
         return Err::DiskFull;
     case EIO:

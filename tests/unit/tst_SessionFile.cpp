@@ -73,6 +73,7 @@ private slots:
     void numberForms();
     void fullTableRoundTrips();
     void alarmInSlotZeroLoadsCountsAndLists();
+    void lineFeedCannotSplitARecord();
     void handWrittenFilesLoad_data();
     void handWrittenFilesLoad();
     void brokenFilesChangeNothing_data();
@@ -169,6 +170,19 @@ void tst_SessionFile::alarmInSlotZeroLoadsCountsAndLists()
     QCOMPARE(book[0], (AlarmRecord{9, 15, QStringLiteral("From another program")}));
     QCOMPARE(book.AlarmCount(), 1);
     QCOMPARE(book.lines(), QStringList{QStringLiteral("9:15 AM   -   From another program")});
+}
+
+void tst_SessionFile::lineFeedCannotSplitARecord()
+{
+    AlarmBook::Table table{};
+    table[1] = {7, 5, QStringLiteral("two\nlines\r\nhere")};
+    table[2] = {8, 0, QStringLiteral("next")};
+    const QByteArray data = write(table);
+    QCOMPARE(data.count('\n'), LineCount);
+    const Result result = read(data);
+    QVERIFY(result.ok());
+    QCOMPARE(result.table[1].Description, QStringLiteral("two lines\r here"));
+    QCOMPARE(result.table[2], table[2]);
 }
 
 void tst_SessionFile::handWrittenFilesLoad_data()
@@ -389,7 +403,9 @@ void tst_SessionFile::errorNumbers_data()
     QTest::newRow("read-only medium") << S << QFileDevice::OpenError << EROFS << true << 70;
     QTest::newRow("a folder") << S << QFileDevice::WriteError << EISDIR << true << 75;
     QTest::newRow("disk full") << S << QFileDevice::WriteError << ENOSPC << true << 61;
+#ifdef EDQUOT
     QTest::newRow("quota") << S << QFileDevice::WriteError << EDQUOT << true << 61;
+#endif
     QTest::newRow("size limit") << S << QFileDevice::WriteError << EFBIG << true << 61;
     QTest::newRow("device") << L << QFileDevice::ReadError << EIO << true << 57;
     QTest::newRow("descriptors") << L << QFileDevice::OpenError << EMFILE << true << 67;

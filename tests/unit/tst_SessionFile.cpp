@@ -10,7 +10,6 @@
 #ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
-#include <sys/stat.h>
 #endif
 
 using namespace SessionFile;
@@ -87,10 +86,6 @@ private slots:
     void errorNumbers_data();
     void errorNumbers();
     void savedFileLoadsBack();
-    void saveFailures_data();
-    void saveFailures();
-    void loadFailures_data();
-    void loadFailures();
     void failedWriteKeepsThePreviousFile();
     void failuresLeaveNoFileOpen();
     void hugeFileIsRefusedAndHugeTailIsNotRead();
@@ -441,85 +436,6 @@ void tst_SessionFile::savedFileLoadsBack()
     AlarmBook loaded;
     QVERIFY(load(path, loaded).ok());
     QVERIFY(loaded.all() == saved.all());
-}
-
-void tst_SessionFile::saveFailures_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("error");
-
-    QTest::newRow("inside a regular file") << "plain.txt/a.tkw" << 76;
-    QTest::newRow("missing folder") << "missing/a.tkw" << 76;
-    QTest::newRow("a folder") << "folder" << 75;
-    QTest::newRow("a folder, with a slash") << "folder/" << 75;
-#ifdef Q_OS_UNIX
-    QTest::newRow("a pipe") << "pipe" << 75;
-#endif
-}
-
-void tst_SessionFile::saveFailures()
-{
-    QFETCH(QString, name);
-    QFETCH(int, error);
-
-    QTemporaryDir dir;
-    QVERIFY(putFile(dir.filePath(QStringLiteral("plain.txt")), "mine"));
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
-#ifdef Q_OS_UNIX
-    QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe"))).constData(), 0600), 0);
-#endif
-    const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-
-    const QString path = dir.filePath(name);
-    const Outcome outcome = save(path, userBook().all());
-    QCOMPARE(outcome.error, error);
-    QVERIFY2(outcome.reason.startsWith(QDir::toNativeSeparators(path) + QLatin1Char('\n')), qPrintable(outcome.reason));
-    QVERIFY(outcome.reason.size() > path.size() + 1);
-    // Nothing was left behind, and nothing that was there was touched.
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
-    QVERIFY(QDir(dir.filePath(QStringLiteral("folder"))).isEmpty());
-    QCOMPARE(fileBytes(dir.filePath(QStringLiteral("plain.txt"))), QByteArray("mine"));
-#ifdef Q_OS_UNIX
-    QVERIFY(!QFileInfo(dir.filePath(QStringLiteral("pipe"))).isFile());
-#endif
-}
-
-void tst_SessionFile::loadFailures_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("error");
-
-    QTest::newRow("missing file") << "nothing.tkw" << 53;
-    QTest::newRow("missing folder") << "missing/a.tkw" << 76;
-    QTest::newRow("inside a regular file") << "plain.txt/a.tkw" << 76;
-    QTest::newRow("a folder") << "folder" << 75;
-#ifdef Q_OS_UNIX
-    // Opening a pipe with no writer would wait forever.
-    QTest::newRow("a pipe") << "pipe" << 75;
-#endif
-    QTest::newRow("not a session file") << "plain.txt" << 13;
-    QTest::newRow("short") << "short.tkw" << 62;
-}
-
-void tst_SessionFile::loadFailures()
-{
-    QFETCH(QString, name);
-    QFETCH(int, error);
-
-    QTemporaryDir dir;
-    QVERIFY(putFile(dir.filePath(QStringLiteral("plain.txt")), "Dear diary,\nToday..."));
-    QVERIFY(putFile(dir.filePath(QStringLiteral("short.tkw")), FreeRecord.repeated(100)));
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
-#ifdef Q_OS_UNIX
-    QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe"))).constData(), 0600), 0);
-#endif
-
-    const QString path = dir.filePath(name);
-    AlarmBook book = userBook();
-    const Outcome outcome = load(path, book);
-    QCOMPARE(outcome.error, error);
-    QVERIFY2(outcome.reason.startsWith(QDir::toNativeSeparators(path) + QLatin1Char('\n')), qPrintable(outcome.reason));
-    QVERIFY(book.all() == userBook().all());
 }
 
 void tst_SessionFile::failedWriteKeepsThePreviousFile()

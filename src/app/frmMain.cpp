@@ -6,6 +6,7 @@
 #include "alarms/frmEdit.h"
 #include "alarms/frmRecordNewTime.h"
 #include "alarms/frmRemove.h"
+#include "alarms/SessionFile.h"
 #include "engine/TimeTexts.h"
 #include "engine/frmAlarm.h"
 #include "led/LedComposer.h"
@@ -27,6 +28,9 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// No default extension: a name typed without one is used exactly as typed.
+const QString SessionFilter = QStringLiteral("Tockwell Session | *.tkw");
 
 QToolButton* iconButton(QWidget* parent, AppArt::Glyph glyph, const QString& tip)
 {
@@ -189,6 +193,8 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
     connect(cmdRecordNewAlarm, &QPushButton::clicked, this, &frmMain::cmdRecordNewAlarm_Click);
     connect(cmdEdit, &QPushButton::clicked, this, &frmMain::cmdEdit_Click);
     connect(cmdRemove, &QPushButton::clicked, this, &frmMain::cmdRemove_Click);
+    connect(cmdSave, &QToolButton::clicked, this, &frmMain::cmdSave_Click);
+    connect(cmdOpen, &QToolButton::clicked, this, &frmMain::cmdOpen_Click);
     timTimers->start();
 }
 
@@ -405,6 +411,44 @@ void frmMain::RingAlarm(const AlarmRecord& record)
 void frmMain::timAlarm_Timer()
 {
     timAlarm->stop();
+}
+
+void frmMain::cmdSave_Click()
+{
+    Desktop& desktop = m_context.desktop();
+    const QString path = desktop.files.saveFile(SessionFilter);
+    if (path.isEmpty())
+        return;
+    const SessionFile::Outcome outcome = SessionFile::save(path, m_context.Alarms.all());
+    if (!outcome.ok()) {
+        desktop.messages.show(
+            QStringLiteral("An error has occurred while saving your session (Err: %1). Please try again.")
+                .arg(outcome.error),
+            MsgBox::OkOnly | MsgBox::Critical, AppInfo::ProductName, outcome.reason);
+        return;
+    }
+    desktop.messages.show(QStringLiteral("You have successfully saved your session."),
+                          MsgBox::OkOnly | MsgBox::Information, AppInfo::ProductName);
+}
+
+void frmMain::cmdOpen_Click()
+{
+    Desktop& desktop = m_context.desktop();
+    const QString path = desktop.files.openFile(SessionFilter);
+    if (path.isEmpty())
+        return;
+    const SessionFile::Outcome outcome = SessionFile::load(path, m_context.Alarms);
+    if (!outcome.ok()) {
+        desktop.messages.show(
+            QStringLiteral("An error has occurred during loading your session (Err: %1). Please try again.")
+                .arg(outcome.error),
+            MsgBox::OkOnly | MsgBox::Critical, AppInfo::ProductName, outcome.reason);
+        return;
+    }
+    // The message comes after the list is whole again, so a tick under the open box sees no half state.
+    GetRecordedTimes();
+    desktop.messages.show(QStringLiteral("You have successfully loaded your session."),
+                          MsgBox::OkOnly | MsgBox::Information, AppInfo::ProductName);
 }
 
 void frmMain::MakeLink(QLabel* label, LinkState operation)

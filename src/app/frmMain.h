@@ -44,6 +44,8 @@ public:
     // Makes the LED draw in the colour of a "Clock Colour" code from the next draw on; other codes change nothing.
     void ApplyClockColour(int code);
     void cmdGraphical_Click();
+    void cmdSave_Click();
+    void cmdOpen_Click();
 
     enum class LinkState { SetUp = 1, Clicked = 2, PointerLeft = 3, PointerOver = 4 };
     void MakeLink(QLabel* label, LinkState operation);

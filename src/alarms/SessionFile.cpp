@@ -1,0 +1,361 @@
+#include "SessionFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+#include <array>
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace SessionFile {
+
+namespace {
+
+constexpr qint64 ReadChunk = 64 * 1024;
+// Far beyond any table the program can write; a bigger file without 303 lines in it is something
+// else, and reading on would only eat memory.
+constexpr qsizetype MaxReadBytes = 64 * 1024 * 1024;
+
+constexpr float MaxHour = 24;
+constexpr float MaxMinute = 59;
+
+QByteArray numberField(float value)
+{
+    // Numeric print form: a blank where a minus sign would go, the number, a trailing blank.
+    if (value == 0)
+        value = 0; // no "-0" from a negative zero
+    QByteArray field = value < 0 ? QByteArray() : QByteArrayLiteral(" ");
+    field += numberText(value).toLatin1();
+    field += ' ';
+    return field;
+}
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+QByteArrayView trimmed(QByteArrayView text)
+{
+    while (!text.isEmpty() && isBlank(text.front()))
+        text = text.sliced(1);
+    while (!text.isEmpty() && isBlank(text.back()))
+        text.chop(1);
+    return text;
+}
+
+// Sign, digits with an optional point, optional exponent: what numeric print writes and what a
+// person editing the file would type. Anything else is text where a number belongs.
+bool isDecimal(QByteArrayView text)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    if (i < n && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    qsizetype digits = 0;
+    for (; i < n && isDigit(text[i]); ++i)
+        ++digits;
+    if (i < n && text[i] == '.') {
+        for (++i; i < n && isDigit(text[i]); ++i)
+            ++digits;
+    }
+    if (digits == 0)
+        return false;
+    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < n && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        const qsizetype exponentStart = i;
+        while (i < n && isDigit(text[i]))
+            ++i;
+        if (i == exponentStart)
+            return false;
+    }
+    return i == n;
+}
+
+// The number a line holds: 0 for a blank line, nothing for text that is not a number.
+std::optional<double> numberOf(QByteArrayView line)
+{
+    const QByteArrayView text = trimmed(line);
+    if (text.isEmpty())
+        return 0.0;
+    if (!isDecimal(text))
+        return std::nullopt;
+    const char* first = text.data();
+    const char* last = first + text.size();
+    if (*first == '+')
+        ++first; // from_chars takes no plus sign
+    double value = 0;
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (error == std::errc::result_out_of_range)
+        return std::numeric_limits<double>::infinity(); // surely outside every range checked below
+    if (error != std::errc() || end != last)
+        return std::nullopt;
+    return value;
+}
+
+QString elided(QByteArrayView text)
+{
+    constexpr qsizetype Longest = 24;
+    if (text.size() <= Longest)
+        return QString::fromLatin1(text);
+    return QString::fromLatin1(text.first(Longest)) + QStringLiteral("...");
+}
+
+constexpr std::array<char16_t, 32> Windows1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+bool isValidUtf8(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString ignored = decoder.decode(bytes);
+    return !decoder.hasError();
+}
+
+Outcome failure(int error, const QString& reason)
+{
+    return Outcome{error, reason};
+}
+
+QString withPath(const QString& path, const QString& reason)
+{
+    return QDir::toNativeSeparators(path) + QLatin1Char('\n') + reason;
+}
+
+Outcome fileFailure(FileTask task, const QString& path, const QFileDevice& file, int systemError)
+{
+    const QFileInfo info(path);
+    // Qt refuses a folder by itself, without a system error to go by.
+    if (systemError == 0 && info.isDir())
+        systemError = EISDIR;
+    return failure(errorNumber(task, file.error(), systemError, info.absoluteDir().exists()),
+                   withPath(path, file.errorString()));
+}
+
+// Devices and pipes: reading one may never end, and replacing one with a file would break the system.
+bool isSpecialFile(const QFileInfo& info)
+{
+    return info.exists() && !info.isFile() && !info.isDir();
+}
+
+} // namespace
+
+QByteArray write(const AlarmBook::Table& table)
+{
+    QByteArray out;
+    out.reserve(LineCount * 8);
+    for (const AlarmRecord& record : table) {
+        out += numberField(record.Hour);
+        out += "\r\n";
+        out += numberField(record.Minute);
+        out += "\r\n";
+        // A line feed would split the record and shift every slot after it; a blank keeps the file whole.
+        QByteArray description = record.Description.toUtf8();
+        description.replace('\n', ' ');
+        out += description;
+        out += "\r\n";
+    }
+    return out;
+}
+
+QString fromWindows1252(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        *out++ = byte >= 0x80 && byte < 0xA0 ? QChar(Windows1252High[byte - 0x80]) : QChar(byte);
+    }
+    return text;
+}
+
+Result read(const QByteArray& data)
+{
+    QByteArrayView rest(data);
+    if (rest.startsWith("\xEF\xBB\xBF"))
+        rest = rest.sliced(3);
+
+    std::array<QByteArrayView, LineCount> lines;
+    int lineCount = 0;
+    qsizetype consumed = 0;
+    while (lineCount < LineCount && consumed < rest.size()) {
+        const qsizetype end = rest.indexOf('\n', consumed);
+        QByteArrayView line = rest.sliced(consumed, (end < 0 ? rest.size() : end) - consumed);
+        consumed = end < 0 ? rest.size() : end + 1;
+        if (line.endsWith('\r'))
+            line.chop(1);
+        lines[static_cast<std::size_t>(lineCount++)] = line;
+    }
+    // One choice for the whole file: text that is not valid UTF-8 comes from an older system.
+    const bool utf8 = isValidUtf8(rest.first(consumed));
+
+    Result result;
+    const auto fail = [&result](int error, const QString& reason) {
+        result.error = error;
+        result.reason = reason;
+        result.table = {};
+        return result;
+    };
+    const auto tooShort = [&] {
+        return fail(
+            Err::InputPastEndOfFile,
+            QStringLiteral("The file holds %1 of the %2 lines of a session file.").arg(lineCount).arg(LineCount));
+    };
+    for (int slot = 0; slot < AlarmBook::SlotCount; ++slot) {
+        AlarmRecord& record = result.table[static_cast<std::size_t>(slot)];
+        const struct {
+            float& value;
+            float highest;
+            const char* name;
+        } numbers[] = {{record.Hour, MaxHour, "an hour"}, {record.Minute, MaxMinute, "a minute"}};
+        int lineIndex = slot * LinesPerSlot;
+        for (const auto& number : numbers) {
+            if (lineIndex >= lineCount)
+                return tooShort();
+            const QByteArrayView line = lines[static_cast<std::size_t>(lineIndex)];
+            const std::optional<double> value = numberOf(line);
+            if (!value)
+                return fail(Err::NotASessionFile,
+                            QStringLiteral("Line %1 holds text where a number belongs.").arg(lineIndex + 1));
+            if (!(*value >= 0 && *value <= number.highest && std::floor(*value) == *value))
+                return fail(Err::NotASessionFile, QStringLiteral("Line %1 holds %2 (%3), which no alarm can have.")
+                                                      .arg(lineIndex + 1)
+                                                      .arg(QLatin1String(number.name), elided(trimmed(line))));
+            number.value = static_cast<float>(*value) + 0.0f; // a "-0" is stored as 0
+            ++lineIndex;
+        }
+        if (lineIndex >= lineCount)
+            return tooShort();
+        const QByteArrayView description = lines[static_cast<std::size_t>(lineIndex)];
+        record.Description = utf8 ? QString::fromUtf8(description) : fromWindows1252(description);
+    }
+    return result;
+}
+
+Outcome readInto(const QByteArray& data, AlarmBook& book)
+{
+    Result result = read(data);
+    if (result.ok())
+        book.replaceAll(result.table);
+    return Outcome{result.error, result.reason};
+}
+
+int errorNumber(FileTask task, QFileDevice::FileError error, int systemError, bool folderExists)
+{
+    switch (systemError) {
+    case 0:
+        break;
+    case ENOENT:
+        if (!folderExists)
+            return Err::PathNotFound;
+        // A file that is not there can be missing only for reading; a save that cannot create its
+        // temporary file in an existing folder has a folder that takes no files.
+        return task == FileTask::Load ? Err::FileNotFound : Err::PathFileAccess;
+    case ENOTDIR:
+        return Err::PathNotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return Err::PermissionDenied;
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+    case EFBIG:
+        return Err::DiskFull;
+    case EIO:
+        return Err::DeviceIO;
+    case EMFILE:
+    case ENFILE:
+        return Err::TooManyFiles;
+    case ENOMEM:
+        return Err::OutOfMemory;
+    default:
+        return Err::PathFileAccess;
+    }
+    switch (error) {
+    case QFileDevice::ResourceError:
+        return Err::DiskFull; // what Qt reports when the device has no room left
+    case QFileDevice::ReadError:
+        return Err::DeviceIO;
+    default:
+        return Err::PathFileAccess;
+    }
+}
+
+Outcome save(const QString& path, const AlarmBook::Table& table)
+{
+    if (isSpecialFile(QFileInfo(path)))
+        return failure(Err::PathFileAccess, withPath(path, QStringLiteral("This is not a regular file.")));
+
+    const QByteArray data = write(table);
+    // Unbuffered, so that every failing write is seen here: a buffered QSaveFile whose final flush
+    // fails still commits, and the cut-off file replaces the good one.
+    QSaveFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fileFailure(FileTask::Save, path, file, errno);
+    for (qsizetype done = 0; done < data.size();) {
+        errno = 0;
+        const qint64 written = file.write(data.constData() + done, data.size() - done);
+        if (written <= 0)
+            return fileFailure(FileTask::Save, path, file, errno); // the temporary file goes with `file`
+        done += written;
+    }
+    errno = 0;
+    if (!file.commit())
+        return fileFailure(FileTask::Save, path, file, errno);
+    return {};
+}
+
+Outcome load(const QString& path, AlarmBook& book)
+{
+    if (isSpecialFile(QFileInfo(path)))
+        return failure(Err::PathFileAccess, withPath(path, QStringLiteral("This is not a regular file.")));
+
+    QFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly))
+        return fileFailure(FileTask::Load, path, file, errno);
+
+    // Only the first 303 lines matter; the rest of the file is never read.
+    QByteArray data;
+    qsizetype lineEnds = 0;
+    while (lineEnds < LineCount) {
+        if (data.size() >= MaxReadBytes)
+            return failure(Err::NotASessionFile,
+                           withPath(path, QStringLiteral("The file is too large to be a session file.")));
+        errno = 0;
+        const QByteArray chunk = file.read(ReadChunk);
+        if (chunk.isEmpty()) {
+            if (file.error() != QFileDevice::NoError)
+                return fileFailure(FileTask::Load, path, file, errno);
+            break;
+        }
+        lineEnds += chunk.count('\n');
+        data += chunk;
+    }
+    file.close();
+
+    Outcome outcome = readInto(data, book);
+    if (!outcome.ok())
+        outcome.reason = withPath(path, outcome.reason);
+    return outcome;
+}
+
+} // namespace SessionFile

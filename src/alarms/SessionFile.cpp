@@ -1,5 +1,7 @@
 #include "SessionFile.h"
 
+#include "platform/WriteWhole.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -310,13 +312,9 @@ Outcome save(const QString& path, const AlarmBook::Table& table)
     errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fileFailure(FileTask::Save, path, file, errno);
-    for (qsizetype done = 0; done < data.size();) {
-        errno = 0;
-        const qint64 written = file.write(data.constData() + done, data.size() - done);
-        if (written <= 0)
-            return fileFailure(FileTask::Save, path, file, errno); // the temporary file goes with `file`
-        done += written;
-    }
+    errno = 0;
+    if (!writeWhole(file, data))
+        return fileFailure(FileTask::Save, path, file, errno); // the temporary file goes with `file`
     errno = 0;
     if (!file.commit())
         return fileFailure(FileTask::Save, path, file, errno);

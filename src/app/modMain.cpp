@@ -1,5 +1,7 @@
 #include "modMain.h"
 
+#include "platform/WriteWhole.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -60,7 +62,7 @@ void modMain::WriteWaveResource(int resourceId, const QString& filePath)
         return;
     // Written whole or not at all: a file cut short would otherwise be kept, never checked, forever.
     QSaveFile file(filePath);
-    if (file.open(QIODevice::WriteOnly) && file.write(resource.readAll()) == resource.size())
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && writeWhole(file, resource.readAll()))
         file.commit();
 }
 

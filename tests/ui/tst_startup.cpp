@@ -10,6 +10,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 
 QByteArray readAll(const QString& path)
@@ -36,6 +39,7 @@ private slots:
     void soundFilesWrittenOnlyWhenMissing();
     void splashTimerHandsOver();
     void unwritableProgramFolderFallsBackToCache();
+    void soundWriteCutShortLeavesNoFile();
     void unloadedWindowComesBackFresh();
 };
 
@@ -114,6 +118,28 @@ void tst_startup::unwritableProgramFolderFallsBackToCache()
     QCOMPARE(context.soundFolder(), h.cacheFolder() + QStringLiteral("/tempFiles"));
     context.form<frmSplash>();
     QCOMPARE(readAll(context.alarmSoundPath()), WaveSynth::alarmSound());
+}
+
+void tst_startup::soundWriteCutShortLeavesNoFile()
+{
+    UiHarness h;
+    // The system refuses every byte past 64 KiB, even to root: both writes fail part-way.
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit original{};
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &original), 0);
+    rlimit limited = original;
+    limited.rlim_cur = 64 * 1024;
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+    modMain::WriteWaveResource(101, h.context->alarmSoundPath());
+    modMain::WriteWaveResource(102, h.context->silenceSoundPath());
+    ::setrlimit(RLIMIT_FSIZE, &original);
+    std::signal(SIGXFSZ, oldHandler);
+
+    // A cut-off file would be kept, unchecked, for every later start; none may be left.
+    QCOMPARE(QDir(h.context->soundFolder()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    h.context->form<frmSplash>();
+    QCOMPARE(readAll(h.context->alarmSoundPath()), WaveSynth::alarmSound());
+    QCOMPARE(readAll(h.context->silenceSoundPath()), WaveSynth::silenceSound());
 }
 
 void tst_startup::unloadedWindowComesBackFresh()

@@ -2,14 +2,15 @@
 // Run a Release build: build/bench/tockwell_bench
 
 #include "alarms/AlarmBook.h"
+#include "engine/AlarmCheck.h"
 #include "engine/TimeTexts.h"
 #include "led/LedComposer.h"
 #include "led/LedSprites.h"
 
 #include <benchmark/benchmark.h>
 
+#include <QDateTime>
 #include <QImage>
-#include <QTime>
 
 #include <array>
 
@@ -32,25 +33,6 @@ AlarmBook fullBook()
     return book;
 }
 
-// The book keeps hours on a 1..24 scale: 12 AM is 12, 12 PM is 24.
-float bookHour(QTime time)
-{
-    const int twelve = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
-    return static_cast<float>(time.hour() >= 12 ? twelve + 12 : twelve);
-}
-
-// Stands in for the alarm check: every slot compared with the current hour and minute.
-int dueAlarms(const AlarmBook& book, QTime now)
-{
-    const float hour = bookHour(now);
-    const auto minute = static_cast<float>(now.minute());
-    int due = 0;
-    for (const AlarmRecord& record : book.all())
-        if (record.inUse() && record.Hour == hour && record.Minute == minute)
-            ++due;
-    return due;
-}
-
 void BM_Blit_Clock(benchmark::State& state)
 {
     Led led;
@@ -70,13 +52,15 @@ void BM_Tick(benchmark::State& state)
 {
     Led led;
     const AlarmBook book = fullBook();
-    QTime now(7, 4, 58);
-    int due = 0;
+    AlarmCheck check;
+    QDateTime now(QDate(2026, 12, 5), QTime(7, 4, 58));
+    qsizetype due = 0;
     for (auto _ : state) {
-        const QString liveTime = TimeTexts::twelveHour(now);
-        const QString label = TimeTexts::timeLabel(now);
-        due += dueAlarms(book, now);
-        LedComposer::compose(led.surface, TimeTexts::ledText(now, TimeTexts::HourMode::Twelve), led.strip, led.colon);
+        const QString liveTime = TimeTexts::twelveHour(now.time());
+        const QString label = TimeTexts::timeLabel(now.time());
+        due += check.due(book, now).size();
+        LedComposer::compose(led.surface, TimeTexts::ledText(now.time(), TimeTexts::HourMode::Twelve), led.strip,
+                             led.colon);
         benchmark::DoNotOptimize(liveTime.constData());
         benchmark::DoNotOptimize(label.constData());
         benchmark::DoNotOptimize(led.surface.constBits());

@@ -19,30 +19,25 @@ QList<int> AlarmCheck::due(const AlarmBook& book, const QDateTime& now)
     const qint64 nowMs = now.toMSecsSinceEpoch();
     const std::optional<qint64> lastMs = m_lastLookMs;
     m_lastLookMs = nowMs;
-    // A clock set back makes the window empty; looking resumes from the new time.
     if (!lastMs || nowMs <= *lastMs)
         return {};
+
+    // Only the minute `now` falls in can ring: any earlier minute began 60 s or more ago. It rings
+    // when this is the first look since it began.
+    const QTime time = now.time();
+    const qint64 minuteStartMs = nowMs - (time.second() * 1000 + time.msec());
+    if (minuteStartMs <= *lastMs)
+        return {};
+    const Minute minute{now.date(), time.hour() * 60 + time.minute()};
+    if (!minute.isAfter(m_latestMinute))
+        return {};
+    m_latestMinute = minute;
 
     QList<int> result;
     for (int slot = 0; slot <= AlarmBook::LastSlot; ++slot) {
         const AlarmRecord& record = book[slot];
-        const std::optional<int> hour = clockHour(record.Hour);
-        if (!record.inUse() || !hour || record.Minute < 0 || record.Minute > 59 ||
-            std::trunc(record.Minute) != record.Minute)
-            continue;
-        // Yesterday's instant matters when the window straddles midnight.
-        for (const QDate date : {now.date(), now.date().addDays(-1)}) {
-            QDateTime instant = now; // keeps the clock's time zone
-            instant.setDate(date);
-            instant.setTime(QTime(*hour, static_cast<int>(record.Minute)));
-            if (!instant.isValid())
-                continue;
-            const qint64 instantMs = instant.toMSecsSinceEpoch();
-            if (instantMs > *lastMs && instantMs <= nowMs && nowMs - instantMs < GraceMs) {
-                result << slot;
-                break;
-            }
-        }
+        if (record.inUse() && clockHour(record.Hour) == time.hour() && record.Minute == time.minute())
+            result << slot;
     }
     return result;
 }

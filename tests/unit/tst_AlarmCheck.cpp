@@ -1,6 +1,7 @@
 #include "engine/AlarmCheck.h"
 
 #include <QTest>
+#include <QTimeZone>
 
 namespace {
 
@@ -23,6 +24,7 @@ private slots:
     void recordedDuringItsOwnMinuteWaitsForTomorrow();
     void sameMinuteAlarmsAllDue();
     void clockSetBackRingsNothing();
+    void summerTimeEndingRingsTheRepeatedHourOnce();
     void onlyWholeTimesRing();
 };
 
@@ -150,11 +152,28 @@ void tst_AlarmCheck::clockSetBackRingsNothing()
     AlarmBook book;
     book[1] = {7, 5, QStringLiteral("x")};
     AlarmCheck check;
-    check.due(book, at(7, 5, 30));
+    check.due(book, at(7, 4, 59, 500));
+    QCOMPARE(check.due(book, at(7, 5, 0, 400)), QList<int>{1});
     QVERIFY(check.due(book, at(7, 4, 0)).isEmpty());
-    QVERIFY(check.due(book, at(7, 4, 59)).isEmpty());
-    // Once the clock passes the minute again, the alarm is due again: time really did repeat.
-    QCOMPARE(check.due(book, at(7, 5, 0, 500)), QList<int>{1});
+    // The clock shows 07:05 again the same day: the alarm has had its ring for today.
+    QVERIFY(check.due(book, at(7, 5, 0, 500)).isEmpty());
+    check.due(book, at(7, 4, 59, 500, 6));
+    QCOMPARE(check.due(book, at(7, 5, 0, 400, 6)), QList<int>{1});
+}
+
+void tst_AlarmCheck::summerTimeEndingRingsTheRepeatedHourOnce()
+{
+    const QTimeZone berlin("Europe/Berlin");
+    QVERIFY(berlin.isValid());
+    AlarmBook book;
+    book[1] = {2, 30, QStringLiteral("night shift")};
+    AlarmCheck check;
+    // 03:00 summer time turns back to 02:00 on 25 October 2026: 02:30 happens twice.
+    int rings = 0;
+    const QDateTime start(QDate(2026, 10, 25), QTime(1, 0), berlin);
+    for (QDateTime now = start; now < start.addSecs(4 * 3600); now = now.addMSecs(900))
+        rings += int(check.due(book, now).size());
+    QCOMPARE(rings, 1);
 }
 
 void tst_AlarmCheck::onlyWholeTimesRing()

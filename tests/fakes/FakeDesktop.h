@@ -68,12 +68,13 @@ public:
             next.whileOpen();
         return next.answer;
     }
-    QStringList texts() const
+    // Empty when every box shown was expected and every expected box was shown.
+    QString mismatch() const
     {
-        QStringList result;
-        for (const Call& call : calls)
-            result << call.text;
-        return result;
+        QStringList all = unexpected;
+        for (const Expectation& missing : script)
+            all << missing.text + QStringLiteral(" never came");
+        return all.join(u'|');
     }
 };
 
@@ -86,13 +87,8 @@ public:
 class FakeTrayService final : public TrayService {
 public:
     bool shown = false;
-    QStringList added;
     int removals = 0;
-    void add(const QString& tip) override
-    {
-        added << tip;
-        shown = true;
-    }
+    void add(const QString&) override { shown = true; }
     void remove() override
     {
         ++removals;
@@ -103,8 +99,7 @@ public:
 
 class FakeShell final : public Shell {
 public:
-    QStringList opened;
-    void open(const QString& address) override { opened << address; }
+    void open(const QString&) override {}
 };
 
 class FakeFileDialogs final : public FileDialogs {
@@ -130,13 +125,7 @@ public:
 
 class FakeWebFetch final : public WebFetch {
 public:
-    QHash<QString, Result> answers;
-    QStringList requested;
-    Result get(const QString& url) override
-    {
-        requested << url;
-        return answers.value(url, Result{false, {}, QStringLiteral("Host not found")});
-    }
+    Result get(const QString&) override { return {false, {}, QStringLiteral("Host not found")}; }
 };
 
 class FakeSettingsBackend final : public SettingsBackend {

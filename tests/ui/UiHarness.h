@@ -5,6 +5,7 @@
 #include "FakeDesktop.h"
 #include "app/modMain.h"
 
+#include <QListWidget>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -35,3 +36,15 @@ struct UiHarness {
         fakes.settings.values.insert(FakeSettingsBackend::path(Application, QStringLiteral("Options"), key), value);
     }
 };
+
+inline QStringList listed(const QListWidget* list)
+{
+    QStringList lines;
+    for (int row = 0; row < list->count(); ++row)
+        lines << list->item(row)->text();
+    return lines;
+}
+
+// Every window test ends here: no message box came unasked and every expected one came.
+#define VERIFY_MESSAGES(harness)                                                                                       \
+    QVERIFY2((harness).fakes.messages.mismatch().isEmpty(), qPrintable((harness).fakes.messages.mismatch()))

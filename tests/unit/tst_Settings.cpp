@@ -16,22 +16,17 @@ void tst_Settings::decode_data()
 {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<int>("value");
-    QTest::newRow("one") << "1" << 1;
     QTest::newRow("zero") << "0" << 0;
     QTest::newRow("largest") << "255" << 255;
     QTest::newRow("blanks around") << "  2 " << 2;
     QTest::newRow("tab around") << "\t5\t" << 5;
-    QTest::newRow("leading zeros") << "002" << 2;
     QTest::newRow("just over a byte") << "256" << -1;
-    QTest::newRow("huge") << "99999999999999999999" << -1;
     QTest::newRow("negative") << "-1" << -1;
     QTest::newRow("plus sign") << "+2" << -1;
     QTest::newRow("fraction") << "2.5" << -1;
     QTest::newRow("empty") << "" << -1;
-    QTest::newRow("blanks only") << "   " << -1;
     QTest::newRow("word") << "green" << -1;
     QTest::newRow("digits then garbage") << "2x" << -1;
-    QTest::newRow("inner blank") << "1 2" << -1;
     QTest::newRow("arabic-indic digit") << QString(QChar(0x0662)) << -1;
 }
 

@@ -27,7 +27,6 @@ private slots:
     void headers();
     void silenceStaysWithinTwo();
     void alarmBeepsInGroups();
-    void generationIsRepeatable();
 };
 
 void tst_WaveSynth::headers_data()
@@ -93,11 +92,6 @@ void tst_WaveSynth::alarmBeepsInGroups()
     }
     // Never clips.
     QVERIFY(peak(0, 29.8) < 32767);
-}
-
-void tst_WaveSynth::generationIsRepeatable()
-{
-    QCOMPARE(WaveSynth::alarmSound(), WaveSynth::alarmSound());
 }
 
 QTEST_APPLESS_MAIN(tst_WaveSynth)

@@ -11,8 +11,7 @@
 
 namespace {
 
-const QString NotClosedProperly = QStringLiteral(
-    "An alarm has gone off but since your last alarm was not closed properly, a new page has not been opened");
+enum class Closing { Close, Enter, Escape, StopThenClose, SoundRunsOut, TitleBar };
 
 QDateTime at(int hour, int minute, int second, int ms)
 {
@@ -31,13 +30,8 @@ private slots:
     void ringsOnTheMinuteBetweenTicks();
     void sameMinuteAlarmsRingOneAfterAnother();
     void comesBackFromTheTray();
-    void openAlarmGivesTheMessageBox();
-    void stopThenClose();
-    void soundPeriodRunsOut();
-    void titleBarCloseLeavesAlarmOpen();
-    void keyboardCloses_data();
-    void keyboardCloses();
-    void descriptionIsPlainText();
+    void closing_data();
+    void closing();
 
 private:
     frmMain& main() { return h->context->form<frmMain>(); }
@@ -82,8 +76,10 @@ void tst_frmAlarm::cleanup()
 
 void tst_frmAlarm::nestedTicksNeverRingTwice()
 {
+    h->context->Alarms[1].Description = QStringLiteral("<b>bold</b> &amp;");
     QString shown;
     whileOpen([&](frmAlarm& alarm) {
+        QCOMPARE(alarm.lblAlarmInformation->textFormat(), Qt::PlainText);
         shown = alarm.lblAlarmInformation->text();
         QVERIFY(main().AlarmOpen && main().timAlarm->isActive());
         // The clock keeps ticking while the window is open, through the rest of the minute.
@@ -93,7 +89,7 @@ void tst_frmAlarm::nestedTicksNeverRingTwice()
     });
     tickFrom(at(7, 4, 59, 800), 2);
     QCOMPARE(h->fakes.modal.runs, 1);
-    QCOMPARE(shown, QStringLiteral("7:05 AM   -   Wake"));
+    QCOMPARE(shown, QStringLiteral("7:05 AM   -   <b>bold</b> &amp;"));
     QCOMPARE(h->fakes.sound.played, QStringList({alarmSound(), silence()}));
     QVERIFY(!main().AlarmOpen);
 }
@@ -147,95 +143,64 @@ void tst_frmAlarm::comesBackFromTheTray()
     QVERIFY(shownWhileOpen);
 }
 
-void tst_frmAlarm::openAlarmGivesTheMessageBox()
+void tst_frmAlarm::closing_data()
 {
-    main().AlarmOpen = true;
-    h->fakes.messages.expect(NotClosedProperly);
-    tickFrom(at(7, 5, 0, 100), 2);
-    QCOMPARE(h->fakes.messages.calls.first().style, MsgBox::OkOnly | MsgBox::Critical);
-    QCOMPARE(h->fakes.messages.calls.first().title, QStringLiteral("Tockwell"));
-    QCOMPARE(h->fakes.modal.runs, 0);
-    QCOMPARE(h->fakes.sound.played, QStringList{alarmSound()});
-    QVERIFY(main().timAlarm->isActive());
+    QTest::addColumn<Closing>("how");
+    QTest::addColumn<bool>("silenced"); // the silence sound cuts the alarm sound short
+    QTest::addColumn<bool>("stillOpen");
+    QTest::newRow("Close") << Closing::Close << true << false;
+    QTest::newRow("Enter") << Closing::Enter << true << false;
+    QTest::newRow("Escape") << Closing::Escape << true << false;
+    QTest::newRow("Stop, then Close") << Closing::StopThenClose << true << false;
+    QTest::newRow("sound runs out, then Close") << Closing::SoundRunsOut << false << false;
+    QTest::newRow("title bar") << Closing::TitleBar << false << true;
 }
 
-void tst_frmAlarm::stopThenClose()
+void tst_frmAlarm::closing()
 {
+    QFETCH(Closing, how);
+    QFETCH(bool, silenced);
+    QFETCH(bool, stillOpen);
     whileOpen([&](frmAlarm& alarm) {
-        QTest::mouseClick(alarm.cmdStop, Qt::LeftButton);
-        QVERIFY(!alarm.cmdStop->isEnabled() && !main().timAlarm->isActive() && alarm.isVisible());
-        alarm.timCheckMain_Timer();
-        QVERIFY(!alarm.timCheckMain->isActive());
-        QTest::mouseClick(alarm.cmdClose, Qt::LeftButton);
-        QVERIFY(!h->context->isLoaded<frmAlarm>());
-    });
-    tickFrom(at(7, 5, 0, 100));
-    QCOMPARE(h->fakes.sound.played, QStringList({alarmSound(), silence()}));
-    QVERIFY(!main().AlarmOpen);
-    QVERIFY(main().isVisible());
-}
-
-void tst_frmAlarm::soundPeriodRunsOut()
-{
-    whileOpen([&](frmAlarm& alarm) {
-        QCOMPARE(main().timAlarm->interval(), 29100);
         alarm.timCheckMain_Timer();
         QVERIFY(alarm.cmdStop->isEnabled() && alarm.timCheckMain->isActive());
-        main().timAlarm_Timer();
-        alarm.timCheckMain_Timer();
-        QVERIFY(!alarm.cmdStop->isEnabled() && !alarm.timCheckMain->isActive());
-        alarm.cmdClose_Click();
+        if (how == Closing::StopThenClose) {
+            QTest::mouseClick(alarm.cmdStop, Qt::LeftButton);
+            QVERIFY(!main().timAlarm->isActive() && alarm.isVisible());
+        } else if (how == Closing::SoundRunsOut) {
+            main().timAlarm_Timer();
+        }
+        if (how == Closing::StopThenClose || how == Closing::SoundRunsOut) {
+            alarm.timCheckMain_Timer();
+            QVERIFY(!alarm.cmdStop->isEnabled() && !alarm.timCheckMain->isActive());
+        }
+        if (how == Closing::TitleBar) {
+            alarm.close();
+        } else if (how == Closing::Enter || how == Closing::Escape) {
+            QVERIFY(QTest::qWaitForWindowActive(&alarm));
+            QCOMPARE(QApplication::focusWidget(), alarm.cmdClose);
+            QTest::keyClick(QApplication::focusWidget(), how == Closing::Enter ? Qt::Key_Return : Qt::Key_Escape);
+        } else {
+            QTest::mouseClick(alarm.cmdClose, Qt::LeftButton);
+        }
     });
-    tickFrom(at(7, 5, 0, 100));
-    QCOMPARE(h->fakes.sound.played, QStringList{alarmSound()});
-    QVERIFY(!main().AlarmOpen);
-}
-
-void tst_frmAlarm::titleBarCloseLeavesAlarmOpen()
-{
-    h->context->Alarms[2] = {7, 6, QStringLiteral("Again")};
-    whileOpen([](frmAlarm& alarm) { alarm.close(); });
     tickFrom(at(7, 5, 0, 100));
     QVERIFY(!h->context->isLoaded<frmAlarm>());
-    QVERIFY(main().AlarmOpen && main().timAlarm->isActive());
-    QCOMPARE(h->fakes.sound.played, QStringList{alarmSound()});
+    QCOMPARE(h->fakes.sound.played, silenced ? QStringList({alarmSound(), silence()}) : QStringList{alarmSound()});
+    QCOMPARE(main().AlarmOpen, stillOpen);
+    if (!stillOpen)
+        return;
 
-    h->fakes.messages.expect(NotClosedProperly);
-    tickFrom(at(7, 6, 0, 300));
+    // Not closed properly: a later alarm sounds, but only a message box tells of it.
+    QVERIFY(main().timAlarm->isActive());
+    h->context->Alarms[2] = {7, 6, QStringLiteral("Again")};
+    h->fakes.messages.expect(QStringLiteral("An alarm has gone off but since your last alarm was not closed "
+                                            "properly, a new page has not been opened"));
+    tickFrom(at(7, 6, 0, 300), 2);
+    QCOMPARE(h->fakes.messages.calls.first().style, MsgBox::OkOnly | MsgBox::Critical);
+    QCOMPARE(h->fakes.messages.calls.first().title, QStringLiteral("Tockwell"));
     QCOMPARE(h->fakes.modal.runs, 1);
     QCOMPARE(h->fakes.sound.played, QStringList({alarmSound(), alarmSound()}));
-}
-
-void tst_frmAlarm::keyboardCloses_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::newRow("Enter") << int(Qt::Key_Return);
-    QTest::newRow("Escape") << int(Qt::Key_Escape);
-}
-
-void tst_frmAlarm::keyboardCloses()
-{
-    QFETCH(int, key);
-    whileOpen([&](frmAlarm& alarm) {
-        QVERIFY(QTest::qWaitForWindowActive(&alarm));
-        QCOMPARE(QApplication::focusWidget(), alarm.cmdClose);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-    });
-    tickFrom(at(7, 5, 0, 100));
-    QVERIFY(!main().AlarmOpen);
-    QCOMPARE(h->fakes.sound.played, QStringList({alarmSound(), silence()}));
-}
-
-void tst_frmAlarm::descriptionIsPlainText()
-{
-    h->context->Alarms[1].Description = QStringLiteral("<b>bold</b> &amp;");
-    whileOpen([&](frmAlarm& alarm) {
-        QCOMPARE(alarm.lblAlarmInformation->textFormat(), Qt::PlainText);
-        QCOMPARE(alarm.lblAlarmInformation->text(), QStringLiteral("7:05 AM   -   <b>bold</b> &amp;"));
-        alarm.cmdClose_Click();
-    });
-    tickFrom(at(7, 5, 0, 100));
-    QCOMPARE(h->fakes.modal.runs, 1);
 }
 
 QTEST_MAIN(tst_frmAlarm)

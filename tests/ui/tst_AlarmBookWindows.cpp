@@ -60,13 +60,12 @@ private slots:
     void recordAccept_data();
     void recordAccept();
     void recordRefusesAFullTableAndFillsAFreedSlot();
-    void editCommandNeedsAListedAlarm();
+    void editAndRemoveNeedAnAlarm();
     void editAccept_data();
     void editAccept();
     void editOfIdenticalLinesTakesTheLowerSlot();
     void secondEditCommandLoadsTheNewAlarm();
     void editNeverOverwritesAnAlarmRecordedMeanwhile();
-    void removeCommandNeedsAnAlarm();
     void removalsAreCounted_data();
     void removalsAreCounted();
     void recordingAfterRemovalsKeepsTheRest();
@@ -208,8 +207,10 @@ void tst_AlarmBookWindows::recordRefusesAFullTableAndFillsAFreedSlot()
     QCOMPARE(book()[58], full[58]);
 }
 
-void tst_AlarmBookWindows::editCommandNeedsAListedAlarm()
+void tst_AlarmBookWindows::editAndRemoveNeedAnAlarm()
 {
+    h->fakes.messages.expect(QStringLiteral("There are no recorded alarms to be removed."));
+    click(m_main->cmdRemove);
     book()[1] = {7, 30, QStringLiteral("Walk")};
     m_main->GetRecordedTimes();
     h->fakes.messages.expect(
@@ -219,7 +220,7 @@ void tst_AlarmBookWindows::editCommandNeedsAListedAlarm()
     clickLine(m_main->lstAlarmTimes, QStringLiteral("7:30 AM   -   Walk"));
     book().free(1);
     click(m_main->cmdEdit);
-    QVERIFY(!context().isLoaded<frmEdit>());
+    QVERIFY(!context().isLoaded<frmEdit>() && !context().isLoaded<frmRemove>());
 }
 
 void tst_AlarmBookWindows::editAccept_data()
@@ -311,13 +312,6 @@ void tst_AlarmBookWindows::editNeverOverwritesAnAlarmRecordedMeanwhile()
     QCOMPARE(book()[1], AlarmRecord({21, 0, QStringLiteral("News")}));
     QCOMPARE(book().AlarmCount(), 1);
     QVERIFY(!context().isLoaded<frmEdit>());
-}
-
-void tst_AlarmBookWindows::removeCommandNeedsAnAlarm()
-{
-    h->fakes.messages.expect(QStringLiteral("There are no recorded alarms to be removed."));
-    click(m_main->cmdRemove);
-    QVERIFY(!context().isLoaded<frmRemove>());
 }
 
 void tst_AlarmBookWindows::removalsAreCounted_data()

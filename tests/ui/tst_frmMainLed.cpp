@@ -33,7 +33,6 @@ private slots:
     void cleanup();
     void tickDrawsTheLed_data();
     void tickDrawsTheLed();
-    void hourModeFollowsAtTheNextTick();
     void storedColourAppliedAtLoad_data();
     void storedColourAppliedAtLoad();
     void colourChangeShowsAtTheNextDraw();
@@ -67,38 +66,30 @@ void tst_frmMainLed::cleanup()
 void tst_frmMainLed::tickDrawsTheLed_data()
 {
     QTest::addColumn<QTime>("time");
-    QTest::addColumn<QString>("timeInterval"); // 1: 12 hour, 2: 24 hour
-    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("twelveHour");
+    QTest::addColumn<QString>("twentyFourHour");
 
-    QTest::newRow("afternoon, 12 hour") << QTime(13, 5, 9) << "1" << QStringLiteral("01:05:09");
-    QTest::newRow("afternoon, 24 hour") << QTime(13, 5, 9) << "2" << QStringLiteral("13:05:09");
-    QTest::newRow("just after midnight, 12 hour") << QTime(0, 0, 7) << "1" << QStringLiteral("12:00:07");
-    QTest::newRow("just after midnight, 24 hour") << QTime(0, 0, 7) << "2" << QStringLiteral("00:00:07");
-    QTest::newRow("half past noon, 12 hour") << QTime(12, 30, 0) << "1" << QStringLiteral("12:30:00");
+    QTest::newRow("afternoon") << QTime(13, 5, 9) << "01:05:09" << QStringLiteral("13:05:09");
+    QTest::newRow("just after midnight") << QTime(0, 0, 7) << "12:00:07" << QStringLiteral("00:00:07");
+    QTest::newRow("half past noon") << QTime(12, 30, 0) << "12:30:00" << QStringLiteral("12:30:00");
 }
 
 void tst_frmMainLed::tickDrawsTheLed()
 {
     QFETCH(QTime, time);
-    QFETCH(QString, timeInterval);
-    QFETCH(QString, shown);
+    QFETCH(QString, twelveHour);
+    QFETCH(QString, twentyFourHour);
 
-    h->storeSetting(QStringLiteral("Time Interval"), timeInterval);
     // The panel starts hidden; the LED is drawn all the same.
     frmMain& main = tickAt(time);
     QVERIFY(main.picLED->isHidden());
-    QCOMPARE(main.LED_Clock->backing(), ledShowing(shown, main.SegDigits_Red, main.Col_Red));
-}
-
-void tst_frmMainLed::hourModeFollowsAtTheNextTick()
-{
-    frmMain& main = tickAt(QTime(21, 45, 0));
-    const QImage twelve = ledShowing(QStringLiteral("09:45:00"), main.SegDigits_Red, main.Col_Red);
+    const QImage twelve = ledShowing(twelveHour, main.SegDigits_Red, main.Col_Red);
     QCOMPARE(main.LED_Clock->backing(), twelve);
+    // The other hour mode shows from the next tick on.
     main.opt24HR->setChecked(true);
     QCOMPARE(main.LED_Clock->backing(), twelve);
     main.timTimers_Timer();
-    QCOMPARE(main.LED_Clock->backing(), ledShowing(QStringLiteral("21:45:00"), main.SegDigits_Red, main.Col_Red));
+    QCOMPARE(main.LED_Clock->backing(), ledShowing(twentyFourHour, main.SegDigits_Red, main.Col_Red));
 }
 
 void tst_frmMainLed::storedColourAppliedAtLoad_data()

@@ -27,35 +27,24 @@ public:
 
     AlarmBook::Table table()
     {
-        static const QStringList pieces = {u"Wake up"_qs, u", "_qs,         u"\""_qs, u"   "_qs,
-                                           u"\u00e9"_qs,  u"\U0001F680"_qs, u"\t"_qs, u"\r"_qs};
+        static const QStringList descriptions = {u""_qs, u"Wake up, \"now\""_qs, u"   Caf\u00e9 \U0001F680\t"_qs,
+                                                 u" 7 \r"_qs};
         AlarmBook::Table table{};
         for (AlarmRecord& record : table) {
-            if (below(100) >= 40)
-                continue;
-            QString text;
-            for (int n = below(6); n > 0; --n)
-                text += pick(pieces);
-            record = {static_cast<float>(1 + below(24)), static_cast<float>(below(60)), text};
+            if (below(5) < 2)
+                record = {static_cast<float>(1 + below(24)), static_cast<float>(below(60)), pick(descriptions)};
         }
         return table;
-    }
-
-    QByteArray lineBytes()
-    {
-        QByteArray bytes(below(40), Qt::Uninitialized);
-        for (char& byte : bytes) {
-            const int value = below(255);
-            byte = static_cast<char>(value >= '\n' ? value + 1 : value);
-        }
-        return bytes;
     }
 
     // One description line of any bytes but a line end: still a session file.
     QByteArray withOddDescription(const QByteArray& data)
     {
+        QByteArray bytes(below(40), Qt::Uninitialized);
+        for (char& byte : bytes)
+            byte = static_cast<char>(below(256));
         QList<QByteArray> lines = data.split('\n');
-        lines[below(AlarmBook::SlotCount) * LinesPerSlot + 2] = lineBytes() + "\r";
+        lines[below(AlarmBook::SlotCount) * LinesPerSlot + 2] = bytes.replace('\n', '\v') + "\r";
         return lines.join('\n');
     }
 
@@ -130,9 +119,8 @@ void tst_SessionFileFuzz::mutatedFiles()
         AlarmBook book = kept;
         const Outcome outcome = readInto(mustLoad ? mutator.withOddDescription(base) : mutator.mutate(base), book);
         if (!outcome.ok()) {
-            QVERIFY2(!mustLoad, where);
+            QVERIFY2(!mustLoad && !outcome.reason.isEmpty(), where);
             QVERIFY2(outcome.error == Err::NotASessionFile || outcome.error == Err::InputPastEndOfFile, where);
-            QVERIFY2(!outcome.reason.isEmpty(), where);
             QVERIFY2(book.all() == kept.all(), where);
             continue;
         }

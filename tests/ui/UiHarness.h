@@ -7,6 +7,7 @@
 
 #include <QListWidget>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
 
@@ -45,6 +46,26 @@ inline QStringList listed(const QListWidget* list)
     return lines;
 }
 
-// Every window test ends here: no message box came unasked and every expected one came.
-#define VERIFY_MESSAGES(harness)                                                                                       \
-    QVERIFY2((harness).fakes.messages.mismatch().isEmpty(), qPrintable((harness).fakes.messages.mismatch()))
+// A window test class: a fresh harness for every test function, and at its end no message box that came
+// unasked or never came.
+class UiTest : public QObject {
+    Q_OBJECT
+protected:
+    virtual void prepare() {}
+    virtual void finish() {}
+    std::unique_ptr<UiHarness> h;
+
+private slots:
+    void init()
+    {
+        h = std::make_unique<UiHarness>();
+        prepare();
+    }
+    void cleanup()
+    {
+        const QString mismatch = h->fakes.messages.mismatch();
+        QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+        finish();
+        h.reset();
+    }
+};

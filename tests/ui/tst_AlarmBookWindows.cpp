@@ -51,11 +51,9 @@ void clickLine(QListWidget* list, const QString& line)
 
 } // namespace
 
-class tst_AlarmBookWindows : public QObject {
+class tst_AlarmBookWindows : public UiTest {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void recordOpensEmptyAndComesForward();
     void recordAccept_data();
     void recordAccept();
@@ -105,27 +103,19 @@ private:
     }
     modMain& context() { return *h->context; }
     AlarmBook& book() { return h->context->Alarms; }
+    void prepare() override
+    {
+        m_main = &h->context->form<frmMain>();
+        m_main->show();
+    }
+    void finish() override
+    {
+        for (const FakeMessageBoxes::Call& call : h->fakes.messages.calls)
+            QVERIFY(call.style == (MsgBox::OkOnly | MsgBox::Information) && call.title == QStringLiteral("Tockwell"));
+    }
 
-    std::unique_ptr<UiHarness> h;
     frmMain* m_main = nullptr;
 };
-
-void tst_AlarmBookWindows::init()
-{
-    h = std::make_unique<UiHarness>();
-    m_main = &h->context->form<frmMain>();
-    m_main->show();
-}
-
-void tst_AlarmBookWindows::cleanup()
-{
-    VERIFY_MESSAGES(*h);
-    for (const FakeMessageBoxes::Call& call : h->fakes.messages.calls) {
-        QCOMPARE(call.style, MsgBox::OkOnly | MsgBox::Information);
-        QCOMPARE(call.title, QStringLiteral("Tockwell"));
-    }
-    h.reset();
-}
 
 void tst_AlarmBookWindows::recordOpensEmptyAndComesForward()
 {

@@ -20,11 +20,9 @@ QDateTime at(int hour, int minute, int second, int ms)
 
 } // namespace
 
-class tst_frmAlarm : public QObject {
+class tst_frmAlarm : public UiTest {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void nestedTicksNeverRingTwice();
     void lateTickStillRingsOnce();
     void ringsOnTheMinuteBetweenTicks();
@@ -55,24 +53,14 @@ private:
     }
     QString alarmSound() const { return h->context->alarmSoundPath(); }
     QString silence() const { return h->context->silenceSoundPath(); }
-
-    std::unique_ptr<UiHarness> h;
+    void prepare() override
+    {
+        h->fakes.clock.set(at(7, 4, 58, 200));
+        main().timTimers->stop(); // the test drives every tick itself
+        main().timTimers_Timer();
+        h->context->Alarms[1] = {7, 5, QStringLiteral("Wake")};
+    }
 };
-
-void tst_frmAlarm::init()
-{
-    h = std::make_unique<UiHarness>();
-    h->fakes.clock.set(at(7, 4, 58, 200));
-    main().timTimers->stop(); // the test drives every tick itself
-    main().timTimers_Timer();
-    h->context->Alarms[1] = {7, 5, QStringLiteral("Wake")};
-}
-
-void tst_frmAlarm::cleanup()
-{
-    VERIFY_MESSAGES(*h);
-    h.reset();
-}
 
 void tst_frmAlarm::nestedTicksNeverRingTwice()
 {

@@ -7,11 +7,10 @@
 #include <QTest>
 #include <QTimer>
 
-class tst_frmMain : public QObject {
+class tst_frmMain : public UiTest {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void loadWithNoSettings();
     void loadWithStoredSettings_data();
     void loadWithStoredSettings();
@@ -19,22 +18,7 @@ private slots:
     void activationListsAlarmsInTextOrder();
     void refillKeepsTheChosenLineOfAnUnchangedList();
     void exitAskedFirst();
-
-private:
-    std::unique_ptr<UiHarness> h;
 };
-
-void tst_frmMain::init()
-{
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    h = std::make_unique<UiHarness>();
-}
-
-void tst_frmMain::cleanup()
-{
-    VERIFY_MESSAGES(*h);
-    h.reset();
-}
 
 void tst_frmMain::loadWithNoSettings()
 {

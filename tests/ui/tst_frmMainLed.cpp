@@ -26,11 +26,9 @@ QList<QColor> litColours(const frmMain& main)
 
 } // namespace
 
-class tst_frmMainLed : public QObject {
+class tst_frmMainLed : public UiTest {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void tickDrawsTheLed_data();
     void tickDrawsTheLed();
     void storedColourAppliedAtLoad_data();
@@ -47,21 +45,8 @@ private:
         main.timTimers_Timer();
         return main;
     }
-
-    std::unique_ptr<UiHarness> h;
+    void finish() override { QVERIFY(h->fakes.settings.writes.isEmpty()); }
 };
-
-void tst_frmMainLed::init()
-{
-    h = std::make_unique<UiHarness>();
-}
-
-void tst_frmMainLed::cleanup()
-{
-    VERIFY_MESSAGES(*h);
-    QVERIFY(h->fakes.settings.writes.isEmpty());
-    h.reset();
-}
 
 void tst_frmMainLed::tickDrawsTheLed_data()
 {

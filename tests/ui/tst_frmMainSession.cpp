@@ -16,11 +16,9 @@ enum class Command { Save, Open };
 
 } // namespace
 
-class tst_frmMainSession : public QObject {
+class tst_frmMainSession : public UiTest {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void saveWritesEveryAlarmUnderTheNameGiven();
     void loadReplacesTableAndList();
     void cancelIsSilent_data();
@@ -40,29 +38,20 @@ private:
     {
         return QDir(folder->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     }
+    void prepare() override
+    {
+        folder = std::make_unique<QTemporaryDir>();
+        h->context->Alarms[1] = {7, 5, QStringLiteral("Dentist")};
+        h->context->Alarms[4] = {21, 30, QStringLiteral("Film, \"late\"")};
+        main = &h->context->form<frmMain>();
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        main->GetRecordedTimes();
+    }
 
-    std::unique_ptr<UiHarness> h;
     std::unique_ptr<QTemporaryDir> folder;
     frmMain* main = nullptr;
 };
-
-void tst_frmMainSession::init()
-{
-    h = std::make_unique<UiHarness>();
-    folder = std::make_unique<QTemporaryDir>();
-    h->context->Alarms[1] = {7, 5, QStringLiteral("Dentist")};
-    h->context->Alarms[4] = {21, 30, QStringLiteral("Film, \"late\"")};
-    main = &h->context->form<frmMain>();
-    main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(main));
-    main->GetRecordedTimes();
-}
-
-void tst_frmMainSession::cleanup()
-{
-    VERIFY_MESSAGES(*h);
-    h.reset();
-}
 
 void tst_frmMainSession::saveWritesEveryAlarmUnderTheNameGiven()
 {

@@ -15,8 +15,7 @@ private slots:
     void loadWithStoredSettings_data();
     void loadWithStoredSettings();
     void captionDateMovesOnAtRefillNotAtTick();
-    void activationListsAlarmsInTextOrder();
-    void refillKeepsTheChosenLineOfAnUnchangedList();
+    void activationRefillsTheListKeepingTheChosenLine();
     void exitAskedFirst();
 };
 
@@ -89,7 +88,7 @@ void tst_frmMain::captionDateMovesOnAtRefillNotAtTick()
     QCOMPARE(main.lblDate->text(), QStringLiteral("12/06/2026"));
 }
 
-void tst_frmMain::activationListsAlarmsInTextOrder()
+void tst_frmMain::activationRefillsTheListKeepingTheChosenLine()
 {
     modMain& context = *h->context;
     context.Alarms[1] = {7, 5, QStringLiteral("Dentist")};
@@ -100,26 +99,18 @@ void tst_frmMain::activationListsAlarmsInTextOrder()
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     main.activateWindow();
+    // In text order, not slot order.
     QTRY_COMPARE(listed(main.lstAlarmTimes), QStringList({"10:15 AM   -   Call", "21:00 PM   -   <i>Film</i>",
                                                           "7:05 AM   -   Dentist", "9:00 AM   -   From a file"}));
     QCOMPARE(main.lblDate->text(), QStringLiteral("December 05, 2026"));
-}
 
-void tst_frmMain::refillKeepsTheChosenLineOfAnUnchangedList()
-{
-    modMain& context = *h->context;
-    context.Alarms[1] = {7, 5, QStringLiteral("Dentist")};
-    context.Alarms[2] = {10, 15, QStringLiteral("Call")};
-    frmMain& main = context.form<frmMain>();
-    main.GetRecordedTimes();
-    main.lstAlarmTimes->setCurrentRow(1);
+    main.lstAlarmTimes->setCurrentRow(2);
     main.Form_Activate();
-    QCOMPARE(main.lstAlarmTimes->currentItem()->text(), QStringLiteral("7:05 AM   -   Dentist"));
-    QVERIFY(main.lstAlarmTimes->currentItem()->isSelected());
-
+    QCOMPARE(main.lstAlarmTimes->currentRow(), 2);
+    QVERIFY(main.lstAlarmTimes->item(2)->isSelected());
     context.Alarms.free(1);
     main.Form_Activate();
-    QCOMPARE(main.lstAlarmTimes->count(), 1);
+    QCOMPARE(main.lstAlarmTimes->count(), 3);
     QVERIFY(main.lstAlarmTimes->selectedItems().isEmpty());
 }
 

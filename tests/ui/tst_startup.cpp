@@ -17,7 +17,6 @@ private slots:
     void splashTimerHandsOver();
     void unwritableProgramFolderFallsBackToCache();
     void soundWriteCutShortLeavesNoFile();
-    void unloadedWindowComesBackFresh();
 };
 
 void tst_startup::splashLoadsMainHiddenAndWritesSounds()
@@ -106,18 +105,6 @@ void tst_startup::soundWriteCutShortLeavesNoFile()
     h.context->form<frmSplash>();
     QCOMPARE(readFile(h.context->alarmSoundPath()), WaveSynth::alarmSound());
     QCOMPARE(readFile(h.context->silenceSoundPath()), WaveSynth::silenceSound());
-}
-
-void tst_startup::unloadedWindowComesBackFresh()
-{
-    UiHarness h;
-    modMain& context = *h.context;
-    context.form<frmMain>().AlarmOpen = true;
-    QPointer<frmMain> old = &context.form<frmMain>();
-    context.unload<frmMain>();
-    QVERIFY(!context.isLoaded<frmMain>());
-    QTRY_VERIFY(old.isNull());
-    QVERIFY(!context.form<frmMain>().AlarmOpen);
 }
 
 QTEST_MAIN(tst_startup)

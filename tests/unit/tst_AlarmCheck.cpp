@@ -28,8 +28,6 @@ private slots:
     void ringsOnceOnTheFirstLookOfItsMinute();
     void lateLook_data();
     void lateLook();
-    void clockHour_data();
-    void clockHour();
     void recordedDuringItsOwnMinuteWaitsForTomorrow();
     void sameMinuteAlarmsAllDue();
     void clockSetBackRingsNothing();
@@ -46,6 +44,7 @@ void tst_AlarmCheck::ringsOnceOnTheFirstLookOfItsMinute_data()
     QTest::newRow("07:05") << at(7, 4, 58, 100) << 7.f << 5.f << at(7, 5, 0, 800);
     QTest::newRow("midnight, stored as 12 AM") << at(23, 59, 57, 0, 5) << 12.f << 0.f << at(0, 0, 0, 600, 6);
     QTest::newRow("noon, stored as 12 PM") << at(11, 59, 58, 0) << 24.f << 0.f << at(12, 0, 0, 700);
+    QTest::newRow("1 PM") << at(12, 59, 58, 0) << 13.f << 0.f << at(13, 0, 0, 700);
     QTest::newRow("12:59 AM") << at(0, 58, 59, 500) << 12.f << 59.f << at(0, 59, 0, 400);
 }
 
@@ -92,26 +91,6 @@ void tst_AlarmCheck::lateLook()
         QVERIFY(check.due(book, now.addMSecs(900)).isEmpty());
 }
 
-void tst_AlarmCheck::clockHour_data()
-{
-    QTest::addColumn<float>("stored");
-    QTest::addColumn<int>("hour");
-    QTest::newRow("1 AM") << 1.f << 1;
-    QTest::newRow("12 AM is midnight") << 12.f << 0;
-    QTest::newRow("1 PM") << 13.f << 13;
-    QTest::newRow("12 PM is noon") << 24.f << 12;
-    QTest::newRow("free slot") << 0.f << -1;
-    QTest::newRow("beyond the scale") << 25.f << -1;
-    QTest::newRow("fraction") << 7.5f << -1;
-}
-
-void tst_AlarmCheck::clockHour()
-{
-    QFETCH(float, stored);
-    QFETCH(int, hour);
-    QCOMPARE(AlarmCheck::clockHour(stored).value_or(-1), hour);
-}
-
 void tst_AlarmCheck::recordedDuringItsOwnMinuteWaitsForTomorrow()
 {
     AlarmBook book;
@@ -153,6 +132,7 @@ void tst_AlarmCheck::onlyWholeTimesRing()
     book[2] = {7, 5.5f, QStringLiteral("half minute")};
     book[3] = {7, 60, QStringLiteral("minute 60")};
     book[4] = {7, -1, QStringLiteral("negative minute")};
+    book[5] = {25, 5, QStringLiteral("hour 25")};
     AlarmCheck check;
     QCOMPARE(rings(book, check, at(6, 59), at(8, 2)), QList<QDateTime>{});
 }

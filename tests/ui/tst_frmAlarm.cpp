@@ -46,10 +46,6 @@ private:
     {
         h->fakes.modal.whileOpen = [act](QDialog& dialog) { act(static_cast<frmAlarm&>(dialog)); };
     }
-    void closeWhenOpen()
-    {
-        whileOpen([](frmAlarm& alarm) { alarm.cmdClose_Click(); });
-    }
     QString alarmSound() const { return h->context->alarmSoundPath(); }
     QString silence() const { return h->context->silenceSoundPath(); }
     void prepare() override
@@ -83,7 +79,7 @@ void tst_frmAlarm::nestedTicksNeverRingTwice()
 
 void tst_frmAlarm::ringsOnTheMinuteBetweenTicks()
 {
-    closeWhenOpen();
+    whileOpen([](frmAlarm& alarm) { alarm.cmdClose_Click(); });
     // The last regular tick before the minute is 300 ms short of it; the next would come 600 ms late.
     tickFrom(at(7, 4, 59, 700));
     QCOMPARE(h->fakes.modal.runs, 0);

@@ -11,36 +11,21 @@ class tst_frmMain : public UiTest {
     Q_OBJECT
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
-    void loadWithNoSettings();
-    void loadWithStoredSettings_data();
-    void loadWithStoredSettings();
+    void load_data();
+    void load();
     void captionDateMovesOnAtRefillNotAtTick();
     void activationRefillsTheListKeepingTheChosenLine();
     void exitAskedFirst();
 };
 
-void tst_frmMain::loadWithNoSettings()
-{
-    frmMain& main = h->context->form<frmMain>();
-    QVERIFY(!main.isVisible());
-    QVERIFY(main.opt12HR->isChecked());
-    QVERIFY(main.picLED->isHidden());
-    QCOMPARE(h->context->DateFormat, QStringLiteral("MMMM DD, YYYY"));
-    QCOMPARE(main.windowTitle(), QStringLiteral("Tockwell"));
-    QCOMPARE(main.lblCurrentTime->text(), QStringLiteral("01:05:09 PM / 13:05:09"));
-    QCOMPARE(main.LiveTime, QStringLiteral("01:05:09 PM"));
-    QVERIFY(main.timTimers->isActive());
-    QVERIFY(!main.timAlarm->isActive() && !main.AlarmOpen);
-    QVERIFY(h->fakes.settings.writes.isEmpty());
-}
-
-void tst_frmMain::loadWithStoredSettings_data()
+void tst_frmMain::load_data()
 {
     QTest::addColumn<QStringList>("stored"); // time interval, graphical clock, date format
     QTest::addColumn<bool>("twelveHour");
     QTest::addColumn<bool>("ledShown");
     QTest::addColumn<QString>("pattern");
 
+    QTest::newRow("nothing stored") << QStringList{} << true << false << "MMMM DD, YYYY";
     QTest::newRow("24 hour, LED on") << QStringList{"2", "2", "2"} << false << true << "MMM DD, YYYY";
     QTest::newRow("zero everywhere") << QStringList{"0", "0", "0"} << false << true << "";
     QTest::newRow("pattern 6") << QStringList{"1", "1", "6"} << true << false << "";
@@ -48,21 +33,28 @@ void tst_frmMain::loadWithStoredSettings_data()
     QTest::newRow("garbage") << QStringList{"twelve", "-1", "3.0"} << false << true << "";
 }
 
-void tst_frmMain::loadWithStoredSettings()
+void tst_frmMain::load()
 {
     QFETCH(QStringList, stored);
     QFETCH(bool, twelveHour);
     QFETCH(bool, ledShown);
     QFETCH(QString, pattern);
 
-    h->storeSetting(QStringLiteral("Time Interval"), stored[0]);
-    h->storeSetting(QStringLiteral("Graphical Clock on Startup"), stored[1]);
-    h->storeSetting(QStringLiteral("Date Format"), stored[2]);
+    const QStringList keys = {"Time Interval", "Graphical Clock on Startup", "Date Format"};
+    for (qsizetype i = 0; i < stored.size(); ++i)
+        h->storeSetting(keys[i], stored[i]);
     frmMain& main = h->context->form<frmMain>();
+    QVERIFY(!main.isVisible());
     QCOMPARE(main.opt12HR->isChecked(), twelveHour);
     QCOMPARE(main.opt24HR->isChecked(), !twelveHour);
     QCOMPARE(!main.picLED->isHidden(), ledShown);
     QCOMPARE(h->context->DateFormat, pattern);
+    QCOMPARE(main.windowTitle(), QStringLiteral("Tockwell"));
+    QCOMPARE(main.lblCurrentTime->text(), QStringLiteral("01:05:09 PM / 13:05:09"));
+    QCOMPARE(main.LiveTime, QStringLiteral("01:05:09 PM"));
+    QVERIFY(main.timTimers->isActive());
+    QVERIFY(!main.timAlarm->isActive() && !main.AlarmOpen);
+    QVERIFY(h->fakes.settings.writes.isEmpty());
     // An empty pattern still gives a readable date: the locale's short form.
     main.GetRecordedTimes();
     if (pattern.isEmpty())

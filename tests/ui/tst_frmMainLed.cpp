@@ -18,12 +18,6 @@ QImage ledShowing(const QString& text, const QImage& strip, const QImage& colon)
     return led;
 }
 
-// The top bar of the LED's second digit and the upper dot of the first colon.
-QList<QColor> litColours(const frmMain& main)
-{
-    return {main.LED_Clock->backing().pixel(20 + 8, 2), main.LED_Clock->backing().pixel(44, 7)};
-}
-
 } // namespace
 
 class tst_frmMainLed : public UiTest {
@@ -38,6 +32,11 @@ private slots:
     void graphicalButtonToggles();
 
 private:
+    // The top bar of the LED's second digit and the upper dot of the first colon.
+    static QList<QColor> litColours(const frmMain& main)
+    {
+        return {main.LED_Clock->backing().pixel(28, 2), main.LED_Clock->backing().pixel(44, 7)};
+    }
     frmMain& tickAt(QTime time)
     {
         frmMain& main = h->context->form<frmMain>();

@@ -68,12 +68,13 @@ public:
             next.whileOpen();
         return next.answer;
     }
-    QStringList texts() const
+    // Empty when every box shown was expected and every expected box was shown.
+    QString mismatch() const
     {
-        QStringList result;
-        for (const Call& call : calls)
-            result << call.text;
-        return result;
+        QStringList all = unexpected;
+        for (const Expectation& missing : script)
+            all << missing.text + QStringLiteral(" never came");
+        return all.join(u'|');
     }
 };
 
@@ -86,25 +87,14 @@ public:
 class FakeTrayService final : public TrayService {
 public:
     bool shown = false;
-    QStringList added;
-    int removals = 0;
-    void add(const QString& tip) override
-    {
-        added << tip;
-        shown = true;
-    }
-    void remove() override
-    {
-        ++removals;
-        shown = false;
-    }
+    void add(const QString&) override { shown = true; }
+    void remove() override { shown = false; }
     bool isShown() const override { return shown; }
 };
 
 class FakeShell final : public Shell {
 public:
-    QStringList opened;
-    void open(const QString& address) override { opened << address; }
+    void open(const QString&) override {}
 };
 
 class FakeFileDialogs final : public FileDialogs {
@@ -114,29 +104,21 @@ public:
     QStringList filters;
     int opens = 0;
     int saves = 0;
-    QString openFile(const QString& filter) override
+    QString openFile(const QString& filter) override { return answer(filter, opens, nextOpen); }
+    QString saveFile(const QString& filter) override { return answer(filter, saves, nextSave); }
+
+private:
+    QString answer(const QString& filter, int& count, const QString& path)
     {
         filters << filter;
-        ++opens;
-        return nextOpen;
-    }
-    QString saveFile(const QString& filter) override
-    {
-        filters << filter;
-        ++saves;
-        return nextSave;
+        ++count;
+        return path;
     }
 };
 
 class FakeWebFetch final : public WebFetch {
 public:
-    QHash<QString, Result> answers;
-    QStringList requested;
-    Result get(const QString& url) override
-    {
-        requested << url;
-        return answers.value(url, Result{false, {}, QStringLiteral("Host not found")});
-    }
+    Result get(const QString&) override { return {false, {}, QStringLiteral("Host not found")}; }
 };
 
 class FakeSettingsBackend final : public SettingsBackend {

@@ -5,7 +5,9 @@
 #include "FakeDesktop.h"
 #include "app/modMain.h"
 
+#include <QListWidget>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
 
@@ -33,5 +35,37 @@ struct UiHarness {
     void storeSetting(const QString& key, const QString& value)
     {
         fakes.settings.values.insert(FakeSettingsBackend::path(Application, QStringLiteral("Options"), key), value);
+    }
+};
+
+inline QStringList listed(const QListWidget* list)
+{
+    QStringList lines;
+    for (int row = 0; row < list->count(); ++row)
+        lines << list->item(row)->text();
+    return lines;
+}
+
+// A window test class: a fresh harness for every test function, and at its end no message box that came
+// unasked or never came.
+class UiTest : public QObject {
+    Q_OBJECT
+protected:
+    virtual void prepare() {}
+    virtual void finish() {}
+    std::unique_ptr<UiHarness> h;
+
+private slots:
+    void init()
+    {
+        h = std::make_unique<UiHarness>();
+        prepare();
+    }
+    void cleanup()
+    {
+        const QString mismatch = h->fakes.messages.mismatch();
+        QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+        finish();
+        h.reset();
     }
 };

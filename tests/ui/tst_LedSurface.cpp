@@ -13,34 +13,22 @@
 class tst_LedSurface : public QObject {
     Q_OBJECT
 private slots:
-    void enlargedByAWholeFactorWithoutSmoothing_data();
     void enlargedByAWholeFactorWithoutSmoothing();
 };
 
-void tst_LedSurface::enlargedByAWholeFactorWithoutSmoothing_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("colourCode");
-    QTest::newRow("red") << "12:34:56" << 1;
-    QTest::newRow("green, blank leading zero") << "08:08:08" << 2;
-}
-
 void tst_LedSurface::enlargedByAWholeFactorWithoutSmoothing()
 {
-    QFETCH(QString, text);
-    QFETCH(int, colourCode);
-    const LedSprites::Colour colour = *LedSprites::colourForCode(colourCode);
-
+    // Lit, ghost and background pixels side by side, a blank leading zero among them.
+    const auto colour = LedSprites::Colour::Green;
     LedSurface surface;
-    LedComposer::compose(surface.backing(), text, LedSprites::digitStrip(colour), LedSprites::colonImage(colour));
+    LedComposer::compose(surface.backing(), u"08:18:28", LedSprites::digitStrip(colour),
+                         LedSprites::colonImage(colour));
     surface.show();
     QVERIFY(QTest::qWaitForWindowExposed(&surface));
     QCOMPARE(surface.size(), QSize(140, 27));
-    QCOMPARE(surface.backing().size(), QSize(140, 27));
 
     const QImage shot = surface.grab().toImage().convertToFormat(QImage::Format_RGB32);
     const qreal ratio = surface.devicePixelRatioF();
-    QCOMPARE(shot.devicePixelRatio(), ratio);
     const QImage& led = surface.backing();
 
     // Nothing in between: every shown pixel is one of the LED's own colours.

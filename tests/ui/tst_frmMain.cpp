@@ -1,128 +1,86 @@
 #include "UiHarness.h"
 #include "app/frmMain.h"
 
+#include <QFile>
 #include <QLabel>
-#include <QListWidget>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
-class tst_frmMain : public QObject {
+class tst_frmMain : public UiTest {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-    void loadWithNoSettings();
-    void loadWithStoredSettings_data();
-    void loadWithStoredSettings();
-    void captionDateWithPatternThree();
-    void activationListsAlarmsInTextOrder();
-    void tickRefreshesTimeButNotDate();
-    void refillKeepsTheChosenLineOfAnUnchangedList();
-    void exitAnsweredNoKeepsEverything();
-    void exitAnsweredYesCleansUpAndEnds();
-
-private:
-    std::unique_ptr<UiHarness> h;
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void load_data();
+    void load();
+    void captionDateMovesOnAtRefillNotAtTick();
+    void activationRefillsTheListKeepingTheChosenLine();
+    void exitAskedFirst();
 };
 
-void tst_frmMain::init()
+void tst_frmMain::load_data()
 {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    h = std::make_unique<UiHarness>();
-}
-
-void tst_frmMain::cleanup()
-{
-    QVERIFY2(h->fakes.messages.unexpected.isEmpty(), qPrintable(h->fakes.messages.unexpected.join(u'|')));
-    h.reset();
-}
-
-void tst_frmMain::loadWithNoSettings()
-{
-    frmMain& main = h->context->form<frmMain>();
-    QVERIFY(!main.isVisible());
-    QVERIFY(main.opt12HR->isChecked());
-    QVERIFY(main.picLED->isHidden());
-    QCOMPARE(h->context->DateFormat, QStringLiteral("MMMM DD, YYYY"));
-    QCOMPARE(main.windowTitle(), QStringLiteral("Tockwell"));
-    QCOMPARE(main.lblCurrentTime->text(), QStringLiteral("01:05:09 PM / 13:05:09"));
-    QCOMPARE(main.LiveTime, QStringLiteral("01:05:09 PM"));
-    QVERIFY(main.timTimers->isActive());
-    QCOMPARE(main.timTimers->interval(), 900);
-    QVERIFY(!main.timAlarm->isActive());
-    QCOMPARE(main.timAlarm->interval(), 29100);
-    QVERIFY(!main.AlarmOpen);
-    QVERIFY(h->fakes.settings.writes.isEmpty());
-    QCOMPARE(main.lstAlarmTimes->count(), 0);
-}
-
-void tst_frmMain::loadWithStoredSettings_data()
-{
-    QTest::addColumn<QString>("timeInterval");
-    QTest::addColumn<QString>("graphical");
-    QTest::addColumn<QString>("dateFormat");
+    QTest::addColumn<QStringList>("stored"); // time interval, graphical clock, date format
     QTest::addColumn<bool>("twelveHour");
     QTest::addColumn<bool>("ledShown");
     QTest::addColumn<QString>("pattern");
 
-    QTest::newRow("24 hour, LED on") << "2"
-                                     << "2"
-                                     << "2" << false << true << "MMM DD, YYYY";
-    QTest::newRow("zero everywhere") << "0"
-                                     << "0"
-                                     << "0" << false << true << "";
-    QTest::newRow("pattern 6") << "1"
-                               << "1"
-                               << "6" << true << false << "";
-    QTest::newRow("255 and blanks") << "255"
-                                    << " 1 "
-                                    << " 5 " << false << false << "DDDD DD MMMM, YYYY";
-    QTest::newRow("garbage") << "twelve"
-                             << "-1"
-                             << "3.0" << false << true << "";
+    QTest::newRow("nothing stored") << QStringList{} << true << false << "MMMM DD, YYYY";
+    QTest::newRow("24 hour, LED on") << QStringList{"2", "2", "2"} << false << true << "MMM DD, YYYY";
+    QTest::newRow("zero everywhere") << QStringList{"0", "0", "0"} << false << true << "";
+    QTest::newRow("pattern 6") << QStringList{"1", "1", "6"} << true << false << "";
+    QTest::newRow("255 and blanks") << QStringList{"255", " 1 ", " 5 "} << false << false << "DDDD DD MMMM, YYYY";
+    QTest::newRow("garbage") << QStringList{"twelve", "-1", "3.0"} << false << true << "";
 }
 
-void tst_frmMain::loadWithStoredSettings()
+void tst_frmMain::load()
 {
-    QFETCH(QString, timeInterval);
-    QFETCH(QString, graphical);
-    QFETCH(QString, dateFormat);
+    QFETCH(QStringList, stored);
     QFETCH(bool, twelveHour);
     QFETCH(bool, ledShown);
     QFETCH(QString, pattern);
 
-    h->storeSetting(QStringLiteral("Time Interval"), timeInterval);
-    h->storeSetting(QStringLiteral("Graphical Clock on Startup"), graphical);
-    h->storeSetting(QStringLiteral("Date Format"), dateFormat);
+    const QStringList keys = {"Time Interval", "Graphical Clock on Startup", "Date Format"};
+    for (qsizetype i = 0; i < stored.size(); ++i)
+        h->storeSetting(keys[i], stored[i]);
     frmMain& main = h->context->form<frmMain>();
+    QVERIFY(!main.isVisible());
     QCOMPARE(main.opt12HR->isChecked(), twelveHour);
     QCOMPARE(main.opt24HR->isChecked(), !twelveHour);
     QCOMPARE(!main.picLED->isHidden(), ledShown);
     QCOMPARE(h->context->DateFormat, pattern);
+    QCOMPARE(main.windowTitle(), QStringLiteral("Tockwell"));
+    QCOMPARE(main.lblCurrentTime->text(), QStringLiteral("01:05:09 PM / 13:05:09"));
+    QCOMPARE(main.LiveTime, QStringLiteral("01:05:09 PM"));
+    QVERIFY(main.timTimers->isActive());
+    QVERIFY(!main.timAlarm->isActive() && !main.AlarmOpen);
+    QVERIFY(h->fakes.settings.writes.isEmpty());
     // An empty pattern still gives a readable date: the locale's short form.
     main.GetRecordedTimes();
-    QCOMPARE(main.lblDate->text(), pattern.isEmpty() ? QStringLiteral("12/5/26") : main.lblDate->text());
-    QVERIFY(!main.lblDate->text().isEmpty());
+    if (pattern.isEmpty())
+        QCOMPARE(main.lblDate->text(), QStringLiteral("12/5/26"));
 }
 
-void tst_frmMain::captionDateWithPatternThree()
+void tst_frmMain::captionDateMovesOnAtRefillNotAtTick()
 {
     h->storeSetting(QStringLiteral("Date in Form Caption"), QStringLiteral("2"));
     h->storeSetting(QStringLiteral("Date Format"), QStringLiteral("3"));
     frmMain& main = h->context->form<frmMain>();
     QCOMPARE(main.windowTitle(), QStringLiteral("Tockwell - 12/05/2026"));
+    main.GetRecordedTimes();
 
-    // The date only moves on when the list is refilled, not on a tick.
-    h->fakes.clock.set(QDateTime(QDate(2026, 12, 6), QTime(0, 0, 1)));
+    h->fakes.clock.set(QDateTime(QDate(2026, 12, 6), QTime(0, 0, 7)));
     main.timTimers_Timer();
+    QCOMPARE(main.lblCurrentTime->text(), QStringLiteral("12:00:07 AM / 00:00:07"));
+    QCOMPARE(main.LiveTime, QStringLiteral("12:00:07 AM"));
     QCOMPARE(main.windowTitle(), QStringLiteral("Tockwell - 12/05/2026"));
+    QCOMPARE(main.lblDate->text(), QStringLiteral("12/05/2026"));
     main.Form_Activate();
     QCOMPARE(main.windowTitle(), QStringLiteral("Tockwell - 12/06/2026"));
     QCOMPARE(main.lblDate->text(), QStringLiteral("12/06/2026"));
 }
 
-void tst_frmMain::activationListsAlarmsInTextOrder()
+void tst_frmMain::activationRefillsTheListKeepingTheChosenLine()
 {
     modMain& context = *h->context;
     context.Alarms[1] = {7, 5, QStringLiteral("Dentist")};
@@ -133,78 +91,48 @@ void tst_frmMain::activationListsAlarmsInTextOrder()
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     main.activateWindow();
-    QTRY_COMPARE(main.lstAlarmTimes->count(), 4);
-    QStringList shown;
-    for (int i = 0; i < main.lstAlarmTimes->count(); ++i)
-        shown << main.lstAlarmTimes->item(i)->text();
-    QCOMPARE(shown, QStringList({"10:15 AM   -   Call", "21:00 PM   -   <i>Film</i>", "7:05 AM   -   Dentist",
-                                 "9:00 AM   -   From a file"}));
+    // In text order, not slot order.
+    QTRY_COMPARE(listed(main.lstAlarmTimes), QStringList({"10:15 AM   -   Call", "21:00 PM   -   <i>Film</i>",
+                                                          "7:05 AM   -   Dentist", "9:00 AM   -   From a file"}));
     QCOMPARE(main.lblDate->text(), QStringLiteral("December 05, 2026"));
-}
 
-void tst_frmMain::refillKeepsTheChosenLineOfAnUnchangedList()
-{
-    modMain& context = *h->context;
-    context.Alarms[1] = {7, 5, QStringLiteral("Dentist")};
-    context.Alarms[2] = {10, 15, QStringLiteral("Call")};
-    frmMain& main = context.form<frmMain>();
-    main.GetRecordedTimes();
-    main.lstAlarmTimes->setCurrentRow(1);
+    main.lstAlarmTimes->setCurrentRow(2);
     main.Form_Activate();
-    QCOMPARE(main.lstAlarmTimes->currentItem()->text(), QStringLiteral("7:05 AM   -   Dentist"));
-    QVERIFY(main.lstAlarmTimes->currentItem()->isSelected());
-
+    QCOMPARE(main.lstAlarmTimes->currentRow(), 2);
+    QVERIFY(main.lstAlarmTimes->item(2)->isSelected());
     context.Alarms.free(1);
     main.Form_Activate();
-    QCOMPARE(main.lstAlarmTimes->count(), 1);
+    QCOMPARE(main.lstAlarmTimes->count(), 3);
     QVERIFY(main.lstAlarmTimes->selectedItems().isEmpty());
 }
 
-void tst_frmMain::tickRefreshesTimeButNotDate()
+void tst_frmMain::exitAskedFirst()
 {
-    frmMain& main = h->context->form<frmMain>();
-    main.GetRecordedTimes();
-    h->fakes.clock.set(QDateTime(QDate(2026, 12, 6), QTime(0, 0, 7)));
-    main.timTimers_Timer();
-    QCOMPARE(main.lblCurrentTime->text(), QStringLiteral("12:00:07 AM / 00:00:07"));
-    QCOMPARE(main.LiveTime, QStringLiteral("12:00:07 AM"));
-    QCOMPARE(main.lblDate->text(), QStringLiteral("December 05, 2026"));
-}
-
-void tst_frmMain::exitAnsweredNoKeepsEverything()
-{
-    modMain::WriteWaveResource(101, h->context->alarmSoundPath());
-    modMain::WriteWaveResource(102, h->context->silenceSoundPath());
-    frmMain& main = h->context->form<frmMain>();
-    main.show();
-    h->fakes.messages.expect(QStringLiteral("Are you sure you want to exit Tockwell?"), MsgBox::No);
-    QVERIFY(!main.close());
-    QVERIFY(main.isVisible());
-    QCOMPARE(h->fakes.messages.calls.at(0).style, MsgBox::YesNo | MsgBox::Question);
-    QCOMPARE(h->fakes.messages.calls.at(0).title, QStringLiteral("Tockwell"));
-    QCOMPARE(h->fakes.programEnd.ends, 0);
-    QCOMPARE(h->fakes.tray.removals, 0);
-    QVERIFY(QFile::exists(h->context->alarmSoundPath()));
-    QVERIFY(QFile::exists(h->context->silenceSoundPath()));
-}
-
-void tst_frmMain::exitAnsweredYesCleansUpAndEnds()
-{
-    modMain::WriteWaveResource(101, h->context->alarmSoundPath());
-    modMain::WriteWaveResource(102, h->context->silenceSoundPath());
+    const QString question = QStringLiteral("Are you sure you want to exit Tockwell?");
+    const QStringList sounds = {h->context->alarmSoundPath(), h->context->silenceSoundPath()};
+    modMain::WriteWaveResource(101, sounds[0]);
+    modMain::WriteWaveResource(102, sounds[1]);
     h->fakes.tray.add(QStringLiteral("Tockwell"));
     frmMain& main = h->context->form<frmMain>();
     main.show();
-    h->fakes.messages.expect(QStringLiteral("Are you sure you want to exit Tockwell?"), MsgBox::Yes);
+
+    h->fakes.messages.expect(question, MsgBox::No);
+    QVERIFY(!main.close());
+    QCOMPARE(h->fakes.messages.calls.at(0).style, MsgBox::YesNo | MsgBox::Question);
+    QCOMPARE(h->fakes.messages.calls.at(0).title, QStringLiteral("Tockwell"));
+    QVERIFY(main.isVisible() && h->fakes.tray.shown);
+    QVERIFY(QFile::exists(sounds[0]) && QFile::exists(sounds[1]));
+    QCOMPARE(h->fakes.programEnd.ends, 0);
+
+    h->fakes.messages.expect(question, MsgBox::Yes);
     main.close();
     QCOMPARE(h->fakes.programEnd.ends, 1);
     QVERIFY(!h->fakes.tray.shown);
-    QVERIFY(!QFile::exists(h->context->alarmSoundPath()));
-    QVERIFY(!QFile::exists(h->context->silenceSoundPath()));
+    QVERIFY(!QFile::exists(sounds[0]) && !QFile::exists(sounds[1]));
 
     // A second close with the files already gone still ends the program.
     main.show();
-    h->fakes.messages.expect(QStringLiteral("Are you sure you want to exit Tockwell?"), MsgBox::Yes);
+    h->fakes.messages.expect(question, MsgBox::Yes);
     main.close();
     QCOMPARE(h->fakes.programEnd.ends, 2);
 }

@@ -1,18 +1,17 @@
 #include "AlarmTimeForm.h"
 
 #include "app/AppInfo.h"
+#include "app/ScreenPlacement.h"
 #include "app/WindowFonts.h"
 #include "app/modMain.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -81,8 +80,7 @@ AlarmTimeForm::AlarmTimeForm(modMain& context, const QString& windowCaption) : Q
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this);
 }
 
 void AlarmTimeForm::fillMinutes()

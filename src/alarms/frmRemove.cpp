@@ -1,17 +1,16 @@
 #include "frmRemove.h"
 
 #include "app/AppInfo.h"
+#include "app/ScreenPlacement.h"
 #include "app/WindowFonts.h"
 #include "app/frmMain.h"
 #include "app/modMain.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -52,8 +51,7 @@ frmRemove::frmRemove(modMain& context) : QDialog(nullptr), m_context(context)
     cmdRemoveSelected->setFocus();
 
     adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this);
 
     connect(cmdRemoveSelected, &QPushButton::clicked, this, &frmRemove::cmdRemoveSelected_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmRemove::cmdClose_Click);

@@ -343,26 +343,25 @@ void frmMain::ApplyClockColour(int code)
     const std::optional<LedSprites::Colour> colour = LedSprites::colourForCode(code);
     if (!colour)
         return;
+    const auto use = [this](const QImage& digits, const QImage& colon) {
+        SegDigits = digits;
+        Col = colon;
+    };
     switch (*colour) {
     case LedSprites::Colour::Red:
-        SegDigits = SegDigits_Red;
-        Col = Col_Red;
+        use(SegDigits_Red, Col_Red);
         break;
     case LedSprites::Colour::Green:
-        SegDigits = SegDigits_Green;
-        Col = Col_Green;
+        use(SegDigits_Green, Col_Green);
         break;
     case LedSprites::Colour::Yellow:
-        SegDigits = SegDigits_Yellow;
-        Col = Col_Yellow;
+        use(SegDigits_Yellow, Col_Yellow);
         break;
     case LedSprites::Colour::Orange:
-        SegDigits = SegDigits_Orange;
-        Col = Col_Orange;
+        use(SegDigits_Orange, Col_Orange);
         break;
     case LedSprites::Colour::Brown:
-        SegDigits = SegDigits_Brown;
-        Col = Col_Brown;
+        use(SegDigits_Brown, Col_Brown);
         break;
     }
 }

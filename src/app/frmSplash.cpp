@@ -2,14 +2,13 @@
 
 #include "AppArt.h"
 #include "AppInfo.h"
+#include "ScreenPlacement.h"
 #include "WindowFonts.h"
 #include "frmMain.h"
 #include "modMain.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
 
 frmSplash::frmSplash(modMain& context) : QWidget(nullptr), m_context(context)
@@ -34,8 +33,7 @@ frmSplash::frmSplash(modMain& context) : QWidget(nullptr), m_context(context)
     lblCopyright = overlay(Qt::AlignCenter);
     lblCopyright->setGeometry(8, 224, 481, 20);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this);
 
     timLoad = new QTimer(this);
     timLoad->setInterval(2000);
@@ -65,10 +63,8 @@ void frmSplash::Form_Load()
 void frmSplash::timLoad_Timer()
 {
     frmMain& main = m_context.form<frmMain>();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        main.adjustSize();
-        main.move(screen->availableGeometry().center() - main.rect().center());
-    }
+    main.adjustSize();
+    centreOnScreen(main);
     main.ShowActivated();
     m_context.unload<frmSplash>();
 }

@@ -1,18 +1,17 @@
 #include "frmAlarm.h"
 
 #include "app/AppArt.h"
+#include "app/ScreenPlacement.h"
 #include "app/WindowFonts.h"
 #include "app/frmMain.h"
 #include "app/modMain.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -67,8 +66,7 @@ frmAlarm::frmAlarm(modMain& context) : QDialog(nullptr), m_context(context)
     cmdClose->setFocus();
     setTabOrder(cmdClose, cmdStop);
     adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this);
 }
 
 void frmAlarm::timCheckMain_Timer()

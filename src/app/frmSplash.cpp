@@ -38,6 +38,8 @@ frmSplash::frmSplash(modMain& context) : QWidget(nullptr), m_context(context)
     timLoad = new QTimer(this);
     timLoad->setInterval(2000);
     timLoad->setSingleShot(true);
+    // A coarse timer may fire up to 5 % early; the hand-over is promised at 2 s, not "about" 2 s.
+    timLoad->setTimerType(Qt::PreciseTimer);
     connect(timLoad, &QTimer::timeout, this, &frmSplash::timLoad_Timer);
     timLoad->start();
 }

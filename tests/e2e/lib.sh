@@ -17,6 +17,7 @@ need() {
 
 fail() {
     echo "FAIL: $*"
+    [ -s "$WORK/tockwell.log" ] && sed 's/^/tockwell: /' "$WORK/tockwell.log"
     exit 1
 }
 

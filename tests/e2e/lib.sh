@@ -52,18 +52,17 @@ wait_for() {
     done
 }
 
+# Xvfb picks a free display itself and writes its number once it takes connections, so tests
+# running side by side never share (or race for) a display. Without -noreset the server resets
+# whenever its last client leaves, and a client connecting during that reset is turned away.
 start_x() {
-    local display
-    for display in $(seq 90 140); do
-        [ -e "/tmp/.X$display-lock" ] && continue
-        Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
-        PIDS+=($!)
-        export DISPLAY=":$display"
-        if wait_for 10 xdpyinfo >/dev/null 2>&1; then
-            return 0
-        fi
-    done
-    fail "no X server could be started"
+    local number
+    Xvfb -displayfd 3 -noreset -screen 0 1280x800x24 -nolisten tcp 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
+    PIDS+=($!)
+    wait_for 15 test -s "$WORK/display" || fail "no X server could be started"
+    read -r number <"$WORK/display"
+    export DISPLAY=":$number"
+    wait_for 10 xdpyinfo >/dev/null 2>&1 || fail "the X server on $DISPLAY does not answer"
 }
 
 # Mapped top-level windows titled exactly $1, as "id WxH" lines, from one query of the tree
@@ -83,8 +82,13 @@ window_size() {
     xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'
 }
 
+# Saves a screenshot of window $2 (default: the screen) as $1.png; returns non-zero when the window
+# could not be captured, e.g. because it was already gone.
+try_grab() {
+    "$GRAB" "$ARTIFACTS/$1.png" "${2:-0}" >"$WORK/grab.log" 2>&1
+}
 grab() {
-    "$GRAB" "$ARTIFACTS/$1.png" "${2:-0}" >/dev/null 2>&1 || fail "screenshot $1 failed"
+    try_grab "$@" || { cat "$WORK/grab.log"; fail "screenshot $1 failed"; }
 }
 
 # A private sound server whose only output is a null sink; its monitor is what the program played.

@@ -25,7 +25,8 @@ find_sized() { # $1 = WxH wanted, or !WxH for any other size; prints the window 
 wait_for 15 find_sized 496x254 >/dev/null || fail "the splash window did not appear"
 splash=$(find_sized 496x254)
 splash_seen=$(now_ms)
-grab splash "$splash"
+# On a slow machine the splash may already be going; its picture is a keepsake, not a check.
+try_grab splash "$splash" || echo "note: the splash went before its screenshot"
 
 wait_for 10 find_sized '!496x254' >/dev/null || fail "the main window did not appear"
 main_seen=$(now_ms)

@@ -64,7 +64,8 @@ QString dateSeparator(const QLocale& locale)
         if (seenField)
             separator += c;
     }
-    return separator.isEmpty() ? QStringLiteral("/") : separator;
+    // Fields set apart by blanks alone ("12 06 2026") would not read as a date on their own.
+    return separator.trimmed().isEmpty() ? QStringLiteral("/") : separator;
 }
 
 QString formatDate(QDate date, const QString& pattern, const QLocale& locale)

@@ -20,7 +20,7 @@ QString ledText(QTime time, HourMode mode);
 // Formats a date with the program's own pattern letters (MMMM, MMM, MM, DD, DDDD, YYYY, "/");
 // an empty pattern gives the locale's short date.
 QString formatDate(QDate date, const QString& pattern, const QLocale& locale = QLocale());
-// The separator the locale puts between the fields of its short date.
+// The separator the locale puts between the fields of its short date; "/" where it has none but blanks.
 QString dateSeparator(const QLocale& locale);
 
 } // namespace TimeTexts

@@ -71,6 +71,8 @@ void tst_TimeTexts::datePatterns_data()
     QTest::newRow("3 German separator") << german << monday << "MM/DD/YYYY" << QStringLiteral("03.09.2026");
     QTest::newRow("3 Swedish separator") << QLocale(QLocale::Swedish, QLocale::Sweden) << monday << "MM/DD/YYYY"
                                          << QStringLiteral("03-09-2026");
+    QTest::newRow("3 no separator of its own")
+        << QLocale::c() << monday << "MM/DD/YYYY" << QStringLiteral("03/09/2026");
     QTest::newRow("5 German") << german << monday << "DDDD DD MMMM, YYYY" << QStringLiteral("Montag 09 März, 2026");
     QTest::newRow("5 French") << french << QDate(2026, 8, 15) << "DDDD DD MMMM, YYYY"
                               << QStringLiteral("samedi 15 août, 2026");

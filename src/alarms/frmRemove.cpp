@@ -1,5 +1,6 @@
 #include "frmRemove.h"
 
+#include "AlarmLineViews.h"
 #include "app/AppInfo.h"
 #include "app/ScreenPlacement.h"
 #include "app/WindowFonts.h"
@@ -69,8 +70,7 @@ void frmRemove::Form_Activate()
 
 void frmRemove::GetAlarmList()
 {
-    lstAlarmList->clear();
-    lstAlarmList->addItems(m_context.Alarms.lines());
+    AlarmLineViews::showLines(*lstAlarmList, m_context.Alarms.lines());
 }
 
 void frmRemove::cmdRemoveSelected_Click()

@@ -3,6 +3,7 @@
 #include "AppArt.h"
 #include "AppInfo.h"
 #include "WindowFonts.h"
+#include "alarms/AlarmLineViews.h"
 #include "alarms/SessionFile.h"
 #include "alarms/frmEdit.h"
 #include "alarms/frmRecordNewTime.h"
@@ -244,17 +245,7 @@ void frmMain::Form_Unload()
 
 void frmMain::GetRecordedTimes()
 {
-    QStringList lines = m_context.Alarms.lines();
-    lines.sort();
-    QStringList listed;
-    for (int row = 0; row < lstAlarmTimes->count(); ++row)
-        listed << lstAlarmTimes->item(row)->text();
-    // Activation refills the list, and a click on a line of an inactive window can arrive just
-    // before the activation does: an unchanged list keeps the line the user has just chosen.
-    if (lines != listed) {
-        lstAlarmTimes->clear();
-        lstAlarmTimes->addItems(lines);
-    }
+    AlarmLineViews::showLines(*lstAlarmTimes, m_context.Alarms.lines());
     UpdateDateDisplay();
 }
 

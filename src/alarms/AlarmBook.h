@@ -15,6 +15,9 @@ struct AlarmRecord {
     friend bool operator==(const AlarmRecord&, const AlarmRecord&) = default;
 };
 
+// The most a description box takes; a session file may carry longer ones.
+inline constexpr int MaxDescriptionLength = 35;
+
 // A number in its shortest decimal form: "7", "13", "7.5".
 QString numberText(float value);
 

@@ -1,8 +1,96 @@
 #include "AlarmLineViews.h"
 
+#include "AlarmBook.h"
+
+#include <QFontMetrics>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QStyleOptionViewItem>
+#include <QtMath>
+
+#include <algorithm>
+
+namespace {
+
+// The widest description the box takes: its full length of whichever of the characters that run
+// widest in common fonts is widest in this one.
+QString widestDescription(const QFontMetrics& metrics)
+{
+    QChar widest = QLatin1Char('W');
+    for (const QChar letter : {QLatin1Char('M'), QLatin1Char('@')}) {
+        if (metrics.horizontalAdvance(letter) > metrics.horizontalAdvance(widest))
+            widest = letter;
+    }
+    return QString(MaxDescriptionLength, widest);
+}
+
+// The widest line an alarm can have in this font. Digits need not share one width, so the minute and
+// then the hour are each the widest the table can hold.
+QString widestLine(const QFontMetrics& metrics)
+{
+    const auto line = [](int hour, int minute, const QString& description) {
+        return alarmLine(AlarmRecord{static_cast<float>(hour), static_cast<float>(minute), description});
+    };
+    int widestMinute = 0;
+    for (int minute = 1; minute <= 59; ++minute) {
+        if (metrics.horizontalAdvance(line(1, minute, {})) > metrics.horizontalAdvance(line(1, widestMinute, {})))
+            widestMinute = minute;
+    }
+    const QString description = widestDescription(metrics);
+    QString widest;
+    for (int hour = 1; hour <= 24; ++hour) {
+        const QString candidate = line(hour, widestMinute, description);
+        if (metrics.horizontalAdvance(candidate) > metrics.horizontalAdvance(widest))
+            widest = candidate;
+    }
+    return widest;
+}
+
+} // namespace
 
 namespace AlarmLineViews {
+
+void fitLongestLine(QListWidget& list)
+{
+    // The line measured as the list's items measure their own text, in the list's style.
+    QStyleOptionViewItem item;
+    item.initFrom(&list);
+    item.font = list.font();
+    item.fontMetrics = list.fontMetrics();
+    item.features = QStyleOptionViewItem::HasDisplay;
+    item.text = widestLine(list.fontMetrics());
+    const int itemWidth = list.style()->sizeFromContents(QStyle::CT_ItemViewItem, &item, QSize(), &list).width();
+    const QMargins margins = list.contentsMargins();
+    const int needed = itemWidth + 2 * list.spacing() + list.verticalScrollBar()->sizeHint().width() + margins.left() +
+                       margins.right();
+    list.setMinimumWidth(std::max(list.minimumWidth(), needed));
+}
+
+void fitLongestDescription(QLineEdit& box)
+{
+    // QLineEdit keeps a margin of two pixels each side of its text and scrolls once the text, one pixel
+    // and the cursor after it no longer fit between them.
+    constexpr int innerMargin = 2;
+    const QStyle* style = box.style();
+    const QMargins text = box.textMargins();
+    const QMargins contents = box.contentsMargins();
+    const QString description = widestDescription(box.fontMetrics());
+    const int content = qCeil(QFontMetricsF(box.font()).horizontalAdvance(description)) + 1 +
+                        style->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, &box) + 2 * innerMargin + text.left() +
+                        text.right() + contents.left() + contents.right();
+
+    QStyleOptionFrame frame;
+    frame.initFrom(&box);
+    frame.lineWidth = box.hasFrame() ? style->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, &box) : 0;
+    frame.midLineWidth = 0;
+    frame.state |= QStyle::State_Sunken;
+    const int needed =
+        style->sizeFromContents(QStyle::CT_LineEdit, &frame, QSize(content, box.sizeHint().height()), &box).width();
+    box.setMinimumWidth(std::max(box.minimumWidth(), needed));
+}
 
 void showLines(QListWidget& list, const QStringList& lines)
 {

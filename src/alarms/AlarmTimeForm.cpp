@@ -1,5 +1,6 @@
 #include "AlarmTimeForm.h"
 
+#include "AlarmLineViews.h"
 #include "app/AppInfo.h"
 #include "app/ScreenPlacement.h"
 #include "app/WindowFonts.h"
@@ -59,10 +60,8 @@ AlarmTimeForm::AlarmTimeForm(modMain& context, const QString& windowCaption) : Q
 
     auto* frameDescription = new QGroupBox(QStringLiteral("Description"), this);
     txtShortDescription = new QLineEdit(frameDescription);
-    txtShortDescription->setMaxLength(35);
-    // Room for a full description of ordinary letters, so none of it scrolls out of sight.
-    txtShortDescription->setMinimumWidth(
-        txtShortDescription->fontMetrics().horizontalAdvance(QString(35, QLatin1Char('n'))) + 12);
+    txtShortDescription->setMaxLength(MaxDescriptionLength);
+    AlarmLineViews::fitLongestDescription(*txtShortDescription);
     auto* descriptionLayout = new QVBoxLayout(frameDescription);
     descriptionLayout->addWidget(caption(QStringLiteral("Max of 35 characters:"), frameDescription));
     descriptionLayout->addWidget(txtShortDescription);

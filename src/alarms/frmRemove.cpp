@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 frmRemove::frmRemove(modMain& context) : QDialog(nullptr), m_context(context)
@@ -28,11 +27,8 @@ frmRemove::frmRemove(modMain& context) : QDialog(nullptr), m_context(context)
     lstAlarmList = new QListWidget(this);
     lstAlarmList->setSortingEnabled(true);
     lstAlarmList->setSelectionMode(QAbstractItemView::SingleSelection);
-    // Wide enough for the longest line: a time, the separator and 35 ordinary letters.
-    const int longestLine = lstAlarmList->fontMetrics().horizontalAdvance(QStringLiteral("24:59 PM   -   ") +
-                                                                          QString(35, QLatin1Char('n')));
-    lstAlarmList->setMinimumSize(
-        longestLine + lstAlarmList->verticalScrollBar()->sizeHint().width() + 2 * lstAlarmList->frameWidth() + 8, 150);
+    lstAlarmList->setMinimumHeight(150);
+    AlarmLineViews::fitLongestLine(*lstAlarmList);
     cmdRemoveSelected = new QPushButton(QStringLiteral("Remove Selected"), this);
     cmdClose = new QPushButton(QStringLiteral("Close"), this);
 

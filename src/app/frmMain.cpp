@@ -130,6 +130,7 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
     lstAlarmTimes->setSortingEnabled(true);
     lstAlarmTimes->setSelectionMode(QAbstractItemView::SingleSelection);
     lstAlarmTimes->setMinimumSize(290, 112);
+    AlarmLineViews::fitLongestLine(*lstAlarmTimes);
     lstAlarmTimes->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     cmdRecordNewAlarm = new QPushButton(QStringLiteral("Record New Alarm"), frmRecordedAlarms);
     cmdRecordNewAlarm->setToolTip(QStringLiteral("Record New Alarm"));

@@ -13,6 +13,7 @@
 #include "led/LedSurface.h"
 #include "modMain.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
 #include <QGridLayout>
@@ -484,6 +485,18 @@ void frmMain::ShowActivated()
     // Already the active window: no activation event will come, yet the caller expects a fresh list.
     if (wasActive)
         Form_Activate();
+}
+
+void frmMain::bringToFront()
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    m_context.tray().RemoveTrayIcon();
+    ShowActivated();
+    // An open alarm window stays in front of the window that owns it.
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
 }
 
 QString frmMain::captionWithDate() const

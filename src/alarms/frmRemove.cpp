@@ -26,6 +26,7 @@ frmRemove::frmRemove(modMain& context) : QDialog(nullptr), m_context(context)
     lblSelect->setTextFormat(Qt::PlainText);
     lstAlarmList = new QListWidget(this);
     lstAlarmList->setSortingEnabled(true);
+    lstAlarmList->setAccessibleName(QStringLiteral("Recorded Alarms"));
     lstAlarmList->setSelectionMode(QAbstractItemView::SingleSelection);
     // Wide enough for the longest line: a time, the separator and 35 ordinary letters.
     const int longestLine = lstAlarmList->fontMetrics().horizontalAdvance(QStringLiteral("24:59 PM   -   ") +

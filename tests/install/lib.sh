@@ -28,7 +28,9 @@ expected_files() {
     {
         echo "bin/tockwell"
         echo "share/applications/$APP_ID.desktop"
+        echo "share/doc/tockwell/changelog.gz"
         echo "share/doc/tockwell/copyright"
+        echo "share/man/man1/tockwell.1.gz"
         for size in 16 24 32 48 64 128 256; do
             echo "share/icons/hicolor/${size}x${size}/apps/$APP_ID.png"
         done

@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 

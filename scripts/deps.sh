@@ -1,9 +1,11 @@
 # Sourced by run.sh and test.sh: installs the Debian packages that are missing, and nothing else.
 
-BUILD_PACKAGES="cmake g++ make qt6-base-dev qt6-multimedia-dev"
-# Test-time tools: a virtual X server and tray host, a private sound server, a shifted clock.
+# qt6-svg-dev: the build paints the scalable icon with QSvgGenerator; the program itself does not link it.
+BUILD_PACKAGES="cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-svg-dev"
+# Test-time tools: a virtual X server and tray host, a private sound server, a shifted clock, the
+# desktop's validators for the installed files, and dpkg-shlibdeps for the Debian package.
 # xdg-utils stays out on purpose: its xdg-open "succeeds" without any browser.
-TEST_PACKAGES="xvfb xauth x11-utils xdotool trayer pulseaudio pulseaudio-utils sox faketime fonts-dejavu-core clang-format libbenchmark-dev"
+TEST_PACKAGES="xvfb xauth x11-utils xdotool trayer pulseaudio pulseaudio-utils sox faketime fonts-dejavu-core clang-format libbenchmark-dev desktop-file-utils appstream dpkg-dev"
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

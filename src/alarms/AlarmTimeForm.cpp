@@ -27,10 +27,12 @@ QComboBox* choiceList(QWidget* parent, const QStringList& items)
     return list;
 }
 
-QLabel* caption(const QString& text, QWidget* parent)
+// The label also names its control for screen readers.
+QLabel* caption(const QString& text, QWidget* parent, QWidget* control)
 {
     auto* label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
+    label->setBuddy(control);
     return label;
 }
 
@@ -51,11 +53,11 @@ AlarmTimeForm::AlarmTimeForm(modMain& context, const QString& windowCaption) : Q
     cmbMinutes = choiceList(frameTime, {});
     cmbAmPm = choiceList(frameTime, {QStringLiteral("AM"), QStringLiteral("PM")});
     auto* timeLayout = new QGridLayout(frameTime);
-    timeLayout->addWidget(caption(QStringLiteral("Hour:"), frameTime), 0, 0);
+    timeLayout->addWidget(caption(QStringLiteral("Hour:"), frameTime, cmbHour), 0, 0);
     timeLayout->addWidget(cmbHour, 1, 0);
-    timeLayout->addWidget(caption(QStringLiteral("Minute:"), frameTime), 0, 1);
+    timeLayout->addWidget(caption(QStringLiteral("Minute:"), frameTime, cmbMinutes), 0, 1);
     timeLayout->addWidget(cmbMinutes, 1, 1);
-    timeLayout->addWidget(caption(QStringLiteral("AM/PM:"), frameTime), 0, 2);
+    timeLayout->addWidget(caption(QStringLiteral("AM/PM:"), frameTime, cmbAmPm), 0, 2);
     timeLayout->addWidget(cmbAmPm, 1, 2);
 
     auto* frameDescription = new QGroupBox(QStringLiteral("Description"), this);
@@ -63,7 +65,8 @@ AlarmTimeForm::AlarmTimeForm(modMain& context, const QString& windowCaption) : Q
     txtShortDescription->setMaxLength(MaxDescriptionLength);
     AlarmLineViews::fitLongestDescription(*txtShortDescription);
     auto* descriptionLayout = new QVBoxLayout(frameDescription);
-    descriptionLayout->addWidget(caption(QStringLiteral("Max of 35 characters:"), frameDescription));
+    descriptionLayout->addWidget(
+        caption(QStringLiteral("Max of 35 characters:"), frameDescription, txtShortDescription));
     descriptionLayout->addWidget(txtShortDescription);
 
     cmdAccept = new QPushButton(QStringLiteral("Accept"), this);

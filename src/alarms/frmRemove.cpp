@@ -26,6 +26,7 @@ frmRemove::frmRemove(modMain& context) : QDialog(nullptr), m_context(context)
     lblSelect->setTextFormat(Qt::PlainText);
     lstAlarmList = new QListWidget(this);
     lstAlarmList->setSortingEnabled(true);
+    lstAlarmList->setAccessibleName(QStringLiteral("Recorded Alarms"));
     lstAlarmList->setSelectionMode(QAbstractItemView::SingleSelection);
     lstAlarmList->setMinimumHeight(150);
     AlarmLineViews::fitLongestLine(*lstAlarmList);

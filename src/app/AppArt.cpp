@@ -1,44 +1,16 @@
 #include "AppArt.h"
 
+#include "ClockFace.h"
+
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 
-#include <cmath>
-#include <numbers>
-
 namespace AppArt {
 
 namespace {
-
-// An alarm clock: two bells, a round face, hands at ten past ten.
-void drawClock(QPainter& p, const QRectF& box, const QColor& rim)
-{
-    const qreal s = box.width();
-    const QPointF c = box.center() + QPointF(0, s * 0.04);
-    const qreal r = s * 0.36;
-    p.setPen(Qt::NoPen);
-    p.setBrush(rim.darker(130));
-    p.drawEllipse(QPointF(c.x() - r * 0.78, c.y() - r * 0.86), r * 0.34, r * 0.34);
-    p.drawEllipse(QPointF(c.x() + r * 0.78, c.y() - r * 0.86), r * 0.34, r * 0.34);
-    p.setPen(QPen(rim.darker(150), s * 0.06, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(c.x() - r * 0.55, c.y() + r * 0.85), QPointF(c.x() - r * 0.8, c.y() + r * 1.12));
-    p.drawLine(QPointF(c.x() + r * 0.55, c.y() + r * 0.85), QPointF(c.x() + r * 0.8, c.y() + r * 1.12));
-    p.setPen(Qt::NoPen);
-    p.setBrush(rim);
-    p.drawEllipse(c, r, r);
-    p.setBrush(QColor(250, 248, 240));
-    p.drawEllipse(c, r * 0.8, r * 0.8);
-    p.setPen(QPen(QColor(40, 40, 40), std::max<qreal>(1.0, s * 0.05), Qt::SolidLine, Qt::RoundCap));
-    const auto hand = [&](qreal degrees, qreal length) {
-        const qreal a = (degrees - 90) * std::numbers::pi / 180;
-        p.drawLine(c, c + QPointF(std::cos(a), std::sin(a)) * length);
-    };
-    hand(305, r * 0.45);
-    hand(60, r * 0.65);
-}
 
 QPixmap canvas(int size, qreal dpr)
 {
@@ -56,8 +28,7 @@ QIcon appIcon()
     for (int size : {16, 32, 48, 64, 128}) {
         QPixmap pixmap = canvas(size, 1.0);
         QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        drawClock(p, QRectF(0, 0, size, size), QColor(196, 40, 28));
+        ClockFace::paintIcon(p, size);
         p.end();
         icon.addPixmap(pixmap);
     }
@@ -83,7 +54,7 @@ QPixmap splashPicture(qreal dpr)
     glow.setColorAt(1.0, QColor(255, 190, 120, 0));
     p.fillRect(QRect(QPoint(0, 0), size), glow);
 
-    drawClock(p, QRectF(28, 22, 180, 180), QColor(210, 52, 36));
+    ClockFace::draw(p, QRectF(28, 22, 180, 180), QColor(210, 52, 36));
 
     QFont title(QStringLiteral("DejaVu Sans"));
     title.setStyleHint(QFont::SansSerif);

@@ -14,11 +14,13 @@
 #include "led/LedSurface.h"
 #include "modMain.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -39,6 +41,8 @@ QToolButton* iconButton(QWidget* parent, AppArt::Glyph glyph, const QString& tip
     button->setIcon(AppArt::glyph(glyph));
     button->setIconSize(QSize(16, 16));
     button->setToolTip(tip);
+    // A picture says nothing to a screen reader; the tip is the button's name.
+    button->setAccessibleName(tip);
     button->setAutoRaise(false);
     button->setFixedSize(28, 26);
     return button;
@@ -50,6 +54,15 @@ void bringForward(QWidget& window)
     window.show();
     window.raise();
     window.activateWindow();
+}
+
+bool isActivationKey(const QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    return !key->isAutoRepeat() &&
+           (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space);
 }
 
 QLabel* plainLabel(const QString& text, QWidget* parent)
@@ -128,6 +141,7 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
     frmRecordedAlarms = new QGroupBox(QStringLiteral("Recorded Alarms"), this);
     lstAlarmTimes = new QListWidget(frmRecordedAlarms);
     lstAlarmTimes->setSortingEnabled(true);
+    lstAlarmTimes->setAccessibleName(frmRecordedAlarms->title());
     lstAlarmTimes->setSelectionMode(QAbstractItemView::SingleSelection);
     lstAlarmTimes->setMinimumSize(290, 112);
     AlarmLineViews::fitLongestLine(*lstAlarmTimes);
@@ -163,6 +177,8 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
     lblWebLink->setToolTip(QStringLiteral("Visit the Fernhollow Website"));
     lblWebLink->setCursor(Qt::PointingHandCursor);
     lblWebLink->setMouseTracking(true);
+    // Keyboard users reach the link with Tab and follow it with Enter or Space.
+    lblWebLink->setFocusPolicy(Qt::TabFocus);
     lblWebLink->installEventFilter(this);
     setMouseTracking(true);
 
@@ -327,6 +343,7 @@ void frmMain::timTimers_Timer()
 void frmMain::Blit_Clock(const QString& timeText)
 {
     LedComposer::compose(LED_Clock->backing(), timeText, SegDigits, Col);
+    LED_Clock->setTimeText(timeText);
     LED_Clock->update();
 }
 
@@ -478,6 +495,18 @@ void frmMain::ShowActivated()
         Form_Activate();
 }
 
+void frmMain::bringToFront()
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    m_context.tray().RemoveTrayIcon();
+    ShowActivated();
+    // An open alarm window stays in front of the window that owns it.
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
+}
+
 QString frmMain::captionWithDate() const
 {
     return AppInfo::ProductName + QStringLiteral(" - ") +
@@ -508,9 +537,11 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
     if (watched == lblWebLink) {
         if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
             MakeLink(lblWebLink, LinkState::PointerOver);
-        } else if (event->type() == QEvent::MouseButtonRelease) {
+        } else if (event->type() == QEvent::MouseButtonRelease || isActivationKey(event)) {
             MakeLink(lblWebLink, LinkState::Clicked);
             m_context.desktop().shell.open(AppInfo::WebAddress);
+        } else if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+            MakeLink(lblWebLink, event->type() == QEvent::FocusIn ? LinkState::PointerOver : LinkState::PointerLeft);
         }
     }
     return QWidget::eventFilter(watched, event);

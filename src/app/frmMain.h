@@ -52,6 +52,8 @@ public:
 
     // Shows the window and makes it the active one, which refills the alarm list.
     void ShowActivated();
+    // Back in front of the user, out of the tray if it was there: what a second start of the program asks for.
+    void bringToFront();
 
     // The 12-hour time text of the last tick.
     QString LiveTime;

@@ -42,6 +42,7 @@ frmAlarm::frmAlarm(modMain& context) : QDialog(nullptr), m_context(context)
     cmdStop->setIconSize(QSize(16, 16));
     cmdStop->setFixedSize(28, 26);
     cmdStop->setToolTip(QStringLiteral("Stop Alarm"));
+    cmdStop->setAccessibleName(cmdStop->toolTip());
     cmdClose = new QPushButton(QStringLiteral("Close"), this);
     cmdClose->setToolTip(QStringLiteral("Stop Alarm & Close"));
     cmdClose->setDefault(true);

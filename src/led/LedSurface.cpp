@@ -10,6 +10,13 @@ LedSurface::LedSurface(QWidget* parent) : QWidget(parent), m_backing(Width, Heig
     m_backing.fill(Qt::black);
     setFixedSize(Width, Height);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(QStringLiteral("Graphical clock"));
+}
+
+void LedSurface::setTimeText(const QString& timeText)
+{
+    // The picture is all a screen reader would otherwise get: the description reads the time it shows.
+    setAccessibleDescription(timeText);
 }
 
 void LedSurface::paintEvent(QPaintEvent*)

@@ -17,6 +17,8 @@ public:
     QImage& backing() { return m_backing; }
     const QImage& backing() const { return m_backing; }
     QSize sizeHint() const override { return {Width, Height}; }
+    // The time the backing image shows, as text, for those who cannot see it.
+    void setTimeText(const QString& timeText);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -94,7 +94,8 @@ public:
 
 class FakeShell final : public Shell {
 public:
-    void open(const QString&) override {}
+    QStringList opened;
+    void open(const QString& address) override { opened << address; }
 };
 
 class FakeFileDialogs final : public FileDialogs {

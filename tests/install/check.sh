@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# $5 = installed: installs into a scratch prefix and checks it with the desktop's own validators.
+# $5 = package: builds the Debian package and reads it with dpkg-deb.
+# Either way: exactly the expected files, and a program that answers --version without a display
+# and without writing anything. $1..$4: cmake, cpack, the build folder, the application id.
+set -uo pipefail
+CMAKE=$1 CPACK=$2 BUILD=$3 APP_ID=$4 MODE=$5
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+tools=()
+[ "$MODE" = installed ] && tools+=(desktop-file-validate appstreamcli) || tools+=(dpkg-deb dpkg-shlibdeps)
+for tool in "${tools[@]}"; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed" && exit 77; }
+done
+WORK=$(mktemp -d /tmp/tockwell-install.XXXXXX)
+trap 'rm -rf "$WORK"' EXIT
+ROOT="$WORK/root/usr"
+
+if [ "$MODE" = installed ]; then
+    "$CMAKE" --install "$BUILD" --prefix "$ROOT" >"$WORK/log" 2>&1 || { cat "$WORK/log"; fail "install failed"; }
+else
+    (cd "$WORK" && "$CPACK" -G DEB --config "$BUILD/CPackConfig.cmake" -B "$WORK/out") >"$WORK/log" 2>&1 ||
+        { cat "$WORK/log"; fail "cpack failed"; }
+    DEB=$(echo "$WORK"/out/tockwell_*.deb)
+    dpkg-deb -x "$DEB" "$WORK/root" || fail "no package: $DEB"
+fi
+
+{
+    echo "bin/tockwell"
+    echo "share/applications/$APP_ID.desktop"
+    echo "share/doc/tockwell/changelog.gz"
+    echo "share/doc/tockwell/copyright"
+    for size in 16 24 32 48 64 128 256; do echo "share/icons/hicolor/${size}x${size}/apps/$APP_ID.png"; done
+    echo "share/icons/hicolor/scalable/apps/$APP_ID.svg"
+    echo "share/man/man1/tockwell.1.gz"
+    echo "share/metainfo/$APP_ID.metainfo.xml"
+} | LC_ALL=C sort >"$WORK/expected"
+(cd "$ROOT" && find . -type f -printf '%P\n' | LC_ALL=C sort) | diff -u "$WORK/expected" - || fail "other files than expected"
+
+# The sanitizer settings pass through, so the sanitizer build can run it too.
+version=$(env -i HOME="$WORK/home" PATH=/usr/bin:/bin ASAN_OPTIONS="${ASAN_OPTIONS:-}" "$ROOT/bin/tockwell" --version) ||
+    fail "--version failed"
+[ ! -e "$WORK/home" ] || fail "--version wrote into the home folder: $(ls -AR "$WORK/home")"
+release=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$ROOT/share/metainfo/$APP_ID.metainfo.xml")
+[ "$version" = "tockwell $release" ] || fail "--version says '$version', the metainfo's release is '$release'"
+
+if [ "$MODE" = installed ]; then
+    DESKTOP="$ROOT/share/applications/$APP_ID.desktop"
+    desktop-file-validate "$DESKTOP" || fail "desktop-file-validate rejects the desktop entry"
+    appstreamcli validate --no-net "$ROOT/share/metainfo/$APP_ID.metainfo.xml" || fail "appstreamcli rejects the metainfo"
+    grep -qx "Icon=$APP_ID" "$DESKTOP" && grep -qx "Exec=tockwell" "$DESKTOP" || fail "Icon or Exec name nothing installed"
+else
+    depends=$(dpkg-deb -f "$DEB" Depends)
+    for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libqt6network6 qt6-qpa-plugins; do
+        [[ ", $depends," =~ ", $package"[\ ,] ]] || fail "Depends lacks $package: $depends"
+    done
+    [ "$(dpkg-deb -f "$DEB" Section)" = utils ] && [ -n "$(dpkg-deb -f "$DEB" Maintainer)" ] || fail "no Section or Maintainer"
+    [ "$version" = "tockwell $(dpkg-deb -f "$DEB" Version)" ] || fail "the package's version is not '$version'"
+    echo "$(basename "$DEB"): $(stat -c %s "$DEB") bytes; Depends: $depends"
+fi
+echo "PASS: $MODE: $(wc -l <"$WORK/expected") files; $version"

@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "AppAddresses.h"
 #include "AppArt.h"
 #include "AppInfo.h"
 #include "WindowFonts.h"
@@ -12,6 +13,7 @@
 #include "led/LedComposer.h"
 #include "led/LedSurface.h"
 #include "modMain.h"
+#include "tray/LinkLabel.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -155,13 +157,9 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
 
     lblCopyright = plainLabel(AppInfo::CopyrightLine, this);
     lblCopyright->setAlignment(Qt::AlignCenter);
-    lblWebLink = plainLabel(AppInfo::WebCaption, this);
+    lblWebLink = new QLabel(this);
+    prepareLinkLabel(*lblWebLink, AppAddresses::WebCaption, *this);
     lblWebLink->setAlignment(Qt::AlignCenter);
-    lblWebLink->setFont(WindowFonts::arial());
-    lblWebLink->setToolTip(QStringLiteral("Visit the Fernhollow Website"));
-    lblWebLink->setCursor(Qt::PointingHandCursor);
-    lblWebLink->setMouseTracking(true);
-    lblWebLink->installEventFilter(this);
     setMouseTracking(true);
 
     auto* layout = new QVBoxLayout(this);
@@ -200,7 +198,7 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
 
 void frmMain::Form_Load()
 {
-    MakeLink(lblWebLink, LinkState::SetUp);
+    MakeLink(*lblWebLink, LinkState::SetUp);
     setWindowTitle(AppInfo::ProductName);
     UpdateTimeDisplay();
 
@@ -450,31 +448,6 @@ void frmMain::cmdOpen_Click()
                           MsgBox::OkOnly | MsgBox::Information, AppInfo::ProductName);
 }
 
-void frmMain::MakeLink(QLabel* label, LinkState operation)
-{
-    QColor colour;
-    switch (operation) {
-    case LinkState::SetUp:
-    case LinkState::PointerLeft:
-        colour = QColor(128, 0, 0);
-        break;
-    case LinkState::Clicked:
-        colour = QColor(255, 255, 255);
-        break;
-    case LinkState::PointerOver:
-        colour = QColor(192, 0, 0);
-        break;
-    }
-    if (colour.isValid()) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, colour);
-        label->setPalette(palette);
-    }
-    QFont font = label->font();
-    font.setUnderline(true);
-    label->setFont(font);
-}
-
 void frmMain::ShowActivated()
 {
     const bool wasActive = isActiveWindow();
@@ -497,7 +470,7 @@ bool frmMain::event(QEvent* event)
     if (event->type() == QEvent::WindowActivate)
         Form_Activate();
     else if (event->type() == QEvent::MouseMove)
-        MakeLink(lblWebLink, LinkState::PointerLeft);
+        MakeLink(*lblWebLink, LinkState::PointerLeft);
     return QWidget::event(event);
 }
 
@@ -514,12 +487,25 @@ void frmMain::closeEvent(QCloseEvent* event)
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == lblWebLink) {
-        if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
-            MakeLink(lblWebLink, LinkState::PointerOver);
-        } else if (event->type() == QEvent::MouseButtonRelease) {
-            MakeLink(lblWebLink, LinkState::Clicked);
-            m_context.desktop().shell.open(AppInfo::WebAddress);
+        switch (linkEvent(*lblWebLink, event)) {
+        case LinkEvent::PointerOver:
+            MakeLink(*lblWebLink, LinkState::PointerOver);
+            break;
+        case LinkEvent::PointerLeft:
+            MakeLink(*lblWebLink, LinkState::PointerLeft);
+            break;
+        case LinkEvent::Click:
+            lblWebLink_Click();
+            return true;
+        case LinkEvent::None:
+            break;
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void frmMain::lblWebLink_Click()
+{
+    MakeLink(*lblWebLink, LinkState::Clicked);
+    openAddress(m_context.desktop(), AppAddresses::Web);
 }

@@ -47,8 +47,7 @@ public:
     void cmdSave_Click();
     void cmdOpen_Click();
 
-    enum class LinkState { SetUp = 1, Clicked = 2, PointerLeft = 3, PointerOver = 4 };
-    void MakeLink(QLabel* label, LinkState operation);
+    void lblWebLink_Click();
 
     // Shows the window and makes it the active one, which refills the alarm list.
     void ShowActivated();

@@ -13,8 +13,10 @@
 #include "led/LedComposer.h"
 #include "led/LedSurface.h"
 #include "modMain.h"
+#include "settings/frmOptions.h"
 #include "tray/LinkLabel.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFile>
 #include <QGridLayout>
@@ -184,8 +186,10 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
     new QShortcut(QKeySequence::Open, this, cmdOpen, &QToolButton::click);
     new QShortcut(QKeySequence::Save, this, cmdSave, &QToolButton::click);
     new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this, cmdEdit, &QPushButton::click);
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), this, cmdOptions, &QToolButton::click);
 
     connect(cmdGraphical, &QToolButton::clicked, this, &frmMain::cmdGraphical_Click);
+    connect(cmdOptions, &QToolButton::clicked, this, &frmMain::cmdOptions_Click);
     connect(timTimers, &QTimer::timeout, this, &frmMain::timTimers_Timer);
     connect(timAlarm, &QTimer::timeout, this, &frmMain::timAlarm_Timer);
     connect(cmdRecordNewAlarm, &QPushButton::clicked, this, &frmMain::cmdRecordNewAlarm_Click);
@@ -508,4 +512,9 @@ void frmMain::lblWebLink_Click()
 {
     MakeLink(*lblWebLink, LinkState::Clicked);
     openAddress(m_context.desktop(), AppAddresses::Web);
+}
+
+void frmMain::cmdOptions_Click()
+{
+    bringForward(m_context.form<frmOptions>());
 }

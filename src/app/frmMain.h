@@ -47,7 +47,10 @@ public:
     void cmdSave_Click();
     void cmdOpen_Click();
 
+    void cmdOptions_Click();
     void lblWebLink_Click();
+    // "Tockwell - " and today's date in the current date pattern.
+    QString captionWithDate() const;
 
     // Shows the window and makes it the active one, which refills the alarm list.
     void ShowActivated();
@@ -103,7 +106,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QString captionWithDate() const;
     void RingAlarm(const AlarmRecord& record);
 
     modMain& m_context;

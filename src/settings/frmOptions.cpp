@@ -110,11 +110,16 @@ frmOptions::frmOptions(modMain& context) : QDialog(nullptr), m_context(context)
     sstMain->tabBar()->setUsesScrollButtons(false);
     sstMain->tabBar()->setElideMode(Qt::ElideNone);
     sstMain->setMinimumSize(379, 167);
-    sstMain->setMouseTracking(true);
-    sstMain->installEventFilter(this);
-    const auto addPage = [this](const QString& caption) {
+    // Pointer moves over the tab strip and the pages count as moves over the tab control.
+    const auto watchMoves = [this](QWidget* part) {
+        part->setMouseTracking(true);
+        part->installEventFilter(this);
+    };
+    watchMoves(sstMain);
+    watchMoves(sstMain->tabBar());
+    const auto addPage = [this, watchMoves](const QString& caption) {
         auto* page = new QWidget(sstMain);
-        page->setMouseTracking(true);
+        watchMoves(page);
         sstMain->addTab(page, caption);
         auto* layout = new QVBoxLayout(page);
         layout->setContentsMargins(12, 12, 12, 8);
@@ -400,7 +405,8 @@ void frmOptions::cmdCheckforUpdates_Click() {}
 
 bool frmOptions::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == sstMain && event->type() == QEvent::MouseMove) {
+    if (event->type() == QEvent::MouseMove && (watched == sstMain || watched == sstMain->tabBar() ||
+                                               sstMain->indexOf(qobject_cast<QWidget*>(watched)) >= 0)) {
         sstMain_MouseMove();
     } else if (watched == lblWebLink || watched == lblEmailLink) {
         const bool web = watched == lblWebLink;

@@ -18,12 +18,15 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -181,15 +184,34 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
     timAlarm = new QTimer(this);
     timAlarm->setInterval(29100);
 
+    mnuForm = new QMenu(QStringLiteral("Form"), this);
+    mnuShow = mnuForm->addAction(QStringLiteral("Hide/Show Tockwell"), this, &frmMain::mnuShow_Click);
+    mnuSlash = mnuForm->addSeparator();
+    mnuWebsite = mnuForm->addAction(QStringLiteral("Fernhollow Website"), this, &frmMain::mnuWebsite_Click);
+    mnuSlash2 = mnuForm->addSeparator();
+    mnuExit = mnuForm->addAction(QStringLiteral("Exit Tockwell"), this, &frmMain::mnuExit_Click);
+    TrayService& tray = m_context.desktop().tray;
+    const QPointer<frmMain> self(this);
+    tray.onEvent = [self](TrayService::Event event) {
+        if (self)
+            self->TrayIcon_MouseEvent(event);
+    };
+    tray.onAvailabilityChanged = [self](bool available) {
+        if (self)
+            self->TrayArea_Changed(available);
+    };
+
     // The usual desktop keys for the commands that matter most to a keyboard user.
     new QShortcut(QKeySequence::New, this, cmdRecordNewAlarm, &QPushButton::click);
     new QShortcut(QKeySequence::Open, this, cmdOpen, &QToolButton::click);
     new QShortcut(QKeySequence::Save, this, cmdSave, &QToolButton::click);
     new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this, cmdEdit, &QPushButton::click);
     new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), this, cmdOptions, &QToolButton::click);
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), this, cmdMinimize, &QToolButton::click);
 
     connect(cmdGraphical, &QToolButton::clicked, this, &frmMain::cmdGraphical_Click);
     connect(cmdOptions, &QToolButton::clicked, this, &frmMain::cmdOptions_Click);
+    connect(cmdMinimize, &QToolButton::clicked, this, &frmMain::cmdMinimize_Click);
     connect(timTimers, &QTimer::timeout, this, &frmMain::timTimers_Timer);
     connect(timAlarm, &QTimer::timeout, this, &frmMain::timAlarm_Timer);
     connect(cmdRecordNewAlarm, &QPushButton::clicked, this, &frmMain::cmdRecordNewAlarm_Click);
@@ -390,11 +412,7 @@ void frmMain::CheckAlarms()
 
 void frmMain::RingAlarm(const AlarmRecord& record)
 {
-    if (isMinimized()) {
-        setWindowState(windowState() & ~Qt::WindowMinimized);
-        show();
-    }
-    m_context.tray().RemoveTrayIcon();
+    Restore();
     m_context.desktop().sound.play(m_context.alarmSoundPath());
     timAlarm->start();
     if (AlarmOpen) {
@@ -517,4 +535,72 @@ void frmMain::lblWebLink_Click()
 void frmMain::cmdOptions_Click()
 {
     bringForward(m_context.form<frmOptions>());
+}
+
+void frmMain::cmdMinimize_Click()
+{
+    // Asking the Options window loads it, hidden, when it is not loaded yet.
+    const bool dated = m_context.form<frmOptions>().chkSystemTrayDate->isChecked();
+    if (!m_context.desktop().tray.isAvailable()) {
+        // Hidden with nowhere to come back from, the clock would be out of reach: the task bar keeps it.
+        setWindowState(windowState() | Qt::WindowMinimized);
+        return;
+    }
+    m_context.tray().AddTrayIcon(dated ? captionWithDate() : AppInfo::ProductName);
+    if (!isMinimized()) {
+        setWindowState(windowState() | Qt::WindowMinimized);
+        hide();
+        m_inTray = true;
+    }
+}
+
+void frmMain::TrayIcon_MouseEvent(TrayService::Event event)
+{
+    switch (event) {
+    case TrayService::Event::LeftDoubleClick:
+    case TrayService::Event::RightDoubleClick:
+        Restore();
+        break;
+    case TrayService::Event::RightRelease:
+        mnuForm->popup(QCursor::pos());
+        break;
+    case TrayService::Event::Other:
+        break;
+    }
+}
+
+void frmMain::TrayArea_Changed(bool available)
+{
+    if (!available && m_inTray)
+        Restore();
+}
+
+void frmMain::Restore()
+{
+    // The window manager may have dropped the minimised state of a window that was hidden, so what
+    // this window did itself counts too.
+    if (isMinimized() || m_inTray) {
+        m_inTray = false;
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        show();
+        raise();
+        activateWindow();
+    }
+    m_context.tray().RemoveTrayIcon();
+}
+
+void frmMain::mnuShow_Click()
+{
+    Restore();
+}
+
+void frmMain::mnuWebsite_Click()
+{
+    openAddress(m_context.desktop(), AppAddresses::Web);
+}
+
+void frmMain::mnuExit_Click()
+{
+    Restore();
+    m_context.desktop().programEnd.end();
 }

@@ -6,31 +6,16 @@ set -uo pipefail
 . "$(dirname "$0")/lib.sh"
 need Xvfb xdotool xwininfo xdpyinfo trayer faketime
 
-window_of() { windows_named "$1" | grep -v ' 496x254$' | cut -d' ' -f1 | grep .; } # $1 title; not the splash
-gone() { ! window_of "$1" >/dev/null; }
 # The program's icon window, embedded in the tray host's panel.
 icon() { xwininfo -root -tree | awk '/^ +0x[0-9a-f]+ "panel": / {p = 1; next} p && /^     0x/ {p = 0} p && /\("tockwell" "tockwell"\)/ {print $1; exit}' | grep .; }
 no_icon() { ! icon >/dev/null; }
 # With the main window away, a shown window of the program other than the icon is the menu.
 menu_up() { xdotool search --onlyvisible --class tockwell | grep -vx "$(($(icon)))" | grep -q .; }
-keys() { # $1 window id, then key names
-    local id=$1
-    shift
-    xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
-    xdotool key --delay 60 "$@"
-}
 start_trayer() {
     trayer --edge top --align right --widthtype request --height 24 --transparent false >"$WORK/trayer.log" 2>&1 &
     TRAYER=$!
     PIDS+=("$TRAYER")
     wait_for 10 bash -c "xwininfo -root -tree | grep -q '\"panel\"'" || fail "the tray host did not start"
-}
-start_program() { # faketime's start time
-    DONT_FAKE_MONOTONIC=1 faketime -f "@$1" "$PROGRAM" >"$WORK/tockwell.log" 2>&1 &
-    APP=$!
-    PIDS+=("$APP")
-    wait_for 15 window_of Tockwell >/dev/null || fail "the main window did not appear"
-    main=$(window_of Tockwell)
 }
 put_away() {
     # A window just mapped may not have taken the focus when the first key arrives: try again.
@@ -61,21 +46,13 @@ xdotool mousemove --window "$(icon)" 10 10 click 3
 wait_for 5 menu_up || fail "the right button did not open the icon's menu"
 grab tray-menu
 xdotool key --delay 60 Up Return
-exited=1
-wait_for 5 bash -c "! kill -0 $APP 2>/dev/null" && exited=0
-[ "$exited" = 0 ] || fail "Exit Tockwell did not end the program (a question may be open)"
-wait "$APP"
-status=$?
-[ "$status" = 0 ] || fail "the program ended with status $status"
-window_of Tockwell >/dev/null && fail "a window of the program is still there"
+wait_for 5 bash -c "! kill -0 $APP 2>/dev/null" || fail "Exit Tockwell did not end the program (a question may be open)"
+wait "$APP" || fail "the program ended with status $?"
 
 # An alarm rings while the window is in the tray: the window comes back with the alarm window.
 start_program "2026-12-06 07:04:30"
-for attempt in 1 2 3 4 5; do
-    keys "$main" ctrl+n
-    wait_for 2 window_of "Record New Time" >/dev/null && break
-done
-record=$(window_of "Record New Time") || fail "the record window did not open"
+keys_until "Record New Time" ctrl+n || fail "the record window did not open"
+record=$(window_of "Record New Time")
 keys "$record" Tab 0 7 Tab 0 5 Tab A Tab
 xdotool type --delay 30 "tray wake-up"
 keys "$record" Return

@@ -1,48 +1,28 @@
 #include "UiHarness.h"
 #include "app/frmMain.h"
+#include "led/LedSprites.h"
 #include "settings/frmOptions.h"
 
-#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTabBar>
+#include <QRegularExpression>
 #include <QTabWidget>
 
-namespace {
-
-const QStringList Keys = {"Time Interval", "Graphical Clock on Startup", "Clock Colour",
-                          "Date Format",   "System Tray Date",           "Date in Form Caption"};
-
-// The controls that hold a setting, in the order of Keys: "x" checked, "-" not.
-QString shown(const frmOptions& options)
+// Settings as short words: T2 is "Time Interval" 2; G graphical clock, C colour, D date format, S tray date,
+// F date in the form caption.
+static QStringList settings(const QString& words)
 {
-    const auto mark = [](const QCheckBox* box) { return box->isChecked() ? QStringLiteral("x") : QStringLiteral("-"); };
-    return QStringList{options.opt24HR->isChecked() ? "24" : "12",
-                       mark(options.chkGraphicalClockonStartup),
-                       options.cmbClockColour->currentText(),
-                       options.cmbDateFormat->currentText(),
-                       mark(options.chkSystemTrayDate),
-                       mark(options.chkFormCaption)}
-        .join(u'|');
+    static const QHash<QChar, QString> keys = {{'T', "Time Interval"},    {'G', "Graphical Clock on Startup"},
+                                               {'C', "Clock Colour"},     {'D', "Date Format"},
+                                               {'S', "System Tray Date"}, {'F', "Date in Form Caption"}};
+    QStringList all;
+    for (const QString& word : words.split(u' ', Qt::SkipEmptyParts))
+        all << keys[word[0]] + u'=' + word.mid(1);
+    return all;
 }
-
-QString ledColour(const frmMain& main)
-{
-    const std::pair<const QImage*, const char*> strips[] = {{&main.SegDigits_Red, "red"},
-                                                            {&main.SegDigits_Green, "green"},
-                                                            {&main.SegDigits_Yellow, "yellow"},
-                                                            {&main.SegDigits_Orange, "orange"},
-                                                            {&main.SegDigits_Brown, "brown"}};
-    for (const auto& [strip, name] : strips)
-        if (main.SegDigits == *strip)
-            return QString::fromLatin1(name);
-    return {};
-}
-
-} // namespace
 
 class tst_frmOptions : public UiTest {
     Q_OBJECT
@@ -54,229 +34,144 @@ private slots:
     void userChanges();
     void restoreToDefault_data();
     void restoreToDefault();
-    void keyboardAndNames();
 
 private:
     frmMain& main() { return h->context->form<frmMain>(); }
-    frmOptions& reopen()
+    frmOptions& options() { return h->context->form<frmOptions>(); }
+    void store(const QString& words)
     {
-        h->context->unload<frmOptions>();
-        return h->context->form<frmOptions>();
+        for (const QString& setting : settings(words))
+            h->storeSetting(setting.section(u'=', 0, 0), setting.section(u'=', 1));
     }
-    void store(const QStringList& values)
+    // Hour, LED box, colour, pattern, tray box, caption box; then the main caption and the LED's colour code.
+    QString shown()
     {
-        for (qsizetype i = 0; i < values.size(); ++i)
-            h->storeSetting(Keys[i], values[i]);
+        frmOptions& o = options();
+        const auto mark = [](const QCheckBox* box) { return box->isChecked() ? "x" : "-"; };
+        int led = 1;
+        while (led < 5 && main().SegDigits != LedSprites::digitStrip(LedSprites::Colour(led)))
+            ++led;
+        return QStringList{o.opt24HR->isChecked() ? "24" : "12",
+                           mark(o.chkGraphicalClockonStartup),
+                           o.cmbClockColour->currentText(),
+                           o.cmbDateFormat->currentText(),
+                           mark(o.chkSystemTrayDate),
+                           mark(o.chkFormCaption),
+                           main().windowTitle(),
+                           QString::number(led)}
+            .join(u'|');
     }
 };
 
 void tst_frmOptions::load_data()
 {
-    QTest::addColumn<QStringList>("stored");
-    QTest::addColumn<QString>("controls");
-    QTest::addColumn<QStringList>("writes");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("led");
+    QTest::addColumn<QStringList>("row"); // stored, what shows, what is written
 
-    QTest::newRow("nothing stored") << QStringList{} << "12|-|Red (Default)|MMMM DD, YYYY|-|-"
-                                    << QStringList{"Clock Colour=1", "Date Format=1"} << "Tockwell"
-                                    << "red";
-    QTest::newRow("all on") << QStringList{"2", "2", "2", "3", "2", "2"} << "24|x|Green|MM/DD/YYYY|x|x"
-                            << QStringList{"Time Interval=2", "Graphical Clock on Startup=2", "Clock Colour=2",
-                                           "Date Format=3",   "System Tray Date=2",           "Date in Form Caption=2"}
-                            << "Tockwell - 12/05/2026"
-                            << "green";
-    QTest::newRow("pattern 2") << QStringList{"1", "1", "4", "2", "1", "2"} << "12|-|Orange|MMM DD, YYYY|-|x"
-                               << QStringList{"Clock Colour=4", "Date Format=2", "Date in Form Caption=2"}
-                               << "Tockwell - Dec 05, 2026"
-                               << "orange";
-    QTest::newRow("pattern 4") << QStringList{"1", "0", "3", "4", "0", "0"} << "12|-|Yellow|DD MMMM, YYYY|-|-"
-                               << QStringList{"Clock Colour=3", "Date Format=4"} << "Tockwell"
-                               << "yellow";
-    QTest::newRow("pattern 5") << QStringList{"1", "1", "1", "5", "1", "2"}
-                               << "12|-|Red (Default)|DDDD DD MMMM, YYYY|-|x"
-                               << QStringList{"Clock Colour=1", "Date Format=5", "Date in Form Caption=2"}
-                               << "Tockwell - Saturday 05 December, 2026"
-                               << "red";
-    QTest::newRow("colour 6, pattern 0") << QStringList{"1", "1", "6", "0"} << "12|-|||-|-" << QStringList{}
-                                         << "Tockwell"
-                                         << "brown";
-    QTest::newRow("time interval 7") << QStringList{"7"} << "24|-|Red (Default)|MMMM DD, YYYY|-|-"
-                                     << QStringList{"Time Interval=2", "Clock Colour=1", "Date Format=1"} << "Tockwell"
-                                     << "red";
+    QTest::newRow("none") << QStringList{"", "12|-|Red (Default)|MMMM DD, YYYY|-|-|Tockwell|1", "C1 D1"};
+    QTest::newRow("all on") << QStringList{"T2 G2 C2 D3 S2 F2", "24|x|Green|MM/DD/YYYY|x|x|Tockwell - 12/05/2026|2",
+                                           "T2 G2 C2 D3 S2 F2"};
+    QTest::newRow("pattern 2") << QStringList{"C4 D2 F2", "12|-|Orange|MMM DD, YYYY|-|x|Tockwell - Dec 05, 2026|4",
+                                              "C4 D2 F2"};
+    QTest::newRow("pattern 4") << QStringList{"G0 C3 D4 S0 F0", "12|-|Yellow|DD MMMM, YYYY|-|-|Tockwell|3", "C3 D4"};
+    QTest::newRow("pattern 5") << QStringList{
+        "D5 F2", "12|-|Red (Default)|DDDD DD MMMM, YYYY|-|x|Tockwell - Saturday 05 December, 2026|1", "C1 D5 F2"};
+    QTest::newRow("colour 6, pattern 0") << QStringList{"C6 D0", "12|-|||-|-|Tockwell|5", ""};
+    QTest::newRow("time interval 7") << QStringList{"T7", "24|-|Red (Default)|MMMM DD, YYYY|-|-|Tockwell|1",
+                                                    "T2 C1 D1"};
 }
 
 void tst_frmOptions::load()
 {
-    QFETCH(QStringList, stored);
-    QFETCH(QString, controls);
-    QFETCH(QStringList, writes);
-    QFETCH(QString, caption);
-    QFETCH(QString, led);
-
-    store(stored);
+    QFETCH(QStringList, row);
+    store(row[0]);
     // Picked earlier in the run without being stored: the load puts the stored ones back.
     main().ApplyClockColour(5);
     h->context->DateFormat.clear();
 
-    frmOptions& options = h->context->form<frmOptions>();
-    QVERIFY(!options.isVisible());
-    QCOMPARE(options.sstMain->currentIndex(), 0);
-    QCOMPARE(shown(options), controls);
-    QCOMPARE(h->fakes.settings.writes, writes);
-    QCOMPARE(main().windowTitle(), caption);
-    QCOMPARE(ledColour(main()), led);
-    QCOMPARE(h->context->DateFormat, options.cmbDateFormat->currentText());
-    QCOMPARE(options.lblCurrentVersion->text(), QStringLiteral("1.0.0"));
-    QCOMPARE(options.lblVersionAvailable->text(), QStringLiteral("Unknown"));
+    QCOMPARE(shown(), row[1]);
+    QCOMPARE(h->fakes.settings.writes, settings(row[2]));
+    QVERIFY(!options().isVisible());
+    QCOMPARE(options().sstMain->currentIndex(), 0);
+    QCOMPARE(h->context->DateFormat, options().cmbDateFormat->currentText());
+    QCOMPARE(options().lblCurrentVersion->text() + options().lblVersionAvailable->text(), "1.0.0Unknown");
 }
 
 void tst_frmOptions::userChanges_data()
 {
-    QTest::addColumn<bool>("dated"); // "Date in Form Caption" stored as 2 beforehand
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("choice"); // a list entry, or empty for a click
-    QTest::addColumn<QStringList>("writes");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("led");
+    // Stored before; the list entry picked, or none to click the control the row names first; what is
+    // written; the main caption and the LED's colour code after.
+    QTest::addColumn<QStringList>("row");
 
-    QTest::newRow("caption on") << false << "chkFormCaption"
-                                << "" << QStringList{"Date in Form Caption=2"} << "Tockwell - December 05, 2026"
-                                << "red";
-    QTest::newRow("caption off") << true << "chkFormCaption"
-                                 << "" << QStringList{"Date in Form Caption=1"} << "Tockwell"
-                                 << "red";
-    QTest::newRow("Orange") << false << "cmbClockColour"
-                            << "Orange" << QStringList{"Clock Colour=4"} << "Tockwell"
-                            << "orange";
-    QTest::newRow("Yellow") << false << "cmbClockColour"
-                            << "Yellow" << QStringList{"Clock Colour=3"} << "Tockwell"
-                            << "yellow";
-    QTest::newRow("pattern, caption off") << false << "cmbDateFormat"
-                                          << "MM/DD/YYYY" << QStringList{"Date Format=3"} << "Tockwell"
-                                          << "red";
-    QTest::newRow("pattern, caption on") << true << "cmbDateFormat"
-                                         << "DD MMMM, YYYY" << QStringList{"Date Format=4"}
-                                         << "Tockwell - 05 December, 2026"
-                                         << "red";
-    QTest::newRow("24 hour") << false << "opt24HR"
-                             << "" << QStringList{"Time Interval=2"} << "Tockwell"
-                             << "red";
-    QTest::newRow("LED at start") << false << "chkGraphicalClockonStartup"
-                                  << "" << QStringList{"Graphical Clock on Startup=2"} << "Tockwell"
-                                  << "red";
-    QTest::newRow("tray date") << false << "chkSystemTrayDate"
-                               << "" << QStringList{"System Tray Date=2"} << "Tockwell"
-                               << "red";
+    QTest::newRow("chkFormCaption on") << QStringList{"", "", "F2", "Tockwell - December 05, 2026", "1"};
+    QTest::newRow("chkFormCaption off") << QStringList{"F2", "", "F1", "Tockwell", "1"};
+    QTest::newRow("cmbClockColour Orange") << QStringList{"", "Orange", "C4", "Tockwell", "4"};
+    QTest::newRow("cmbClockColour Yellow") << QStringList{"", "Yellow", "C3", "Tockwell", "3"};
+    QTest::newRow("cmbDateFormat, no caption") << QStringList{"", "MM/DD/YYYY", "D3", "Tockwell", "1"};
+    QTest::newRow("cmbDateFormat, caption")
+        << QStringList{"F2", "DD MMMM, YYYY", "D4", "Tockwell - 05 December, 2026", "1"};
+    QTest::newRow("opt24HR") << QStringList{"", "", "T2", "Tockwell", "1"};
+    QTest::newRow("chkGraphicalClockonStartup") << QStringList{"", "", "G2", "Tockwell", "1"};
+    QTest::newRow("chkSystemTrayDate") << QStringList{"", "", "S2", "Tockwell", "1"};
 }
 
 void tst_frmOptions::userChanges()
 {
-    QFETCH(bool, dated);
-    QFETCH(QString, control);
-    QFETCH(QString, choice);
-    QFETCH(QStringList, writes);
-    QFETCH(QString, caption);
-    QFETCH(QString, led);
-
-    if (dated)
-        h->storeSetting(QStringLiteral("Date in Form Caption"), QStringLiteral("2"));
+    QFETCH(QStringList, row);
+    store(row[0]);
     const bool mainTwelveHour = main().opt12HR->isChecked();
-    frmOptions* options = &h->context->form<frmOptions>();
-    options->show();
+    frmOptions& o = options();
+    const QHash<QString, QWidget*> controls = {
+        {"chkFormCaption", o.chkFormCaption},       {"cmbClockColour", o.cmbClockColour},
+        {"cmbDateFormat", o.cmbDateFormat},         {"opt24HR", o.opt24HR},
+        {"chkSystemTrayDate", o.chkSystemTrayDate}, {"chkGraphicalClockonStartup", o.chkGraphicalClockonStartup}};
+    QWidget* control = controls[QString::fromLatin1(QTest::currentDataTag()).section(QRegularExpression("[ ,]"), 0, 0)];
     h->fakes.settings.writes.clear();
 
-    const QHash<QString, QWidget*> controls = {{"chkFormCaption", options->chkFormCaption},
-                                               {"cmbClockColour", options->cmbClockColour},
-                                               {"cmbDateFormat", options->cmbDateFormat},
-                                               {"opt24HR", options->opt24HR},
-                                               {"chkSystemTrayDate", options->chkSystemTrayDate},
-                                               {"chkGraphicalClockonStartup", options->chkGraphicalClockonStartup}};
-    if (auto* list = qobject_cast<QComboBox*>(controls[control]))
-        list->setCurrentIndex(list->findText(choice));
+    if (auto* list = qobject_cast<QComboBox*>(control))
+        list->setCurrentIndex(list->findText(row[1]));
     else
-        qobject_cast<QAbstractButton*>(controls[control])->click();
-
-    QCOMPARE(h->fakes.settings.writes, writes);
-    QCOMPARE(main().windowTitle(), caption);
-    QCOMPARE(ledColour(main()), led);
+        qobject_cast<QAbstractButton*>(control)->click();
+    QCOMPARE(h->fakes.settings.writes, settings(row[2]));
+    QCOMPARE(shown().section(u'|', 6), row[3] + u'|' + row[4]);
     QCOMPARE(main().opt12HR->isChecked(), mainTwelveHour);
-    const QString pattern = h->context->DateFormat;
+
     // What the user set is what the next opening of the window, and the next start, find.
-    const QString controlsShown = shown(*options);
-    options = &reopen();
-    QCOMPARE(shown(*options), controlsShown);
-    QCOMPARE(h->context->DateFormat, pattern);
-    h->restart().form<frmMain>();
+    const QString pattern = h->context->DateFormat;
+    const QString before = shown();
+    h->context->unload<frmOptions>();
+    QCOMPARE(shown(), before);
+    h->restart();
+    QCOMPARE(shown().section(u'|', 0, 5), before.section(u'|', 0, 5));
     QCOMPARE(h->context->DateFormat, pattern);
 }
 
 void tst_frmOptions::restoreToDefault_data()
 {
-    QTest::addColumn<int>("answer");
-    QTest::newRow("yes") << int(MsgBox::Yes);
-    QTest::newRow("no") << int(MsgBox::No);
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("yes") << true;
+    QTest::newRow("no") << false;
 }
 
 void tst_frmOptions::restoreToDefault()
 {
-    QFETCH(int, answer);
-    store({"2", "2", "2", "3", "2", "2"});
-    frmOptions& options = h->context->form<frmOptions>();
-    options.show();
+    QFETCH(bool, yes);
+    store("T2 G2 C2 D3 S2 F2");
+    const QString before = shown();
     h->fakes.settings.writes.clear();
-
-    h->fakes.messages.expect(QStringLiteral("Are you sure you wish to reset all settings back to default?"), answer);
-    if (answer == MsgBox::Yes)
-        h->fakes.messages.expect(QStringLiteral("All settings were successfully restored to default values."));
-    options.cmdRestoretoDefault->click();
+    h->fakes.messages.expect("Are you sure you wish to reset all settings back to default?",
+                             yes ? MsgBox::Yes : MsgBox::No);
+    if (yes)
+        h->fakes.messages.expect("All settings were successfully restored to default values.");
+    options().cmdRestoretoDefault->click();
 
     QCOMPARE(h->fakes.messages.calls.at(0).style, MsgBox::YesNo | MsgBox::Question);
-    QVERIFY(main().opt24HR->isChecked());
-    if (answer == MsgBox::No) {
-        QVERIFY(h->fakes.settings.writes.isEmpty());
-        QCOMPARE(shown(options), QStringLiteral("24|x|Green|MM/DD/YYYY|x|x"));
-        QCOMPARE(main().windowTitle(), QStringLiteral("Tockwell - 12/05/2026"));
-        QCOMPARE(ledColour(main()), QStringLiteral("green"));
-        return;
-    }
-    QCOMPARE(h->fakes.messages.calls.at(1).style, MsgBox::OkOnly | MsgBox::Information);
+    QCOMPARE(h->fakes.messages.calls.last().style,
+             yes ? MsgBox::OkOnly | MsgBox::Information : MsgBox::YesNo | MsgBox::Question);
     // Each store, then its control's handler storing the same value again.
-    QStringList writes;
-    for (const QString& key : {Keys[1], Keys[0], Keys[2], Keys[3], Keys[4], Keys[5]})
-        writes << key + "=1" << key + "=1";
-    QCOMPARE(h->fakes.settings.writes, writes);
-    QCOMPARE(shown(options), QStringLiteral("12|-|Red (Default)|MMMM DD, YYYY|-|-"));
-    QCOMPARE(main().windowTitle(), QStringLiteral("Tockwell"));
-    QCOMPARE(ledColour(main()), QStringLiteral("red"));
-    QCOMPARE(h->context->DateFormat, QStringLiteral("MMMM DD, YYYY"));
-    QCOMPARE(options.sstMain->currentIndex(), 0);
-}
-
-void tst_frmOptions::keyboardAndNames()
-{
-    frmOptions& options = h->context->form<frmOptions>();
-    options.show();
-    QVERIFY(QTest::qWaitForWindowActive(&options));
-    for (QWidget* control = options.nextInFocusChain(); control != &options; control = control->nextInFocusChain()) {
-        if (!(control->focusPolicy() & Qt::TabFocus) || control->focusProxy())
-            continue;
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
-        QVERIFY2(accessible && !accessible->text(QAccessible::Name).isEmpty(), control->metaObject()->className());
-    }
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
-    QCOMPARE(options.sstMain->currentIndex(), 1);
-
-    // The About tab: Tab reaches the web link, Enter opens it.
-    options.sstMain->setCurrentIndex(4);
-    options.sstMain->tabBar()->setFocus();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), options.lblWebLink);
-    QTest::keyClick(options.lblWebLink, Qt::Key_Return);
-    QCOMPARE(h->fakes.shell.opened.size(), 1);
-
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QVERIFY(!h->context->isLoaded<frmOptions>());
+    QCOMPARE(h->fakes.settings.writes, settings(yes ? "G1 G1 T1 T1 C1 C1 D1 D1 S1 S1 F1 F1" : ""));
+    QCOMPARE(shown(), yes ? "12|-|Red (Default)|MMMM DD, YYYY|-|-|Tockwell|1" : before);
+    QCOMPARE(h->context->DateFormat, yes ? "MMMM DD, YYYY" : "MM/DD/YYYY");
+    QVERIFY(main().opt24HR->isChecked());
 }
 
 QTEST_MAIN(tst_frmOptions)

@@ -10,7 +10,5 @@ constexpr int VersionRevision = 0;
 
 inline const QString ProductName = QStringLiteral("Tockwell");
 inline const QString CopyrightLine = QStringLiteral("Tockwell \u00A9 Fernhollow 2007. All rights reserved.");
-inline const QString WebAddress = QStringLiteral("http://www.fernhollow.example/");
-inline const QString WebCaption = QStringLiteral("www.fernhollow.example");
 
 } // namespace AppInfo

@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "AppAddresses.h"
 #include "AppArt.h"
 #include "AppInfo.h"
 #include "WindowFonts.h"
@@ -13,9 +14,13 @@
 #include "led/LedComposer.h"
 #include "led/LedSurface.h"
 #include "modMain.h"
+#include "settings/frmOptions.h"
+#include "tray/LinkLabel.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -23,6 +28,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -54,15 +61,6 @@ void bringForward(QWidget& window)
     window.show();
     window.raise();
     window.activateWindow();
-}
-
-bool isActivationKey(const QEvent* event)
-{
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    const auto* key = static_cast<const QKeyEvent*>(event);
-    return !key->isAutoRepeat() &&
-           (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space);
 }
 
 QLabel* plainLabel(const QString& text, QWidget* parent)
@@ -171,15 +169,9 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
 
     lblCopyright = plainLabel(AppInfo::CopyrightLine, this);
     lblCopyright->setAlignment(Qt::AlignCenter);
-    lblWebLink = plainLabel(AppInfo::WebCaption, this);
+    lblWebLink = new QLabel(this);
+    prepareLinkLabel(*lblWebLink, AppAddresses::WebCaption, *this);
     lblWebLink->setAlignment(Qt::AlignCenter);
-    lblWebLink->setFont(WindowFonts::arial());
-    lblWebLink->setToolTip(QStringLiteral("Visit the Fernhollow Website"));
-    lblWebLink->setCursor(Qt::PointingHandCursor);
-    lblWebLink->setMouseTracking(true);
-    // Keyboard users reach the link with Tab and follow it with Enter or Space.
-    lblWebLink->setFocusPolicy(Qt::TabFocus);
-    lblWebLink->installEventFilter(this);
     setMouseTracking(true);
 
     auto* layout = new QVBoxLayout(this);
@@ -199,13 +191,34 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
     timAlarm = new QTimer(this);
     timAlarm->setInterval(29100);
 
+    mnuForm = new QMenu(QStringLiteral("Form"), this);
+    mnuShow = mnuForm->addAction(QStringLiteral("Hide/Show Tockwell"), this, &frmMain::mnuShow_Click);
+    mnuSlash = mnuForm->addSeparator();
+    mnuWebsite = mnuForm->addAction(QStringLiteral("Fernhollow Website"), this, &frmMain::mnuWebsite_Click);
+    mnuSlash2 = mnuForm->addSeparator();
+    mnuExit = mnuForm->addAction(QStringLiteral("Exit Tockwell"), this, &frmMain::mnuExit_Click);
+    TrayService& tray = m_context.desktop().tray;
+    const QPointer<frmMain> self(this);
+    tray.onEvent = [self](TrayService::Event event) {
+        if (self)
+            self->TrayIcon_MouseEvent(event);
+    };
+    tray.onAvailabilityChanged = [self](bool available) {
+        if (self)
+            self->TrayArea_Changed(available);
+    };
+
     // The usual desktop keys for the commands that matter most to a keyboard user.
     new QShortcut(QKeySequence::New, this, cmdRecordNewAlarm, &QPushButton::click);
     new QShortcut(QKeySequence::Open, this, cmdOpen, &QToolButton::click);
     new QShortcut(QKeySequence::Save, this, cmdSave, &QToolButton::click);
     new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this, cmdEdit, &QPushButton::click);
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), this, cmdOptions, &QToolButton::click);
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), this, cmdMinimize, &QToolButton::click);
 
     connect(cmdGraphical, &QToolButton::clicked, this, &frmMain::cmdGraphical_Click);
+    connect(cmdOptions, &QToolButton::clicked, this, &frmMain::cmdOptions_Click);
+    connect(cmdMinimize, &QToolButton::clicked, this, &frmMain::cmdMinimize_Click);
     connect(timTimers, &QTimer::timeout, this, &frmMain::timTimers_Timer);
     connect(timAlarm, &QTimer::timeout, this, &frmMain::timAlarm_Timer);
     connect(cmdRecordNewAlarm, &QPushButton::clicked, this, &frmMain::cmdRecordNewAlarm_Click);
@@ -218,7 +231,7 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
 
 void frmMain::Form_Load()
 {
-    MakeLink(lblWebLink, LinkState::SetUp);
+    MakeLink(*lblWebLink, LinkState::SetUp);
     setWindowTitle(AppInfo::ProductName);
     UpdateTimeDisplay();
 
@@ -397,11 +410,7 @@ void frmMain::CheckAlarms()
 
 void frmMain::RingAlarm(const AlarmRecord& record)
 {
-    if (isMinimized()) {
-        setWindowState(windowState() & ~Qt::WindowMinimized);
-        show();
-    }
-    m_context.tray().RemoveTrayIcon();
+    Restore();
     m_context.desktop().sound.play(m_context.alarmSoundPath());
     timAlarm->start();
     if (AlarmOpen) {
@@ -459,31 +468,6 @@ void frmMain::cmdOpen_Click()
                           MsgBox::OkOnly | MsgBox::Information, AppInfo::ProductName);
 }
 
-void frmMain::MakeLink(QLabel* label, LinkState operation)
-{
-    QColor colour;
-    switch (operation) {
-    case LinkState::SetUp:
-    case LinkState::PointerLeft:
-        colour = QColor(128, 0, 0);
-        break;
-    case LinkState::Clicked:
-        colour = QColor(255, 255, 255);
-        break;
-    case LinkState::PointerOver:
-        colour = QColor(192, 0, 0);
-        break;
-    }
-    if (colour.isValid()) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, colour);
-        label->setPalette(palette);
-    }
-    QFont font = label->font();
-    font.setUnderline(true);
-    label->setFont(font);
-}
-
 void frmMain::ShowActivated()
 {
     const bool wasActive = isActiveWindow();
@@ -497,8 +481,7 @@ void frmMain::ShowActivated()
 
 void frmMain::bringToFront()
 {
-    setWindowState(windowState() & ~Qt::WindowMinimized);
-    m_context.tray().RemoveTrayIcon();
+    Restore();
     ShowActivated();
     // An open alarm window stays in front of the window that owns it.
     if (QWidget* modal = QApplication::activeModalWidget()) {
@@ -518,7 +501,7 @@ bool frmMain::event(QEvent* event)
     if (event->type() == QEvent::WindowActivate)
         Form_Activate();
     else if (event->type() == QEvent::MouseMove)
-        MakeLink(lblWebLink, LinkState::PointerLeft);
+        MakeLink(*lblWebLink, LinkState::PointerLeft);
     return QWidget::event(event);
 }
 
@@ -535,14 +518,98 @@ void frmMain::closeEvent(QCloseEvent* event)
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == lblWebLink) {
-        if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
-            MakeLink(lblWebLink, LinkState::PointerOver);
-        } else if (event->type() == QEvent::MouseButtonRelease || isActivationKey(event)) {
-            MakeLink(lblWebLink, LinkState::Clicked);
-            m_context.desktop().shell.open(AppInfo::WebAddress);
-        } else if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-            MakeLink(lblWebLink, event->type() == QEvent::FocusIn ? LinkState::PointerOver : LinkState::PointerLeft);
+        switch (linkEvent(*lblWebLink, event)) {
+        case LinkEvent::PointerOver:
+            MakeLink(*lblWebLink, LinkState::PointerOver);
+            break;
+        case LinkEvent::PointerLeft:
+            MakeLink(*lblWebLink, LinkState::PointerLeft);
+            break;
+        case LinkEvent::Click:
+            lblWebLink_Click();
+            return true;
+        case LinkEvent::None:
+            break;
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void frmMain::lblWebLink_Click()
+{
+    MakeLink(*lblWebLink, LinkState::Clicked);
+    openAddress(m_context.desktop(), AppAddresses::Web);
+}
+
+void frmMain::cmdOptions_Click()
+{
+    bringForward(m_context.form<frmOptions>());
+}
+
+void frmMain::cmdMinimize_Click()
+{
+    // Asking the Options window loads it, hidden, when it is not loaded yet.
+    const bool dated = m_context.form<frmOptions>().chkSystemTrayDate->isChecked();
+    if (!m_context.desktop().tray.isAvailable()) {
+        // Hidden with nowhere to come back from, the clock would be out of reach: the task bar keeps it.
+        setWindowState(windowState() | Qt::WindowMinimized);
+        return;
+    }
+    m_context.tray().AddTrayIcon(dated ? captionWithDate() : AppInfo::ProductName);
+    if (!isMinimized()) {
+        setWindowState(windowState() | Qt::WindowMinimized);
+        hide();
+        m_inTray = true;
+    }
+}
+
+void frmMain::TrayIcon_MouseEvent(TrayService::Event event)
+{
+    switch (event) {
+    case TrayService::Event::LeftDoubleClick:
+    case TrayService::Event::RightDoubleClick:
+        Restore();
+        break;
+    case TrayService::Event::RightRelease:
+        mnuForm->popup(QCursor::pos());
+        break;
+    case TrayService::Event::Other:
+        break;
+    }
+}
+
+void frmMain::TrayArea_Changed(bool available)
+{
+    if (!available && m_inTray)
+        Restore();
+}
+
+void frmMain::Restore()
+{
+    // The window manager may have dropped the minimised state of a window that was hidden, so what
+    // this window did itself counts too.
+    if (isMinimized() || m_inTray) {
+        m_inTray = false;
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        show();
+        raise();
+        activateWindow();
+    }
+    m_context.tray().RemoveTrayIcon();
+}
+
+void frmMain::mnuShow_Click()
+{
+    Restore();
+}
+
+void frmMain::mnuWebsite_Click()
+{
+    openAddress(m_context.desktop(), AppAddresses::Web);
+}
+
+void frmMain::mnuExit_Click()
+{
+    Restore();
+    m_context.desktop().programEnd.end();
 }

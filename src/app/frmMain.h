@@ -2,16 +2,19 @@
 
 #include "engine/AlarmCheck.h"
 #include "led/LedSprites.h"
+#include "platform/Desktop.h"
 
 #include <QImage>
 #include <QWidget>
 
 class modMain;
 class LedSurface;
+class QAction;
 class QFrame;
 class QGroupBox;
 class QLabel;
 class QListWidget;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 class QTimer;
@@ -47,8 +50,22 @@ public:
     void cmdSave_Click();
     void cmdOpen_Click();
 
-    enum class LinkState { SetUp = 1, Clicked = 2, PointerLeft = 3, PointerOver = 4 };
-    void MakeLink(QLabel* label, LinkState operation);
+    void cmdOptions_Click();
+    // Puts the window away into the notification area, or minimises it where the desktop has none.
+    void cmdMinimize_Click();
+    // What a mouse event on the tray icon does: a double-click restores, the right button opens mnuForm.
+    void TrayIcon_MouseEvent(TrayService::Event event);
+    // The notification area went away: a window hidden in it would be out of reach.
+    void TrayArea_Changed(bool available);
+    // Shows the window again if it was put away, and takes the tray icon out in any case.
+    void Restore();
+    void mnuShow_Click();
+    void mnuWebsite_Click();
+    // Ends the program at once: no exit question, and the sound files stay.
+    void mnuExit_Click();
+    void lblWebLink_Click();
+    // "Tockwell - " and today's date in the current date pattern.
+    QString captionWithDate() const;
 
     // Shows the window and makes it the active one, which refills the alarm list.
     void ShowActivated();
@@ -84,6 +101,12 @@ public:
     QLabel* lblWebLink;
     QTimer* timTimers;
     QTimer* timAlarm;
+    QMenu* mnuForm;
+    QAction* mnuShow;
+    QAction* mnuSlash;
+    QAction* mnuWebsite;
+    QAction* mnuSlash2;
+    QAction* mnuExit;
 
     // The LED sprites, drawn once with the window so that drawing the time only copies blocks.
     QImage SegDigits_Red = LedSprites::digitStrip(LedSprites::Colour::Red);
@@ -106,7 +129,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QString captionWithDate() const;
     void RingAlarm(const AlarmRecord& record);
 
     modMain& m_context;
@@ -114,4 +136,6 @@ private:
     // One extra tick at the start of each minute, so an alarm rings on the minute rather than
     // up to a tick period later.
     QTimer* m_minuteTick;
+    // Hidden in the notification area by cmdMinimize_Click, until restored.
+    bool m_inTray = false;
 };

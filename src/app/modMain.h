@@ -60,6 +60,13 @@ public:
     };
     EditAlarm editAlarm;
 
+    // The Options window's update-check texts, kept for the life of the process.
+    struct UpdateCheck {
+        QString LatestVersion;
+        QString UpdateMessage;
+    };
+    UpdateCheck updateCheck;
+
     // The window's default instance, created and loaded if it does not exist yet.
     template <class W> W& form()
     {

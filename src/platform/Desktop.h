@@ -56,14 +56,19 @@ public:
     virtual void add(const QString& tip) = 0;
     virtual void remove() = 0;
     virtual bool isShown() const = 0;
+    // False where the desktop has no notification area, or its host is not running.
+    virtual bool isAvailable() const = 0;
     // Receives every mouse event on the icon.
     std::function<void(Event)> onEvent;
+    // Told (with false) when the notification area goes away while the icon is meant to be in it.
+    std::function<void(bool available)> onAvailabilityChanged;
 };
 
 class Shell {
 public:
     virtual ~Shell() = default;
-    virtual void open(const QString& address) = 0;
+    // False when no program could be started for the address (no browser or mail program).
+    virtual bool open(const QString& address) = 0;
 };
 
 class FileDialogs {

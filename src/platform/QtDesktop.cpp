@@ -99,6 +99,15 @@ QtTrayService::QtTrayService(const QIcon& icon) : m_icon(std::make_unique<QSyste
                              break;
                          }
                      });
+    m_watch = new QTimer(m_icon.get());
+    m_watch->setInterval(1000);
+    QObject::connect(m_watch, &QTimer::timeout, m_icon.get(), [this] {
+        if (isAvailable())
+            return;
+        m_watch->stop();
+        if (onAvailabilityChanged)
+            onAvailabilityChanged(false);
+    });
 }
 
 QtTrayService::~QtTrayService() = default;
@@ -107,10 +116,12 @@ void QtTrayService::add(const QString& tip)
 {
     m_icon->setToolTip(tip);
     m_icon->show();
+    m_watch->start();
 }
 
 void QtTrayService::remove()
 {
+    m_watch->stop();
     m_icon->hide();
 }
 
@@ -119,9 +130,14 @@ bool QtTrayService::isShown() const
     return m_icon->isVisible();
 }
 
-void QtShell::open(const QString& address)
+bool QtTrayService::isAvailable() const
 {
-    QDesktopServices::openUrl(QUrl(address));
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+bool QtShell::open(const QString& address)
+{
+    return QDesktopServices::openUrl(QUrl(address));
 }
 
 QString QtFileDialogs::toQtFilter(const QString& filter)

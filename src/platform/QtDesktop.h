@@ -7,6 +7,7 @@
 
 class QSoundEffect;
 class QSystemTrayIcon;
+class QTimer;
 class QNetworkAccessManager;
 
 class QtClock final : public Clock {
@@ -38,14 +39,18 @@ public:
     void add(const QString& tip) override;
     void remove() override;
     bool isShown() const override;
+    bool isAvailable() const override;
 
 private:
     std::unique_ptr<QSystemTrayIcon> m_icon;
+    // The desktop announces no notification area going away, so while the icon is meant to be
+    // shown its presence is looked at now and then.
+    QTimer* m_watch;
 };
 
 class QtShell final : public Shell {
 public:
-    void open(const QString& address) override;
+    bool open(const QString& address) override;
 };
 
 class QtFileDialogs final : public FileDialogs {

@@ -125,3 +125,33 @@ peak_between() {
     od -An -v -t d2 -w2 "$1" | awk -v from="$2" -v to="$3" \
         'NR > from && NR <= to { v = $1 < 0 ? -$1 : $1; if (v > m) m = v } END { print m + 0 }'
 }
+
+# Ids of the mapped windows titled $1, the splash left out; fails when there is none.
+window_of() { windows_named "$1" | grep -v ' 496x254$' | cut -d' ' -f1 | grep .; }
+gone() { ! window_of "$1" >/dev/null; }
+# Focuses window $1, then presses the keys that follow.
+keys() {
+    local id=$1
+    shift
+    xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
+    xdotool key --delay 60 "$@"
+}
+# Starts the program with its clock set to $1 and its timers on real time; sets APP and main.
+start_program() {
+    DONT_FAKE_MONOTONIC=1 faketime -f "@$1" "$PROGRAM" >"$WORK/tockwell.log" 2>&1 &
+    APP=$!
+    PIDS+=("$APP")
+    wait_for 15 window_of Tockwell >/dev/null || fail "the main window did not appear"
+    main=$(window_of Tockwell)
+}
+# Presses $2.. in window $main until a window titled $1 appears: a window just mapped may not
+# have taken the focus when the first key arrives.
+keys_until() {
+    local title=$1 attempt
+    shift
+    for attempt in 1 2 3 4 5; do
+        keys "$main" "$@"
+        wait_for 2 window_of "$title" >/dev/null && return 0
+    done
+    return 1
+}

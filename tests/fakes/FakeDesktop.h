@@ -87,15 +87,34 @@ public:
 class FakeTrayService final : public TrayService {
 public:
     bool shown = false;
-    void add(const QString&) override { shown = true; }
+    bool available = true;
+    QStringList tips; // one per icon added
+    void add(const QString& tip) override
+    {
+        shown = true;
+        tips << tip;
+    }
     void remove() override { shown = false; }
     bool isShown() const override { return shown; }
+    bool isAvailable() const override { return available; }
+    // What the desktop would do: an event on the icon, or the notification area going away.
+    void fire(Event event) { onEvent(event); }
+    void loseArea()
+    {
+        available = false;
+        onAvailabilityChanged(false);
+    }
 };
 
 class FakeShell final : public Shell {
 public:
     QStringList opened;
-    void open(const QString& address) override { opened << address; }
+    bool succeeds = true;
+    bool open(const QString& address) override
+    {
+        opened << address;
+        return succeeds;
+    }
 };
 
 class FakeFileDialogs final : public FileDialogs {

@@ -2,7 +2,7 @@
 #include "alarms/frmEdit.h"
 #include "alarms/frmRecordNewTime.h"
 #include "alarms/frmRemove.h"
-#include "app/AppInfo.h"
+#include "AppAddresses.h"
 #include "app/frmMain.h"
 #include "engine/frmAlarm.h"
 #include "led/LedSurface.h"
@@ -85,7 +85,7 @@ void tst_desktop::webLinkFollowsTheKeyboard()
     QVERIFY(main().lblWebLink->focusPolicy() & Qt::TabFocus);
     QTest::keyClick(main().lblWebLink, Qt::Key_Return);
     QTest::keyClick(main().lblWebLink, Qt::Key_Space);
-    QCOMPARE(h->fakes.shell.opened, QStringList({AppInfo::WebAddress, AppInfo::WebAddress}));
+    QCOMPARE(h->fakes.shell.opened, QStringList({AppAddresses::Web, AppAddresses::Web}));
 }
 
 QTEST_MAIN(tst_desktop)

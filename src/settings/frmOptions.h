@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QDialog>
+
+class modMain;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+
+// The six stored preferences, each written the moment the user changes it, with the changes
+// that concern the running main window applied to it at once; the version and the publisher.
+class frmOptions : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmOptions(modMain& context);
+
+    void Form_Load();
+    void Form_MouseMove();
+    void sstMain_MouseMove();
+    void chkFormCaption_Click();
+    void chkGraphicalClockonStartup_Click();
+    void chkSystemTrayDate_Click();
+    void cmbClockColour_Click();
+    void cmbDateFormat_Click();
+    void opt12HR_Click();
+    void opt24HR_Click();
+    void lblWebLink_MouseMove();
+    void lblWebLink_Click();
+    void lblEmailLink_MouseMove();
+    void lblEmailLink_Click();
+    void cmdRestoretoDefault_Click();
+    void cmdCheckforUpdates_Click();
+
+    // Major, minor and revision joined by ".", no padding.
+    static QString RunningVersion();
+
+    QTabWidget* sstMain;
+    QCheckBox* chkGraphicalClockonStartup;
+    QLabel* lblDes;
+    QPushButton* cmdRestoretoDefault;
+    QLabel* Label1;
+    QComboBox* cmbClockColour;
+    QLabel* Label2;
+    QLabel* Label3;
+    QRadioButton* opt12HR;
+    QRadioButton* opt24HR;
+    QLabel* Label4;
+    QComboBox* cmbDateFormat;
+    QCheckBox* chkFormCaption;
+    QCheckBox* chkSystemTrayDate;
+    QLabel* Label6;
+    QLabel* lblCurrentVersion;
+    QLabel* Label8;
+    QLabel* lblVersionAvailable;
+    QLabel* Label9;
+    QPushButton* cmdCheckforUpdates;
+    QLabel* Label5;
+    QLabel* Label7;
+    QLabel* Label10;
+    QLabel* Label11;
+    QLabel* lblWebLink;
+    QLabel* Label12;
+    QLabel* lblEmailLink;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // The close box and Escape: the window unloads; nothing is stored on closing.
+    void reject() override;
+
+private:
+    void followValueChanges();
+    void setMainCaption(bool withDate);
+
+    modMain& m_context;
+};

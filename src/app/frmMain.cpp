@@ -398,7 +398,7 @@ void frmMain::RingAlarm(const AlarmRecord& record)
         show();
     }
     m_context.tray().RemoveTrayIcon();
-    m_context.desktop().sound.play(m_context.alarmSoundPath());
+    m_context.playSound(modMain::AlarmSound);
     timAlarm->start();
     if (AlarmOpen) {
         m_context.desktop().messages.show(QStringLiteral("An alarm has gone off but since your last alarm was not "

@@ -1,5 +1,6 @@
 #include "QtDesktop.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -64,21 +65,39 @@ int QtMessageBoxes::show(const QString& text, int style, const QString& title, c
     return MsgBox::Ok;
 }
 
-QtSoundPlayer::QtSoundPlayer() : m_effect(std::make_unique<QSoundEffect>()) {}
+QtSoundPlayer::QtSoundPlayer() = default;
 
 QtSoundPlayer::~QtSoundPlayer() = default;
 
+QSoundEffect& QtSoundPlayer::effectFor(const QString& filePath)
+{
+    std::unique_ptr<QSoundEffect>& effect = m_effects[filePath];
+    // A file that could not be read before (missing then, written since) is read afresh.
+    if (!effect || effect->status() == QSoundEffect::Error) {
+        effect = std::make_unique<QSoundEffect>();
+        effect->setLoopCount(1);
+        effect->setSource(QUrl::fromLocalFile(filePath));
+    }
+    return *effect;
+}
+
+void QtSoundPlayer::prepare(const QString& filePath)
+{
+    effectFor(filePath);
+}
+
 void QtSoundPlayer::play(const QString& filePath)
 {
-    const QUrl source = QUrl::fromLocalFile(filePath);
-    if (m_effect->source() == source) {
-        // Same file again: restart it from the beginning.
-        m_effect->stop();
-    } else {
-        m_effect->setSource(source);
-    }
-    m_effect->setLoopCount(1);
-    m_effect->play();
+    QSoundEffect& effect = effectFor(filePath);
+    for (const auto& entry : m_effects)
+        entry.second->stop();
+    // Stopped above, so the same file again starts from the beginning.
+    effect.play();
+}
+
+void QtSoundPlayer::beep()
+{
+    QApplication::beep();
 }
 
 QtTrayService::QtTrayService(const QIcon& icon) : m_icon(std::make_unique<QSystemTrayIcon>(icon))

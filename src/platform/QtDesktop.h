@@ -3,6 +3,8 @@
 #include "Desktop.h"
 
 #include <QIcon>
+
+#include <map>
 #include <memory>
 
 class QSoundEffect;
@@ -24,11 +26,16 @@ class QtSoundPlayer final : public SoundPlayer {
 public:
     QtSoundPlayer();
     ~QtSoundPlayer() override;
+    void prepare(const QString& filePath) override;
     void play(const QString& filePath) override;
+    void beep() override;
 
 private:
-    // One effect for every request, so a new request cuts the previous sound off.
-    std::unique_ptr<QSoundEffect> m_effect;
+    QSoundEffect& effectFor(const QString& filePath);
+
+    // One effect per sound file, each read once and kept ready; a request stops every other one,
+    // so a new request cuts the previous sound off.
+    std::map<QString, std::unique_ptr<QSoundEffect>> m_effects;
 };
 
 class QtTrayService final : public TrayService {

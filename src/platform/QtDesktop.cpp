@@ -69,30 +69,27 @@ QtSoundPlayer::QtSoundPlayer() = default;
 
 QtSoundPlayer::~QtSoundPlayer() = default;
 
-QSoundEffect& QtSoundPlayer::effectFor(const QString& filePath)
-{
-    std::unique_ptr<QSoundEffect>& effect = m_effects[filePath];
-    // A file that could not be read before (missing then, written since) is read afresh.
-    if (!effect || effect->status() == QSoundEffect::Error) {
-        effect = std::make_unique<QSoundEffect>();
-        effect->setLoopCount(1);
-        effect->setSource(QUrl::fromLocalFile(filePath));
-    }
-    return *effect;
-}
-
 void QtSoundPlayer::prepare(const QString& filePath)
 {
-    effectFor(filePath);
+    std::unique_ptr<QSoundEffect>& holder = m_prepared[filePath];
+    if (holder && holder->status() != QSoundEffect::Error)
+        return;
+    // A file that could not be read before (missing then, written since) is read afresh.
+    holder.reset();
+    holder = std::make_unique<QSoundEffect>();
+    holder->setSource(QUrl::fromLocalFile(filePath));
 }
 
 void QtSoundPlayer::play(const QString& filePath)
 {
-    QSoundEffect& effect = effectFor(filePath);
-    for (const auto& entry : m_effects)
-        entry.second->stop();
-    // Stopped above, so the same file again starts from the beginning.
-    effect.play();
+    prepare(filePath);
+    // Dropping the effect stops its sound: a new request replaces the one playing.
+    m_playing.reset();
+    m_playing = std::make_unique<QSoundEffect>();
+    m_playing->setLoopCount(1);
+    // The prepared effect holds the samples, so this one finds them ready and starts at once.
+    m_playing->setSource(QUrl::fromLocalFile(filePath));
+    m_playing->play();
 }
 
 void QtSoundPlayer::beep()

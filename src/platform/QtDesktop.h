@@ -31,11 +31,12 @@ public:
     void beep() override;
 
 private:
-    QSoundEffect& effectFor(const QString& filePath);
-
-    // One effect per sound file, each read once and kept ready; a request stops every other one,
-    // so a new request cuts the previous sound off.
-    std::map<QString, std::unique_ptr<QSoundEffect>> m_effects;
+    // One effect per prepared file, never played: it keeps the file's samples in memory, where every
+    // later request for the file finds them ready.
+    std::map<QString, std::unique_ptr<QSoundEffect>> m_prepared;
+    // The sound playing, a fresh effect per request: Qt's audio output for one effect falls silent
+    // after a few stops and restarts.
+    std::unique_ptr<QSoundEffect> m_playing;
 };
 
 class QtTrayService final : public TrayService {

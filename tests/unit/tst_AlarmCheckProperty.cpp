@@ -70,7 +70,7 @@ public:
                 step = kind < 70   ? bounded(10, 90 * 60) * Second
                        : kind < 95 ? bounded(90, 240) * Minute
                                    : bounded(4, 14) * Hour;
-                awake = bounded(5, 40) * Minute;
+                awake = bounded(4, 30) * Minute;
             } else {
                 step = bounded(0, 10) < 2 ? bounded(850, 951) : bounded(1, 56) * Second + bounded(0, 1000);
                 awake -= step;

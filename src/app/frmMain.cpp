@@ -249,8 +249,9 @@ void frmMain::Form_Load()
     if (!pattern.isEmpty())
         m_context.DateFormat = pattern;
 
-    if (settings.read(Settings::Key::DateInFormCaption) == Settings::On)
-        setWindowTitle(captionWithDate());
+    // The caption's date too, when it is wanted: the date label must not wait for an activation
+    // that a window manager preventing focus stealing may never give.
+    UpdateDateDisplay();
 }
 
 void frmMain::Form_Activate()
@@ -335,12 +336,16 @@ void frmMain::UpdateDateDisplay()
 {
     if (m_context.settings().read(Settings::Key::DateInFormCaption) == Settings::On)
         setWindowTitle(captionWithDate());
-    lblDate->setText(TimeTexts::formatDate(m_context.desktop().clock.now().date(), m_context.DateFormat));
+    m_dateShown = m_context.desktop().clock.now().date();
+    lblDate->setText(TimeTexts::formatDate(m_dateShown, m_context.DateFormat));
 }
 
 void frmMain::timTimers_Timer()
 {
     UpdateTimeDisplay();
+    // The first tick of a new day (or of another day the clock was set to) brings the date along.
+    if (m_context.desktop().clock.now().date() != m_dateShown)
+        UpdateDateDisplay();
     CheckAlarms();
     // Drawn even while the panel is hidden, so the LED is already current the moment it is shown.
     const TimeTexts::HourMode mode =
@@ -411,7 +416,7 @@ void frmMain::CheckAlarms()
 void frmMain::RingAlarm(const AlarmRecord& record)
 {
     Restore();
-    m_context.desktop().sound.play(m_context.alarmSoundPath());
+    m_context.playSound(modMain::AlarmSound);
     timAlarm->start();
     if (AlarmOpen) {
         m_context.desktop().messages.show(QStringLiteral("An alarm has gone off but since your last alarm was not "

@@ -133,6 +133,8 @@ private:
 
     modMain& m_context;
     AlarmCheck m_alarmCheck;
+    // The date the date label shows.
+    QDate m_dateShown;
     // One extra tick at the start of each minute, so an alarm rings on the minute rather than
     // up to a tick period later.
     QTimer* m_minuteTick;

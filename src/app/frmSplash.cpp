@@ -58,8 +58,11 @@ void frmSplash::Form_Load()
     lblCopyright->setText(AppInfo::CopyrightLine);
     m_context.form<frmMain>().hide();
     lblVersion->setText(versionText());
-    modMain::WriteWaveResource(101, m_context.alarmSoundPath());
-    modMain::WriteWaveResource(102, m_context.silenceSoundPath());
+    modMain::WriteWaveResource(modMain::AlarmSound, m_context.alarmSoundPath());
+    modMain::WriteWaveResource(modMain::SilenceSound, m_context.silenceSoundPath());
+    // Read once now, so that an alarm sounds the moment it is due rather than after a file read.
+    m_context.desktop().sound.prepare(m_context.alarmSoundPath());
+    m_context.desktop().sound.prepare(m_context.silenceSoundPath());
 }
 
 void frmSplash::timLoad_Timer()

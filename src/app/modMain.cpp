@@ -66,6 +66,21 @@ void modMain::WriteWaveResource(int resourceId, const QString& filePath)
         file.commit();
 }
 
+void modMain::playSound(Sound sound)
+{
+    const QString path = sound == AlarmSound ? alarmSoundPath() : silenceSoundPath();
+    if (!QFileInfo::exists(path)) {
+        // A cache cleaner may have taken the whole folder.
+        QDir().mkpath(m_soundFolder);
+        WriteWaveResource(sound, path);
+    }
+    // The silence is asked for even without its file: any new request ends the alarm sound.
+    if (sound == AlarmSound && !QFileInfo::exists(path))
+        m_desktop.sound.beep();
+    else
+        m_desktop.sound.play(path);
+}
+
 void modMain::unloadSlot(int index)
 {
     QWidget* window = m_forms[static_cast<std::size_t>(index)];

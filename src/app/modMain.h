@@ -89,8 +89,14 @@ public:
     QString alarmSoundPath() const;
     QString silenceSoundPath() const;
 
+    // The embedded sounds, by resource id.
+    enum Sound : int { AlarmSound = 101, SilenceSound = 102 };
     // Writes an embedded sound (101 alarm, 102 silence) to `filePath` unless something is already there.
     static void WriteWaveResource(int resourceId, const QString& filePath);
+    // Plays one of the two sounds. A file that went missing (another copy of the program that exited
+    // deletes both) is written again first; an alarm whose file cannot be had sounds as the desktop's
+    // beep rather than not at all.
+    void playSound(Sound sound);
     // The folder for the sound files: `tempFiles` beside the program, or under the cache folder when
     // that cannot be created or written.
     static QString chooseSoundFolder(const QString& programFolder, const QString& cacheFolder);

@@ -6,35 +6,41 @@
 #include <QDateTime>
 #include <QList>
 
+#include <array>
 #include <optional>
 
-// Decides which recorded alarms ring. It remembers when it last looked, so an alarm whose
-// minute began since then rings even when the tick that should have caught it came late:
-// each alarm rings once a day, on the first look at or after its minute began, provided that
-// look comes within the minute. A minute missed whole (a long suspend, a clock set forward) is
-// left for the next day rather than rung out of the blue.
+// Decides which recorded alarms ring. Each look covers the wall-clock time since the previous
+// look: an alarm rings on the first look at or after its minute began, so a tick that came late,
+// a program that could not run, or a computer that slept still rings it, once, as long as the
+// look comes within CatchUpMinutes of the alarm's time. Older ones stay silent: yesterday's
+// alarm at noon helps nobody.
+//
+// The check works on wall-clock readings (date and time of day, as the zone shows them), since
+// that is what an alarm names. A monotonic clock cannot tell a suspend from a clock set forward
+// (on Linux it stops during a suspend), and both pass over alarms the user expects to hear, so
+// every forward move of the wall clock counts as time that passed, like turning the hands of a
+// clock on the nightstand. A clock that goes back (set back, summer time ending) covers nothing;
+// each alarm time remembers the date it last rang, so a minute shown twice rings once and every
+// other alarm rings whatever the clock did before.
 class AlarmCheck {
 public:
+    static constexpr int CatchUpMinutes = 60;
+
     // The hour of the day (0..23) at which an alarm stored with `storedHour` rings, or nothing
     // for a value no recording produces. Stored hours run 1..24 with 12 for 12 AM and 24 for
     // 12 PM, so those two map to midnight and noon.
     static std::optional<int> clockHour(float storedHour);
 
-    // The slots in use that are due at `now`, in slot order. The first look only sets the mark.
+    // The slots in use that are due at `now`: oldest minute first, then in slot order. The first
+    // look only sets the mark.
     QList<int> due(const AlarmBook& book, const QDateTime& now);
 
 private:
-    struct Minute {
-        QDate date;
-        int minuteOfDay = -1;
-        bool isAfter(const Minute& other) const
-        {
-            return date > other.date || (date == other.date && minuteOfDay > other.minuteOfDay);
-        }
-    };
+    static constexpr int MinutesPerDay = 24 * 60;
 
-    std::optional<qint64> m_lastLookMs;
-    // The latest wall-clock minute looked at from its start. A minute the clock shows again (summer
-    // time ending, the clock set back) has had its ring for the day.
-    Minute m_latestMinute;
+    std::optional<qint64> m_lastLook;
+    // Per alarm time (minute of the day), the date whose minute last rang. An alarm is known by its
+    // time (alarms of one time always ring together), so editing a description or loading the same
+    // alarms into other slots keeps the memory, and an alarm moved to another time is a new one.
+    std::array<QDate, MinutesPerDay> m_rungOn{};
 };

@@ -82,7 +82,7 @@ void frmAlarm::timCheckMain_Timer()
 
 void frmAlarm::cmdStop_Click()
 {
-    m_context.desktop().sound.play(m_context.silenceSoundPath());
+    m_context.playSound(modMain::SilenceSound);
     m_context.form<frmMain>().timAlarm->stop();
     cmdStop->setEnabled(false);
 }
@@ -91,7 +91,7 @@ void frmAlarm::cmdClose_Click()
 {
     frmMain& main = m_context.form<frmMain>();
     if (main.timAlarm->isActive()) {
-        m_context.desktop().sound.play(m_context.silenceSoundPath());
+        m_context.playSound(modMain::SilenceSound);
         main.timAlarm->stop();
     }
     main.AlarmOpen = false;

@@ -45,8 +45,12 @@ public:
 class SoundPlayer {
 public:
     virtual ~SoundPlayer() = default;
+    // Reads a sound file ahead of time, so that playing it later starts without a file read.
+    virtual void prepare(const QString& filePath) = 0;
     // Asynchronous; a new request replaces whatever is still playing. Never loops.
     virtual void play(const QString& filePath) = 0;
+    // The desktop's own alert sound, for when there is no sound file to play.
+    virtual void beep() = 0;
 };
 
 class TrayService {

@@ -1,5 +1,6 @@
 #include "QtDesktop.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -64,21 +65,36 @@ int QtMessageBoxes::show(const QString& text, int style, const QString& title, c
     return MsgBox::Ok;
 }
 
-QtSoundPlayer::QtSoundPlayer() : m_effect(std::make_unique<QSoundEffect>()) {}
+QtSoundPlayer::QtSoundPlayer() = default;
 
 QtSoundPlayer::~QtSoundPlayer() = default;
 
+void QtSoundPlayer::prepare(const QString& filePath)
+{
+    std::unique_ptr<QSoundEffect>& holder = m_prepared[filePath];
+    if (holder && holder->status() != QSoundEffect::Error)
+        return;
+    // A file that could not be read before (missing then, written since) is read afresh.
+    holder.reset();
+    holder = std::make_unique<QSoundEffect>();
+    holder->setSource(QUrl::fromLocalFile(filePath));
+}
+
 void QtSoundPlayer::play(const QString& filePath)
 {
-    const QUrl source = QUrl::fromLocalFile(filePath);
-    if (m_effect->source() == source) {
-        // Same file again: restart it from the beginning.
-        m_effect->stop();
-    } else {
-        m_effect->setSource(source);
-    }
-    m_effect->setLoopCount(1);
-    m_effect->play();
+    prepare(filePath);
+    // Dropping the effect stops its sound: a new request replaces the one playing.
+    m_playing.reset();
+    m_playing = std::make_unique<QSoundEffect>();
+    m_playing->setLoopCount(1);
+    // The prepared effect holds the samples, so this one finds them ready and starts at once.
+    m_playing->setSource(QUrl::fromLocalFile(filePath));
+    m_playing->play();
+}
+
+void QtSoundPlayer::beep()
+{
+    QApplication::beep();
 }
 
 QtTrayService::QtTrayService(const QIcon& icon) : m_icon(std::make_unique<QSystemTrayIcon>(icon))

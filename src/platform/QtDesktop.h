@@ -3,6 +3,8 @@
 #include "Desktop.h"
 
 #include <QIcon>
+
+#include <map>
 #include <memory>
 
 class QSoundEffect;
@@ -25,11 +27,17 @@ class QtSoundPlayer final : public SoundPlayer {
 public:
     QtSoundPlayer();
     ~QtSoundPlayer() override;
+    void prepare(const QString& filePath) override;
     void play(const QString& filePath) override;
+    void beep() override;
 
 private:
-    // One effect for every request, so a new request cuts the previous sound off.
-    std::unique_ptr<QSoundEffect> m_effect;
+    // One effect per prepared file, never played: it keeps the file's samples in memory, where every
+    // later request for the file finds them ready.
+    std::map<QString, std::unique_ptr<QSoundEffect>> m_prepared;
+    // The sound playing, a fresh effect per request: Qt's audio output for one effect falls silent
+    // after a few stops and restarts.
+    std::unique_ptr<QSoundEffect> m_playing;
 };
 
 class QtTrayService final : public TrayService {

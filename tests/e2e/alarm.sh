@@ -14,42 +14,11 @@ DONT_FAKE_MONOTONIC=1 faketime -f "@2026-12-06 07:04:35" "$PROGRAM" >"$WORK/tock
 PIDS+=($!)
 minute_at=$((launched + 25000))
 
-window_titled() { # $1 title, optional $2 size to leave out; prints the first matching id
-    local id size
-    while read -r id size; do
-        [ -n "${2:-}" ] && [ "$size" = "$2" ] && continue
-        echo "$id"
-        return 0
-    done < <(windows_named "$1")
-    return 1
-}
-type_keys() { # $1 window id, then xdotool key names
-    local id=$1
-    shift
-    xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
-    xdotool key --delay 40 "$@"
-}
-
 wait_for 15 window_titled Tockwell 496x254 >/dev/null || fail "the main window did not appear"
 wait_for 5 bash -c '! xwininfo -root -tree | grep -q " 496x254+"' || true
 main=$(window_titled Tockwell 496x254)
 
-# Record a new alarm for 07:05 AM with the keyboard alone.
-# A window just mapped may not have taken the focus yet when the first key arrives: try again.
-for attempt in 1 2 3 4 5; do
-    type_keys "$main" ctrl+n
-    wait_for 2 window_titled "Record New Time" >/dev/null && break
-done
-window_titled "Record New Time" >/dev/null || fail "the record window did not open"
-record=$(window_titled "Record New Time")
-grab record "$record"
-type_keys "$record" Tab 0 7 Tab 0 5 Tab A Tab
-xdotool type --delay 30 "e2e wake-up"
-type_keys "$record" Return
-is_confirmation() { local id; id=$(window_titled Tockwell "$(window_size "$main")") && [ "$id" != "$main" ] && echo "$id"; }
-wait_for 5 is_confirmation >/dev/null || fail "no confirmation after Accept"
-type_keys "$(is_confirmation)" Return
-wait_for 5 bash -c "! xwininfo -root -tree | grep -q '\"Record New Time\"'" || fail "the record window stayed open"
+record_alarm "$main" 07 05 AM "e2e wake-up"
 [ "$(now_ms)" -lt $((minute_at - 2000)) ] || fail "recording took too long to test the minute"
 
 start_recording "$WORK/sound.raw"

@@ -155,3 +155,74 @@ keys_until() {
     done
     return 1
 }
+
+# The first mapped window titled $1, leaving out windows of size $2 (optional); prints its id.
+window_titled() {
+    local id size
+    while read -r id size; do
+        [ -n "${2:-}" ] && [ "$size" = "$2" ] && continue
+        echo "$id"
+        return 0
+    done < <(windows_named "$1")
+    return 1
+}
+
+# Focuses window $1 and sends it the xdotool key names that follow.
+type_keys() {
+    local id=$1
+    shift
+    xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
+    xdotool key --delay 40 "$@"
+}
+
+# Records an alarm through the main window $1 with the keyboard alone: $2 hour "07", $3 minute "05",
+# $4 AM or PM, $5 the description.
+record_alarm() {
+    local main=$1 hour=$2 minute=$3 half=$4 record attempt
+    # A window just mapped may not have taken the focus yet when the first key arrives: try again.
+    for attempt in 1 2 3 4 5; do
+        type_keys "$main" ctrl+n
+        wait_for 2 window_titled "Record New Time" >/dev/null && break
+    done
+    record=$(window_titled "Record New Time") || fail "the record window did not open"
+    try_grab record "$record" || true
+    type_keys "$record" Tab "${hour:0:1}" "${hour:1:1}" Tab "${minute:0:1}" "${minute:1:1}" Tab "${half:0:1}" Tab
+    xdotool type --delay 30 "$5"
+    type_keys "$record" Return
+    confirmation() { local id; id=$(window_titled Tockwell "$(window_size "$main")") && [ "$id" != "$main" ] && echo "$id"; }
+    wait_for 5 confirmation >/dev/null || fail "no confirmation after Accept"
+    type_keys "$(confirmation)" Return
+    wait_for 5 bash -c "! xwininfo -root -tree | grep -q '\"Record New Time\"'" || fail "the record window stayed open"
+}
+
+# A clock the test moves while the program runs. libfaketime reads the program's offset from a file
+# at every reading of the wall clock; timers keep to the real monotonic clock, as they do when a
+# computer sleeps or its clock is set. Times are UTC.
+FAKETIME_LIB=$(compgen -G "/usr/lib/*/faketime/libfaketime.so.1" | head -n 1)
+CLOCK_FILE="$WORK/clock-offset"
+export TZ=UTC
+
+# Starts the program with its clock at $1 ("YYYY-MM-DD hh:mm:ss"); output goes to tockwell.log.
+start_on_moving_clock() {
+    [ -n "$FAKETIME_LIB" ] || { echo "SKIP: libfaketime is not installed"; exit 77; }
+    set_clock "$1"
+    LD_PRELOAD="$FAKETIME_LIB" FAKETIME_TIMESTAMP_FILE="$CLOCK_FILE" FAKETIME_NO_CACHE=1 DONT_FAKE_MONOTONIC=1 \
+        "$PROGRAM" >"$WORK/tockwell.log" 2>&1 &
+    PIDS+=($!)
+    PROGRAM_PID=$!
+}
+
+# From now on the program's clock reads $1 ("YYYY-MM-DD hh:mm:ss") plus the real time since.
+# Sets CLOCK_OFFSET_MS: the program's clock minus the real one.
+set_clock() {
+    local seconds
+    seconds=$((($(date -u -d "$1" +%s%3N) - $(now_ms)) / 1000))
+    printf '%+d\n' "$seconds" >"$CLOCK_FILE.new"
+    mv "$CLOCK_FILE.new" "$CLOCK_FILE"
+    CLOCK_OFFSET_MS=$((seconds * 1000))
+}
+
+# The real time (ms) at which the program's clock shows $1 ("YYYY-MM-DD hh:mm:ss").
+real_ms_at() {
+    echo $(($(date -u -d "$1" +%s%3N) - CLOCK_OFFSET_MS))
+}

@@ -80,8 +80,12 @@ public:
 
 class FakeSoundPlayer final : public SoundPlayer {
 public:
+    QStringList prepared;
     QStringList played;
+    int beeps = 0;
+    void prepare(const QString& filePath) override { prepared << filePath; }
     void play(const QString& filePath) override { played << filePath; }
+    void beep() override { ++beeps; }
 };
 
 class FakeTrayService final : public TrayService {

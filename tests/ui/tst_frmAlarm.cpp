@@ -1,8 +1,11 @@
+#include "TestFiles.h"
 #include "UiHarness.h"
+#include "app/WaveSynth.h"
 #include "app/frmMain.h"
 #include "engine/frmAlarm.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -29,6 +32,8 @@ private slots:
     void comesBackFromTheTray();
     void closing_data();
     void closing();
+    void missingSoundFile_data();
+    void missingSoundFile();
 
 private:
     frmMain& main() { return h->context->form<frmMain>(); }
@@ -176,6 +181,29 @@ void tst_frmAlarm::closing()
     QCOMPARE(h->fakes.messages.calls.first().title, QStringLiteral("Tockwell"));
     QCOMPARE(h->fakes.modal.runs, 1);
     QCOMPARE(h->fakes.sound.played, QStringList({alarmSound(), alarmSound()}));
+}
+
+void tst_frmAlarm::missingSoundFile_data()
+{
+    QTest::addColumn<bool>("writable");
+    QTest::newRow("deleted while running: written again") << true;
+    QTest::newRow("cannot be written: the desktop's beep") << false;
+}
+
+void tst_frmAlarm::missingSoundFile()
+{
+    QFETCH(bool, writable);
+    // Files and folder gone while the program runs; or a file where the folder belongs.
+    QVERIFY(QDir(h->context->soundFolder()).removeRecursively());
+    if (!writable)
+        QVERIFY(writeFile(h->context->soundFolder(), "in the way"));
+    whileOpen([](frmAlarm& alarm) { alarm.cmdClose_Click(); });
+    tickFrom(at(7, 5, 0, 100));
+    QCOMPARE(h->fakes.modal.runs, 1);
+    QCOMPARE(h->fakes.sound.beeps, writable ? 0 : 1);
+    QCOMPARE(h->fakes.sound.played.value(0), writable ? alarmSound() : silence());
+    if (writable)
+        QCOMPARE(readFile(alarmSound()), WaveSynth::alarmSound());
 }
 
 QTEST_MAIN(tst_frmAlarm)

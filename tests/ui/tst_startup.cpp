@@ -34,6 +34,7 @@ void tst_startup::splashLoadsMainHiddenAndWritesSounds()
     QCOMPARE(context.silenceSoundPath(), h.programFolder() + QStringLiteral("/tempFiles/snd2.$$$"));
     QCOMPARE(readFile(context.alarmSoundPath()), WaveSynth::alarmSound());
     QCOMPARE(readFile(context.silenceSoundPath()), WaveSynth::silenceSound());
+    QCOMPARE(h.fakes.sound.prepared, QStringList({context.alarmSoundPath(), context.silenceSoundPath()}));
 }
 
 void tst_startup::soundFilesWrittenOnlyWhenMissing_data()

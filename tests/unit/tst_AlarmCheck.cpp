@@ -32,6 +32,7 @@ private slots:
     void recordedDuringItsOwnMinuteWaitsForTomorrow();
     void sameMinuteAlarmsAllDue();
     void clockSetBackRingsNothing();
+    void clockCorrectedFromDaysAheadRingsEachDay();
     void summerTimeEndingRingsTheRepeatedHourOnce();
     void onlyWholeTimesRing();
 };
@@ -72,8 +73,11 @@ void tst_AlarmCheck::lateLook_data()
     QTest::newRow("a tick lost in second 0") << at(7, 4, 59, 800) << at(7, 5, 1, 600) << true;
     QTest::newRow("event loop blocked 20 s") << at(7, 4, 59, 500) << at(7, 5, 20) << true;
     QTest::newRow("59.9 s late") << at(7, 4, 59, 900) << at(7, 5, 59, 900) << true;
-    QTest::newRow("a full minute late") << at(7, 4, 59, 900) << at(7, 6, 0) << false;
-    QTest::newRow("an hour asleep") << at(6, 30) << at(7, 30) << false;
+    QTest::newRow("a full minute late") << at(7, 4, 59, 900) << at(7, 6, 0) << true;
+    QTest::newRow("asleep, woken 25 minutes after") << at(6, 30) << at(7, 30) << true;
+    QTest::newRow("woken an hour after") << at(6, 30) << at(8, 5) << true;
+    QTest::newRow("woken an hour and 1 ms after") << at(6, 30) << at(8, 5, 0, 1) << false;
+    QTest::newRow("slept through the night") << at(23, 0, 0, 0, 4) << at(7, 30) << true;
     QTest::newRow("looked just before, not yet") << at(7, 4, 58) << at(7, 4, 59, 999) << false;
     QTest::newRow("looked exactly at the minute") << at(7, 4, 59, 100) << at(7, 5, 0) << true;
     QTest::newRow("previous look at the minute") << at(7, 5, 0) << at(7, 5, 0, 900) << false;
@@ -127,6 +131,18 @@ void tst_AlarmCheck::clockSetBackRingsNothing()
     QVERIFY(check.due(book, at(7, 5, 0, 500)).isEmpty());
     check.due(book, at(7, 4, 59, 500, 6));
     QCOMPARE(check.due(book, at(7, 5, 0, 400, 6)), QList<int>{1});
+}
+
+void tst_AlarmCheck::clockCorrectedFromDaysAheadRingsEachDay()
+{
+    AlarmBook book;
+    book[1] = {7, 5, QStringLiteral("x")};
+    AlarmCheck check;
+    // Started with a clock three days ahead, which then rang 07:05 of a day that had not come yet.
+    check.due(book, at(7, 4, 59, 500, 8));
+    QCOMPARE(check.due(book, at(7, 5, 0, 400, 8)), QList<int>{1});
+    QCOMPARE(rings(book, check, at(6, 0, 0, 0, 5), at(8, 0, 0, 0, 8), 20'000),
+             QList<QDateTime>({at(7, 5, 0, 0, 5), at(7, 5, 0, 0, 6), at(7, 5, 0, 0, 7), at(7, 5, 0, 0, 8)}));
 }
 
 void tst_AlarmCheck::summerTimeEndingRingsTheRepeatedHourOnce()

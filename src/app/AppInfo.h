@@ -13,4 +13,10 @@ inline const QString CopyrightLine = QStringLiteral("Tockwell \u00A9 Fernhollow 
 inline const QString WebAddress = QStringLiteral("http://www.fernhollow.example/");
 inline const QString WebCaption = QStringLiteral("www.fernhollow.example");
 
+// The running version as the update server writes its own: "1.0.0", no padding.
+inline QString runningVersion()
+{
+    return QStringLiteral("%1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision);
+}
+
 } // namespace AppInfo

@@ -3,6 +3,8 @@
 #include "Desktop.h"
 
 #include <QIcon>
+
+#include <chrono>
 #include <memory>
 
 class QSoundEffect;
@@ -45,7 +47,7 @@ private:
 
 class QtShell final : public Shell {
 public:
-    void open(const QString& address) override;
+    bool open(const QString& address) override;
 };
 
 class QtFileDialogs final : public FileDialogs {
@@ -58,12 +60,13 @@ public:
 
 class QtWebFetch final : public WebFetch {
 public:
-    QtWebFetch();
+    explicit QtWebFetch(std::chrono::milliseconds timeout = std::chrono::seconds(60));
     ~QtWebFetch() override;
-    Result get(const QString& url) override;
+    void get(const QString& url, qint64 maxBytes, QObject* context, Done done) override;
 
 private:
     std::unique_ptr<QNetworkAccessManager> m_network;
+    std::chrono::milliseconds m_timeout;
 };
 
 class QtSettingsBackend final : public SettingsBackend {

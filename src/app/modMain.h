@@ -60,6 +60,11 @@ public:
     };
     EditAlarm editAlarm;
 
+    // The update check's findings: the last usable version text and the last notice the server sent.
+    // They outlive the Options window, which can be closed while a check runs.
+    QString LatestVersion;
+    QString UpdateMessage;
+
     // The window's default instance, created and loaded if it does not exist yet.
     template <class W> W& form()
     {

@@ -258,7 +258,7 @@ void QtWebFetch::get(const QString& url, qint64 maxBytes, QObject* context, Done
     });
 
     QObject::connect(reply, &QNetworkReply::finished, reply, [reply, transfer] {
-        if (!transfer->truncated && transfer->failure.isEmpty() && takeUpToCap(*reply, *transfer))
+        if (reply->isOpen() && !transfer->truncated && transfer->failure.isEmpty() && takeUpToCap(*reply, *transfer))
             transfer->truncated = true;
         QObject::disconnect(transfer->contextWatch);
         const Result result = outcome(*reply, *transfer);

@@ -174,10 +174,10 @@ WebFetch::Result outcome(QNetworkReply& reply, const Transfer& transfer)
         result.error = transfer.failure;
     } else if (result.httpStatus != 0 && !success && reply.error() != QNetworkReply::TooManyRedirectsError) {
         const QString reason = reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().left(80);
-        result.error =
-            reason.isEmpty()
-                ? QStringLiteral("The server answered with HTTP status %1.").arg(result.httpStatus)
-                : QStringLiteral("The server answered with HTTP status %1 (%2).").arg(result.httpStatus).arg(reason);
+        result.error = reason.isEmpty()
+                           ? QStringLiteral("The server answered with HTTP status %1.").arg(result.httpStatus)
+                           : QStringLiteral("The server answered with HTTP status %1 (%2).")
+                                 .arg(QString::number(result.httpStatus), reason);
     } else if (!success || (reply.error() != QNetworkReply::NoError && !transfer.truncated)) {
         result.error = reply.errorString();
     } else {
@@ -199,7 +199,7 @@ QtWebFetch::~QtWebFetch() = default;
 
 void QtWebFetch::get(const QString& url, qint64 maxBytes, QObject* context, Done done)
 {
-    Q_ASSERT(context);
+    Q_ASSERT(context && maxBytes > 0);
     const QUrl address(url);
     const QString scheme = address.scheme().toLower();
     if (!address.isValid() || (scheme != u"http" && scheme != u"https") || address.host().isEmpty()) {

@@ -87,8 +87,10 @@ void tst_UpdateCheck::serverAnswers_data()
     const QString txt = QStringLiteral("tkw-latestversion.txt 16384");
     const QString open = QStringLiteral("open ") + Installer;
     const WebFetch::Result notice = ok("Tockwell 1.0.1 rings louder.\r\n");
-    const QString asked =
-        box(MsgBox::YesNo, QStringLiteral("Download Latest Version"), QString::fromUtf8(notice.body.trimmed()));
+    const auto question = [](const QString& text) {
+        return box(MsgBox::YesNo, QStringLiteral("Download Latest Version"), text);
+    };
+    const QString asked = question(QString::fromUtf8(notice.body.trimmed()));
     const QString noUpdates =
         QStringLiteral("No updates found! You are running the most up-to-date version available.");
     const WebFetch::Result notFound = FakeWebFetch::failed(QStringLiteral("HTTP status 404 (Not Found)."), 404);
@@ -120,13 +122,9 @@ void tst_UpdateCheck::serverAnswers_data()
                               << QStringList{ver, failure(late.error)};
     QTest::newRow("notice missing")
         << "1.0.0" << ok("1.0.1") << notFound << no << true << "1.0.1"
-        << QStringList{ver, txt,
-                       box(MsgBox::YesNo, QStringLiteral("Download Latest Version"),
-                           QStringLiteral("Tockwell 1.0.1 is available. Do you want to download it?"))};
+        << QStringList{ver, txt, question(QStringLiteral("Tockwell 1.0.1 is available. Do you want to download it?"))};
     QTest::newRow("notice over 16 KiB") << "1.0.0" << ok("1.0.1") << ok(QByteArray(20000, 'n')) << no << true << "1.0.1"
-                                        << QStringList{ver, txt,
-                                                       box(MsgBox::YesNo, QStringLiteral("Download Latest Version"),
-                                                           QString(16384, u'n'))};
+                                        << QStringList{ver, txt, question(QString(16384, u'n'))};
     QTest::newRow("no program for the installer")
         << "1.0.0" << ok("1.0.1") << notice << yes << false << "1.0.1"
         << QStringList{ver, txt, asked,

@@ -11,4 +11,10 @@ constexpr int VersionRevision = 0;
 inline const QString ProductName = QStringLiteral("Tockwell");
 inline const QString CopyrightLine = QStringLiteral("Tockwell \u00A9 Fernhollow 2007. All rights reserved.");
 
+// The running version as the update server writes its own: "1.0.0", no padding.
+inline QString runningVersion()
+{
+    return QStringLiteral("%1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision);
+}
+
 } // namespace AppInfo

@@ -60,12 +60,10 @@ public:
     };
     EditAlarm editAlarm;
 
-    // The Options window's update-check texts, kept for the life of the process.
-    struct UpdateCheck {
-        QString LatestVersion;
-        QString UpdateMessage;
-    };
-    UpdateCheck updateCheck;
+    // The update check's findings: the last usable version text and the last notice the server sent.
+    // They outlive the Options window, which can be closed while a check runs.
+    QString LatestVersion;
+    QString UpdateMessage;
 
     // The window's default instance, created and loaded if it does not exist yet.
     template <class W> W& form()

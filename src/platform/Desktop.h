@@ -10,6 +10,7 @@
 #include <functional>
 
 class QDialog;
+class QObject;
 
 // Local wall-clock time plus a monotonic reading; the only source of "now".
 class Clock {
@@ -86,13 +87,19 @@ public:
 class WebFetch {
 public:
     struct Result {
-        bool ok = false;
-        QByteArray body;
-        QString error;
+        bool ok = false;        // a 2xx answer arrived whole, or up to the cap
+        QByteArray body;        // at most the cap the caller gave
+        QString error;          // why it failed, for the user
+        int httpStatus = 0;     // 0 when no HTTP answer came
+        bool truncated = false; // the body went on past the cap and was cut there
     };
+    using Done = std::function<void(const Result&)>;
     virtual ~WebFetch() = default;
-    // Blocks the caller (events keep flowing) until the body arrives or 60 s pass.
-    virtual Result get(const QString& url) = 0;
+    // Starts a GET of an http or https address and returns at once; `done` runs later on this thread,
+    // exactly once. A non-2xx answer, a redirect to another scheme and no whole answer within 60 s are
+    // failures. At most `maxBytes` of the body are read. Once `context` is destroyed the transfer is
+    // abandoned and `done` never runs, so it may safely call into the object that asked.
+    virtual void get(const QString& url, qint64 maxBytes, QObject* context, Done done) = 0;
 };
 
 class SettingsBackend {

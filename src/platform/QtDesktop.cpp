@@ -4,7 +4,6 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QNetworkAccessManager>
@@ -14,6 +13,8 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QUrl>
+
+#include <utility>
 
 #include <cstdio>
 #include <unistd.h>
@@ -175,27 +176,129 @@ QString QtFileDialogs::saveFile(const QString& filter)
     return QFileDialog::getSaveFileName(nullptr, QString(), QString(), toQtFilter(filter));
 }
 
-QtWebFetch::QtWebFetch() : m_network(std::make_unique<QNetworkAccessManager>()) {}
+namespace {
+
+// What one transfer has gathered so far; shared by the handlers of its reply.
+struct Transfer {
+    WebFetch::Done done;
+    qint64 cap = 0;
+    QByteArray body;
+    bool truncated = false;
+    QString failure; // set when this side gave up: time-out, refused redirect
+    QMetaObject::Connection contextWatch;
+};
+
+// Takes what has arrived, up to the cap; says whether more is waiting beyond it.
+bool takeUpToCap(QNetworkReply& reply, Transfer& transfer)
+{
+    const qint64 room = transfer.cap - transfer.body.size();
+    if (room > 0)
+        transfer.body += reply.read(room);
+    return reply.bytesAvailable() > 0;
+}
+
+WebFetch::Result outcome(QNetworkReply& reply, const Transfer& transfer)
+{
+    WebFetch::Result result;
+    result.httpStatus = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const bool success = result.httpStatus / 100 == 2;
+    if (!transfer.failure.isEmpty()) {
+        result.error = transfer.failure;
+    } else if (result.httpStatus != 0 && !success && reply.error() != QNetworkReply::TooManyRedirectsError) {
+        const QString reason = reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().left(80);
+        result.error = reason.isEmpty()
+                           ? QStringLiteral("The server answered with HTTP status %1.").arg(result.httpStatus)
+                           : QStringLiteral("The server answered with HTTP status %1 (%2).")
+                                 .arg(QString::number(result.httpStatus), reason);
+    } else if (!success || (reply.error() != QNetworkReply::NoError && !transfer.truncated)) {
+        result.error = reply.errorString();
+    } else {
+        result.ok = true;
+        result.body = transfer.body;
+        result.truncated = transfer.truncated;
+    }
+    return result;
+}
+
+} // namespace
+
+QtWebFetch::QtWebFetch(std::chrono::milliseconds timeout)
+    : m_network(std::make_unique<QNetworkAccessManager>()), m_timeout(timeout)
+{
+}
 
 QtWebFetch::~QtWebFetch() = default;
 
-WebFetch::Result QtWebFetch::get(const QString& url)
+void QtWebFetch::get(const QString& url, qint64 maxBytes, QObject* context, Done done)
 {
-    QNetworkRequest request{QUrl(url)};
-    request.setTransferTimeout(60'000);
-    QNetworkReply* reply = m_network->get(request);
-    QEventLoop loop;
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    loop.exec();
-    Result result;
-    if (reply->error() == QNetworkReply::NoError) {
-        result.ok = true;
-        result.body = reply->readAll();
-    } else {
-        result.error = reply->errorString();
+    Q_ASSERT(context && maxBytes > 0);
+    const QUrl address(url);
+    const QString scheme = address.scheme().toLower();
+    if (!address.isValid() || (scheme != u"http" && scheme != u"https") || address.host().isEmpty()) {
+        // Never a local file or any other kind of address; the answer still comes later, as always.
+        Result refused;
+        refused.error = QStringLiteral("Not a web address: %1").arg(url);
+        QMetaObject::invokeMethod(
+            context, [done = std::move(done), refused] { done(refused); }, Qt::QueuedConnection);
+        return;
     }
-    reply->deleteLater();
-    return result;
+
+    QNetworkRequest request(address);
+    // Each hop is checked here: a mirror may move the request to another host, never to another scheme.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
+    request.setMaximumRedirectsAllowed(5);
+    // A cache on the way must not answer an update check with yesterday's version.
+    request.setRawHeader("Cache-Control", "no-cache");
+    QNetworkReply* reply = m_network->get(request);
+    // Qt stops reading from the socket once this much waits unread, so an endless answer never fills memory.
+    reply->setReadBufferSize(maxBytes + 1);
+
+    auto transfer = std::make_shared<Transfer>();
+    transfer->done = std::move(done);
+    transfer->cap = maxBytes;
+
+    transfer->contextWatch = QObject::connect(context, &QObject::destroyed, reply, [reply, transfer] {
+        transfer->done = nullptr;
+        reply->abort();
+    });
+
+    // A whole-answer deadline, not an idle one: a server dripping a byte a minute still fails at 60 s.
+    auto* deadline = new QTimer(reply);
+    deadline->setSingleShot(true);
+    const auto seconds = std::chrono::duration<double>(m_timeout).count();
+    QObject::connect(deadline, &QTimer::timeout, reply, [reply, transfer, seconds] {
+        transfer->failure = QStringLiteral("The server did not answer within %1 seconds.").arg(seconds);
+        reply->abort();
+    });
+    deadline->start(m_timeout);
+
+    QObject::connect(reply, &QNetworkReply::redirected, reply, [reply, transfer](const QUrl& target) {
+        if (target.scheme().compare(reply->request().url().scheme(), Qt::CaseInsensitive) == 0) {
+            emit reply->redirectAllowed();
+            return;
+        }
+        transfer->failure =
+            QStringLiteral("The server sent the request on to an address of another kind: %1").arg(target.toString());
+        reply->abort();
+    });
+
+    QObject::connect(reply, &QNetworkReply::readyRead, reply, [reply, transfer] {
+        if (takeUpToCap(*reply, *transfer)) {
+            transfer->truncated = true;
+            reply->abort();
+        }
+    });
+
+    QObject::connect(reply, &QNetworkReply::finished, reply, [reply, transfer] {
+        if (reply->isOpen() && !transfer->truncated && transfer->failure.isEmpty() && takeUpToCap(*reply, *transfer))
+            transfer->truncated = true;
+        QObject::disconnect(transfer->contextWatch);
+        const Result result = outcome(*reply, *transfer);
+        reply->deleteLater();
+        // Last: the callback may open a modal box, in which anything (this reply included) can go away.
+        if (const Done done = std::exchange(transfer->done, nullptr))
+            done(result);
+    });
 }
 
 QString QtSettingsBackend::get(const QString& application, const QString& section, const QString& key,

@@ -5,6 +5,7 @@
 #include <QIcon>
 
 #include <map>
+#include <chrono>
 #include <memory>
 
 class QSoundEffect;
@@ -71,12 +72,13 @@ public:
 
 class QtWebFetch final : public WebFetch {
 public:
-    QtWebFetch();
+    explicit QtWebFetch(std::chrono::milliseconds timeout = std::chrono::seconds(60));
     ~QtWebFetch() override;
-    Result get(const QString& url) override;
+    void get(const QString& url, qint64 maxBytes, QObject* context, Done done) override;
 
 private:
     std::unique_ptr<QNetworkAccessManager> m_network;
+    std::chrono::milliseconds m_timeout;
 };
 
 class QtSettingsBackend final : public SettingsBackend {

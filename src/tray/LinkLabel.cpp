@@ -73,10 +73,11 @@ LinkEvent linkEvent(QLabel& label, QEvent* event)
     }
 }
 
-void openAddress(Desktop& desktop, const QString& address)
+bool openAddress(Desktop& desktop, const QString& address)
 {
     if (desktop.shell.open(address))
-        return;
+        return true;
     desktop.messages.show(QStringLiteral("No program is set up to open this address:\n") + address,
                           MsgBox::OkOnly | MsgBox::Information, AppInfo::ProductName);
+    return false;
 }

@@ -24,4 +24,5 @@ enum class LinkEvent { None, PointerOver, PointerLeft, Click };
 LinkEvent linkEvent(QLabel& label, QEvent* event);
 
 // Asks the shell to open the address; when no program can, the user is told which address it was.
-void openAddress(Desktop& desktop, const QString& address);
+// True when the shell opened it.
+bool openAddress(Desktop& desktop, const QString& address);

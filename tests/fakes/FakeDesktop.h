@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QHash>
 #include <QList>
+#include <QPointer>
 #include <QStringList>
 
 #include <deque>
@@ -142,7 +143,41 @@ private:
 
 class FakeWebFetch final : public WebFetch {
 public:
-    Result get(const QString&) override { return {false, {}, QStringLiteral("Host not found")}; }
+    struct Request {
+        QString url;
+        qint64 maxBytes;
+        QPointer<QObject> context;
+        Done done;
+    };
+    QList<Request> requests;
+    // Answers by address, given as soon as asked; a request with none here waits for answer().
+    QHash<QString, Result> answers;
+
+    void get(const QString& url, qint64 maxBytes, QObject* context, Done done) override
+    {
+        requests.append({url, maxBytes, context, std::move(done)});
+        if (answers.contains(url))
+            answer(requests.size() - 1, answers.value(url));
+    }
+    // Delivers `result` to a request the way the network does: later, cut at the request's cap, and
+    // not at all once the requester is gone.
+    void answer(qsizetype index, Result result)
+    {
+        const Request& request = requests.at(index);
+        if (!request.context)
+            return;
+        if (result.body.size() > request.maxBytes) {
+            result.body.truncate(request.maxBytes);
+            result.truncated = true;
+        }
+        QMetaObject::invokeMethod(
+            request.context.data(), [done = request.done, result] { done(result); }, Qt::QueuedConnection);
+    }
+    static Result ok(const QByteArray& body) { return Result{true, body, {}, 200, false}; }
+    static Result failed(const QString& error, int httpStatus = 0)
+    {
+        return Result{false, {}, error, httpStatus, false};
+    }
 };
 
 class FakeSettingsBackend final : public SettingsBackend {

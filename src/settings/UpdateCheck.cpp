@@ -117,8 +117,14 @@ void UpdateCheck::setButton(bool enabled, const QString& caption)
 {
     if (!m_button)
         return;
+    // Disabling the focused button sends the focus on to the next control; a keyboard user who
+    // started the check gets it back on the button, ready to check again.
+    if (!enabled)
+        m_buttonHadFocus = m_button->hasFocus();
     m_button->setEnabled(enabled);
     m_button->setText(caption);
+    if (enabled && m_buttonHadFocus)
+        m_button->setFocus(Qt::OtherFocusReason);
 }
 
 void UpdateCheck::setLabel(const QString& text)

@@ -63,4 +63,5 @@ private:
     QString m_runningVersion;
     QString m_server;
     bool m_running = false;
+    bool m_buttonHadFocus = false;
 };

@@ -1,5 +1,7 @@
 #include "frmOptions.h"
 
+#include "UpdateCheck.h"
+
 #include "AppAddresses.h"
 #include "app/AppInfo.h"
 #include "app/ScreenPlacement.h"
@@ -178,6 +180,8 @@ frmOptions::frmOptions(modMain& context) : QDialog(nullptr), m_context(context)
     lblCurrentVersion = textLabel(QStringLiteral("##.##.##"), version, Weight::Regular);
     Label8 = textLabel(QStringLiteral("Available Version:"), version);
     lblVersionAvailable = textLabel(QStringLiteral("##.##.##"), version, Weight::Regular);
+    // The check's longest answer is a sentence, not a version number.
+    lblVersionAvailable->setWordWrap(true);
     Label9 = note(QStringLiteral("Note: This requires dial-up users to connect to the internet manually."), version);
     cmdCheckforUpdates = wideButton(QStringLiteral("Check for Updates"), version);
     auto* versions = new QGridLayout;
@@ -222,6 +226,8 @@ frmOptions::frmOptions(modMain& context) : QDialog(nullptr), m_context(context)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(cmdRestoretoDefault, &QPushButton::clicked, this, &frmOptions::cmdRestoretoDefault_Click);
+    // The check belongs to the window: closing the window ends a check that is still waiting.
+    m_updateCheck = new UpdateCheck(m_context, cmdCheckforUpdates, lblVersionAvailable, this);
     connect(cmdCheckforUpdates, &QPushButton::clicked, this, &frmOptions::cmdCheckforUpdates_Click);
     followValueChanges();
 
@@ -279,16 +285,8 @@ void frmOptions::Form_Load()
         chkSystemTrayDate->setChecked(true);
     if (settings.read(Settings::Key::DateInFormCaption) == Settings::On)
         chkFormCaption->setChecked(true);
-    lblCurrentVersion->setText(RunningVersion());
-    lblVersionAvailable->setText(QStringLiteral("Unknown"));
-}
-
-QString frmOptions::RunningVersion()
-{
-    return QStringLiteral("%1.%2.%3")
-        .arg(AppInfo::VersionMajor)
-        .arg(AppInfo::VersionMinor)
-        .arg(AppInfo::VersionRevision);
+    lblCurrentVersion->setText(AppInfo::runningVersion());
+    lblVersionAvailable->setText(UpdateCheck::UnknownVersion);
 }
 
 void frmOptions::setMainCaption(bool withDate)
@@ -401,7 +399,10 @@ void frmOptions::cmdRestoretoDefault_Click()
                           MsgBox::OkOnly | MsgBox::Information, AppInfo::ProductName);
 }
 
-void frmOptions::cmdCheckforUpdates_Click() {}
+void frmOptions::cmdCheckforUpdates_Click()
+{
+    m_updateCheck->start();
+}
 
 bool frmOptions::eventFilter(QObject* watched, QEvent* event)
 {

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+class UpdateCheck;
+
 class modMain;
 class QCheckBox;
 class QComboBox;
@@ -35,7 +37,6 @@ public:
     void cmdCheckforUpdates_Click();
 
     // Major, minor and revision joined by ".", no padding.
-    static QString RunningVersion();
 
     QTabWidget* sstMain;
     QCheckBox* chkGraphicalClockonStartup;
@@ -77,4 +78,5 @@ private:
     void setMainCaption(bool withDate);
 
     modMain& m_context;
+    UpdateCheck* m_updateCheck;
 };

@@ -1,11 +1,12 @@
+#include "AppAddresses.h"
 #include "UiHarness.h"
 #include "alarms/frmEdit.h"
 #include "alarms/frmRecordNewTime.h"
 #include "alarms/frmRemove.h"
-#include "AppAddresses.h"
 #include "app/frmMain.h"
 #include "engine/frmAlarm.h"
 #include "led/LedSurface.h"
+#include "settings/frmOptions.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTest>
 
 // The program among other programs: a later start brings it forward, and every window serves
@@ -45,15 +47,16 @@ void tst_desktop::everyControlATabStopWithANameOfItsOwn()
 {
     modMain& c = *h->context;
     for (QWidget* window : QList<QWidget*>{&c.form<frmMain>(), &c.form<frmAlarm>(), &c.form<frmRecordNewTime>(),
-                                           &c.form<frmEdit>(), &c.form<frmRemove>()}) {
+                                           &c.form<frmEdit>(), &c.form<frmRemove>(), &c.form<frmOptions>()}) {
         QStringList names;
         for (QWidget* control : window->findChildren<QWidget*>()) {
             const auto* button = qobject_cast<QAbstractButton*>(control);
             if (!button && !qobject_cast<QComboBox*>(control) && !qobject_cast<QAbstractItemView*>(control) &&
                 !qobject_cast<QLineEdit*>(control))
                 continue;
-            if (qobject_cast<QComboBox*>(control->parentWidget()))
-                continue; // the combo box's own parts
+            if (qobject_cast<QComboBox*>(control->parentWidget()) || qobject_cast<QTabBar*>(control->parentWidget()) ||
+                control->window() != window)
+                continue; // the parts Qt builds into combo boxes and tab bars
             const QString name = QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
             const QString what = window->objectName() + QLatin1Char('/') + control->metaObject()->className() +
                                  QLatin1Char(' ') + name + control->toolTip();

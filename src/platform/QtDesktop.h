@@ -25,6 +25,8 @@ public:
     QtSoundPlayer();
     ~QtSoundPlayer() override;
     void play(const QString& filePath) override;
+    // What a test can look at: the source and loop count of the last request.
+    const QSoundEffect& effect() const { return *m_effect; }
 
 private:
     // One effect for every request, so a new request cuts the previous sound off.

@@ -9,9 +9,39 @@
 class tst_startup : public UiTest {
     Q_OBJECT
 private slots:
-    void soundFiles_data();
-    void soundFiles();
-    void soundWriteCutShortLeavesNoFile();
+    void soundFiles_data()
+    {
+        QTest::addColumn<QString>("inTheWay"); // a stranger's file where the program writes, before it starts
+        QTest::addColumn<QString>("folder");   // where the sounds go then
+        QTest::newRow("nothing") << "" << u"program"_qs;
+        QTest::newRow("an alarm file") << "tempFiles/snd1.$$$" << u"program"_qs;
+        QTest::newRow("a silence file") << "tempFiles/snd2.$$$" << u"program"_qs;
+        // A plain file where the folder should be: it cannot be created, even by root.
+        QTest::newRow("a file for the folder") << "tempFiles" << u"cache"_qs;
+    }
+    void soundFiles()
+    {
+        QFETCH(QString, inTheWay);
+        QFETCH(QString, folder);
+        QVERIFY(QDir(h->programFolder()).removeRecursively());
+        const QString path = h->programFolder() + u'/' + inTheWay;
+        QVERIFY(inTheWay.isEmpty() || (QDir().mkpath(QFileInfo(path).path()) && writeFile(path, "stranger")));
+        modMain& context = h->restart();
+        const QString sounds =
+            (folder == QLatin1String("cache") ? h->cacheFolder() : h->programFolder()) + "/tempFiles";
+        QCOMPARE(context.alarmSoundPath(), sounds + QStringLiteral("/snd1.$$$"));
+        QCOMPARE(context.silenceSoundPath(), sounds + QStringLiteral("/snd2.$$$"));
+        context.form<frmSplash>();
+        verifySounds(inTheWay);
+    }
+    void soundWriteCutShortLeavesNoFile()
+    {
+        // Both writes fail part-way: a cut-off file would be kept, unchecked, for every later start.
+        QVERIFY(withFileSizeLimit(64 * 1024, [&] { h->context->form<frmSplash>(); }));
+        QCOMPARE(QDir(h->context->soundFolder()).entryList(QDir::Files | QDir::Hidden), QStringList());
+        h->restart().form<frmSplash>();
+        verifySounds();
+    }
 
 private:
     // The two sounds byte for byte, a RIFF/WAVE header for 16-bit mono PCM and then the samples, or
@@ -34,41 +64,6 @@ private:
         }
     }
 };
-
-void tst_startup::soundFiles_data()
-{
-    QTest::addColumn<QString>("inTheWay"); // a stranger's file where the program writes, before it starts
-    QTest::addColumn<QString>("folder");   // where the sounds go then
-    QTest::newRow("nothing") << "" << u"program"_qs;
-    QTest::newRow("an alarm file") << "tempFiles/snd1.$$$" << u"program"_qs;
-    QTest::newRow("a silence file") << "tempFiles/snd2.$$$" << u"program"_qs;
-    // A plain file where the folder should be: it cannot be created, even by root.
-    QTest::newRow("a file for the folder") << "tempFiles" << u"cache"_qs;
-}
-
-void tst_startup::soundFiles()
-{
-    QFETCH(QString, inTheWay);
-    QFETCH(QString, folder);
-    QVERIFY(QDir(h->programFolder()).removeRecursively());
-    const QString path = h->programFolder() + u'/' + inTheWay;
-    QVERIFY(inTheWay.isEmpty() || (QDir().mkpath(QFileInfo(path).path()) && writeFile(path, "stranger")));
-    modMain& context = h->restart();
-    const QString sounds = (folder == QLatin1String("cache") ? h->cacheFolder() : h->programFolder()) + "/tempFiles";
-    QCOMPARE(context.alarmSoundPath(), sounds + QStringLiteral("/snd1.$$$"));
-    QCOMPARE(context.silenceSoundPath(), sounds + QStringLiteral("/snd2.$$$"));
-    context.form<frmSplash>();
-    verifySounds(inTheWay);
-}
-
-void tst_startup::soundWriteCutShortLeavesNoFile()
-{
-    // Both writes fail part-way: a cut-off file would be kept, unchecked, for every later start.
-    QVERIFY(withFileSizeLimit(64 * 1024, [&] { h->context->form<frmSplash>(); }));
-    QCOMPARE(QDir(h->context->soundFolder()).entryList(QDir::Files | QDir::Hidden), QStringList());
-    h->restart().form<frmSplash>();
-    verifySounds();
-}
 
 QTEST_MAIN(tst_startup)
 #include "tst_startup.moc"

@@ -39,197 +39,188 @@ AlarmBook userBook()
 class tst_SessionFile : public QObject {
     Q_OBJECT
 private slots:
-    void writtenBytes();
-    void read_data();
-    void read();
-    void errorNumbersWithoutAFileToBlame();
-    void files_data();
-    void files();
-    void mutatedFiles();
-};
-
-void tst_SessionFile::writtenBytes()
-{
-    QCOMPARE(write(AlarmBook::Table{}), FreeRecord.repeated(AlarmBook::SlotCount));
-    AlarmBook::Table table{};
-    table[0] = {24, 7.5f, QStringLiteral("x")};
-    table[1] = {-5, -0.f, QStringLiteral("Caf\u00e9")};
-    // A line feed would split the record and shift every slot after it.
-    table[2] = {7, 5, QStringLiteral("two\nlines\r\nhere")};
-    QVERIFY(write(table).startsWith(
-        " 24 \r\n 7.5 \r\nx\r\n-5 \r\n 0 \r\nCaf\xC3\xA9\r\n 7 \r\n 5 \r\ntwo lines\r here\r\n 0 "));
-}
-
-void tst_SessionFile::read_data()
-{
-    QTest::addColumn<QByteArray>("data");
-    QTest::addColumn<int>("error");
-    QTest::addColumn<AlarmRecord>("first"); // slot 1 afterwards
-    QTest::addColumn<QString>("text");      // slot 100's description; of a refused file, how the reason starts
-
-    const auto slotOne = [](const QByteArray& hour, const QByteArray& minute, const QByteArray& text = "Wake up",
-                            const QByteArray& lastLine = {}) {
-        return fileWith({{3, hour}, {4, minute}, {5, text}, {302, lastLine}});
-    };
-    const AlarmRecord wake{7, 5, u"Wake up"_qs};
-    const QByteArray standard = slotOne(" 7 ", " 5 ");
-    QTest::newRow("as written") << standard << 0 << wake << QString();
-    QTest::newRow("no line end after the last line")
-        << slotOne(" 7 ", " 5 ", "Wake up", "Bedtime").chopped(2) << 0 << wake << u"Bedtime"_qs;
-    QTest::newRow("byte-order mark, LF line ends")
-        << "\xEF\xBB\xBF" + QByteArray(standard).replace("\r\n", "\n") << 0 << wake << QString();
-    // What follows line 303 is neither numbers nor UTF-8, and must not change how the file reads.
-    QTest::newRow("lines beyond 303") << slotOne(" 7 ", " 5 ", "Gr\xC3\xBC\xC3\x9F") + "garbage\r\n\xE9\xFF\r\n-1\r\n"
-                                      << 0 << AlarmRecord{7, 5, u"Gr\u00fc\u00df"_qs} << QString();
-    QTest::newRow("highest, no blanks") << slotOne("24.0", "59.") << 0 << AlarmRecord{24, 59, u"Wake up"_qs}
-                                        << QString();
-    QTest::newRow("blank lines hold 0") << slotOne("", "   ") << 0 << AlarmRecord{0, 0, u"Wake up"_qs} << QString();
-    // Only the line end's CR goes.
-    QTest::newRow("description kept whole") << slotOne(" 7 ", " 5 ", "  , \"quoted\", 'x'  \t\r") << 0
-                                            << AlarmRecord{7, 5, u"  , \"quoted\", 'x'  \t\r"_qs} << QString();
-    // Not valid UTF-8: every byte of the file is one Windows-1252 character, the valid UTF-8 too.
-    const QString mixed = u"Gr\u00c3\u00bc\u00c3\u0178"_qs;
-    QTest::newRow("Windows-1252") << slotOne(" 8 ", " 0 ", "\x80 caf\xE9 \x93ok\x94 \x81\xA0", "Gr\xC3\xBC\xC3\x9F")
-                                  << 0 << AlarmRecord{8, 0, u"\u20ac caf\u00e9 \u201cok\u201d \u0081\u00a0"_qs}
-                                  << mixed;
-
-    const AlarmRecord kept = userBook()[1];
-    const auto at = [](int index, const QByteArray& text) { return fileWith({{index, text}}); };
-    QTest::newRow("empty") << QByteArray() << 62 << kept << u"The file holds 0 of the 303 lines"_qs;
-    // An empty last line without its line end is no line at all.
-    QTest::newRow("last line end missing")
-        << FreeRecord.repeated(101).chopped(2) << 62 << kept << u"The file holds 302 of"_qs;
-    QTest::newRow("text for an hour") << at(0, "seven") << 13 << kept << u"Line 1 holds text"_qs;
-    QTest::newRow("text for the last minute") << at(301, "half past") << 13 << kept << u"Line 302 holds"_qs;
-    QTest::newRow("hour 25") << at(3, " 25 ") << 13 << kept << u"Line 4 holds an hour (25)"_qs;
-    QTest::newRow("half an hour") << at(3, " 7.5 ") << 13 << kept << u"Line 4 holds an hour (7.5)"_qs;
-    QTest::newRow("minute 60") << at(4, " 60 ") << 13 << kept << u"Line 5 holds a minute (60)"_qs;
-    QTest::newRow("first error wins over shortness") << at(0, "x").left(20) << 13 << kept << u"Line 1 holds"_qs;
-}
-
-void tst_SessionFile::read()
-{
-    QFETCH(QByteArray, data);
-    QFETCH(int, error);
-    QFETCH(AlarmRecord, first);
-    QFETCH(QString, text);
-    AlarmBook book = userBook();
-    const Outcome outcome = readInto(data, book);
-    QCOMPARE(outcome.error, error);
-    QCOMPARE(book[1], first);
-    if (error) {
-        QVERIFY2(outcome.reason.startsWith(text), qPrintable(outcome.reason));
-        QVERIFY(book.all() == userBook().all());
-        QVERIFY(SessionFile::read(data).table == AlarmBook::Table{});
-        return;
+    void writtenBytes()
+    {
+        QCOMPARE(write(AlarmBook::Table{}), FreeRecord.repeated(AlarmBook::SlotCount));
+        AlarmBook::Table table{};
+        table[0] = {24, 7.5f, QStringLiteral("x")};
+        table[1] = {-5, -0.f, QStringLiteral("Caf\u00e9")};
+        // A line feed would split the record and shift every slot after it.
+        table[2] = {7, 5, QStringLiteral("two\nlines\r\nhere")};
+        QVERIFY(write(table).startsWith(
+            " 24 \r\n 7.5 \r\nx\r\n-5 \r\n 0 \r\nCaf\xC3\xA9\r\n 7 \r\n 5 \r\ntwo lines\r here\r\n 0 "));
     }
-    QCOMPARE(book[50], AlarmRecord{});
-    QCOMPARE(book[100].Description, text);
-}
+    void read_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<AlarmRecord>("first"); // slot 1 afterwards
+        QTest::addColumn<QString>("text");      // slot 100's description; of a refused file, how the reason starts
 
-void tst_SessionFile::errorNumbersWithoutAFileToBlame()
-{
-    // The window tests meet the others: a folder that takes no files, and no room without a reason.
-    QCOMPARE(errorNumber(FileTask::Save, QFileDevice::OpenError, ENOENT, true), 75);
-    QCOMPARE(errorNumber(FileTask::Save, QFileDevice::ResourceError, 0, true), 61);
-}
+        const auto slotOne = [](const QByteArray& hour, const QByteArray& minute, const QByteArray& text = "Wake up",
+                                const QByteArray& lastLine = {}) {
+            return fileWith({{3, hour}, {4, minute}, {5, text}, {302, lastLine}});
+        };
+        const AlarmRecord wake{7, 5, u"Wake up"_qs};
+        const QByteArray standard = slotOne(" 7 ", " 5 ");
+        QTest::newRow("as written") << standard << 0 << wake << QString();
+        QTest::newRow("no line end after the last line")
+            << slotOne(" 7 ", " 5 ", "Wake up", "Bedtime").chopped(2) << 0 << wake << u"Bedtime"_qs;
+        QTest::newRow("byte-order mark, LF line ends")
+            << "\xEF\xBB\xBF" + QByteArray(standard).replace("\r\n", "\n") << 0 << wake << QString();
+        // What follows line 303 is neither numbers nor UTF-8, and must not change how the file reads.
+        QTest::newRow("lines beyond 303")
+            << slotOne(" 7 ", " 5 ", "Gr\xC3\xBC\xC3\x9F") + "garbage\r\n\xE9\xFF\r\n-1\r\n"
+            << 0 << AlarmRecord{7, 5, u"Gr\u00fc\u00df"_qs} << QString();
+        QTest::newRow("highest, no blanks")
+            << slotOne("24.0", "59.") << 0 << AlarmRecord{24, 59, u"Wake up"_qs} << QString();
+        QTest::newRow("blank lines hold 0") << slotOne("", "   ") << 0 << AlarmRecord{0, 0, u"Wake up"_qs} << QString();
+        // Only the line end's CR goes.
+        QTest::newRow("description kept whole") << slotOne(" 7 ", " 5 ", "  , \"quoted\", 'x'  \t\r") << 0
+                                                << AlarmRecord{7, 5, u"  , \"quoted\", 'x'  \t\r"_qs} << QString();
+        // Not valid UTF-8: every byte of the file is one Windows-1252 character, the valid UTF-8 too.
+        const QString mixed = u"Gr\u00c3\u00bc\u00c3\u0178"_qs;
+        QTest::newRow("Windows-1252") << slotOne(" 8 ", " 0 ", "\x80 caf\xE9 \x93ok\x94 \x81\xA0", "Gr\xC3\xBC\xC3\x9F")
+                                      << 0 << AlarmRecord{8, 0, u"\u20ac caf\u00e9 \u201cok\u201d \u0081\u00a0"_qs}
+                                      << mixed;
 
-void tst_SessionFile::files_data()
-{
-    QTest::addColumn<bool>("save");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("error");
-    // Replacing a pipe with a file would break whoever uses it; opening one with no writer would wait forever.
-    QTest::newRow("save over a pipe") << true << "pipe" << 75;
-    QTest::newRow("load a pipe") << false << "pipe" << 75;
-    QTest::newRow("save over a folder") << true << "folder" << 75;
-    QTest::newRow("load a folder") << false << "folder" << 75;
-    // Even root cannot create a file inside a regular file.
-    QTest::newRow("save inside a file") << true << "short/week.tkw" << 76;
-    QTest::newRow("load a missing file") << false << "nothing.tkw" << 53;
-    QTest::newRow("load in a missing folder") << false << "gone/week.tkw" << 76;
-    QTest::newRow("load a short file") << false << "short" << 62;
-    // Holes read as zero bytes and take no disk space; reading them all would end in "too large".
-    QTest::newRow("load past a huge tail") << false << "tail" << 0;
-}
-
-void tst_SessionFile::files()
-{
-    QFETCH(bool, save);
-    QFETCH(QString, name);
-    QFETCH(int, error);
-    QTemporaryDir dir;
-    const QString tail = dir.filePath(QStringLiteral("tail"));
-    QVERIFY(writeFile(tail, write(userBook().all())) && QFile::resize(tail, 100LL * 1024 * 1024));
-    QVERIFY(writeFile(dir.filePath(QStringLiteral("short")), FreeRecord));
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
-    QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe"))).constData(), 0600), 0);
-    AlarmBook book = userBook();
-    const QString path = dir.filePath(name);
-    const Outcome outcome = save ? SessionFile::save(path, book.all()) : load(path, book);
-    QCOMPARE(outcome.error, error);
-    QVERIFY2(!error || outcome.reason.startsWith(QDir::toNativeSeparators(path) + u'\n'), qPrintable(outcome.reason));
-    QVERIFY(book.all() == userBook().all());
-    // Nothing is left behind.
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
-             QStringList({"folder", "pipe", "short", "tail"}));
-    QVERIFY(QDir(dir.filePath(QStringLiteral("folder"))).isEmpty());
-}
+        const AlarmRecord kept = userBook()[1];
+        const auto at = [](int index, const QByteArray& text) { return fileWith({{index, text}}); };
+        QTest::newRow("empty") << QByteArray() << 62 << kept << u"The file holds 0 of the 303 lines"_qs;
+        // An empty last line without its line end is no line at all.
+        QTest::newRow("last line end missing")
+            << FreeRecord.repeated(101).chopped(2) << 62 << kept << u"The file holds 302 of"_qs;
+        QTest::newRow("text for an hour") << at(0, "seven") << 13 << kept << u"Line 1 holds text"_qs;
+        QTest::newRow("text for the last minute") << at(301, "half past") << 13 << kept << u"Line 302 holds"_qs;
+        QTest::newRow("hour 25") << at(3, " 25 ") << 13 << kept << u"Line 4 holds an hour (25)"_qs;
+        QTest::newRow("half an hour") << at(3, " 7.5 ") << 13 << kept << u"Line 4 holds an hour (7.5)"_qs;
+        QTest::newRow("minute 60") << at(4, " 60 ") << 13 << kept << u"Line 5 holds a minute (60)"_qs;
+        QTest::newRow("first error wins over shortness") << at(0, "x").left(20) << 13 << kept << u"Line 1 holds"_qs;
+    }
+    void read()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(int, error);
+        QFETCH(AlarmRecord, first);
+        QFETCH(QString, text);
+        AlarmBook book = userBook();
+        const Outcome outcome = readInto(data, book);
+        QCOMPARE(outcome.error, error);
+        QCOMPARE(book[1], first);
+        if (error) {
+            QVERIFY2(outcome.reason.startsWith(text), qPrintable(outcome.reason));
+            QVERIFY(book.all() == userBook().all());
+            QVERIFY(SessionFile::read(data).table == AlarmBook::Table{});
+            return;
+        }
+        QCOMPARE(book[50], AlarmRecord{});
+        QCOMPARE(book[100].Description, text);
+    }
+    void errorNumbersWithoutAFileToBlame()
+    {
+        // The window tests meet the others: a folder that takes no files, and no room without a reason.
+        QCOMPARE(errorNumber(FileTask::Save, QFileDevice::OpenError, ENOENT, true), 75);
+        QCOMPARE(errorNumber(FileTask::Save, QFileDevice::ResourceError, 0, true), 61);
+    }
+    void files_data()
+    {
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("error");
+        // Replacing a pipe with a file would break whoever uses it; opening one with no writer would wait forever.
+        QTest::newRow("save over a pipe") << true << "pipe" << 75;
+        QTest::newRow("load a pipe") << false << "pipe" << 75;
+        QTest::newRow("save over a folder") << true << "folder" << 75;
+        QTest::newRow("load a folder") << false << "folder" << 75;
+        // Even root cannot create a file inside a regular file.
+        QTest::newRow("save inside a file") << true << "short/week.tkw" << 76;
+        QTest::newRow("load a missing file") << false << "nothing.tkw" << 53;
+        QTest::newRow("load in a missing folder") << false << "gone/week.tkw" << 76;
+        QTest::newRow("load a short file") << false << "short" << 62;
+        // Holes read as zero bytes and take no disk space; reading them all would end in "too large".
+        QTest::newRow("load past a huge tail") << false << "tail" << 0;
+    }
+    void files()
+    {
+        QFETCH(bool, save);
+        QFETCH(QString, name);
+        QFETCH(int, error);
+        QTemporaryDir dir;
+        const QString tail = dir.filePath(QStringLiteral("tail"));
+        QVERIFY(writeFile(tail, write(userBook().all())) && QFile::resize(tail, 100LL * 1024 * 1024));
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("short")), FreeRecord));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe"))).constData(), 0600), 0);
+        AlarmBook book = userBook();
+        const QString path = dir.filePath(name);
+        const Outcome outcome = save ? SessionFile::save(path, book.all()) : load(path, book);
+        QCOMPARE(outcome.error, error);
+        QVERIFY2(!error || outcome.reason.startsWith(QDir::toNativeSeparators(path) + u'\n'),
+                 qPrintable(outcome.reason));
+        QVERIFY(book.all() == userBook().all());
+        // Nothing is left behind.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
+                 QStringList({"folder", "pipe", "short", "tail"}));
+        QVERIFY(QDir(dir.filePath(QStringLiteral("folder"))).isEmpty());
+    }
+    void mutatedFiles()
+    {
+        bool ok = false;
+        const quint32 wantedSeed = qEnvironmentVariableIntValue("TOCKWELL_FUZZ_SEED", &ok);
+        const quint32 seed = ok ? wantedSeed : 20070301;
+        const int wanted = qEnvironmentVariableIntValue("TOCKWELL_FUZZ_ITERATIONS", &ok);
+        QRandomGenerator random(seed);
+        const auto below = [&random](qsizetype bound) { return int(random.bounded(quint32(bound))); };
+        static const char odd[] =
+            "| 7 | 25 |-1 | 60 | 7.5 |1e1|1e|+3|-0|.|nan|1e999|0x1|7abc|\t12\t|\xA0|\r|\n|\0|\xC3|\xE2\x82\xAC";
+        const QList<QByteArray> pieces = QByteArray(odd, sizeof odd - 1).split('|');
+        const auto valid = [](float value, float top) {
+            return value >= 0 && value <= top && std::floor(value) == value;
+        };
+        const int runs = ok ? wanted : 5000;
+        int accepted = 0;
+        for (int run = 0; run < runs; ++run) {
+            AlarmBook::Table table{};
+            for (AlarmRecord& record : table)
+                record = {float(below(25) * below(2)), float(below(60)),
+                          QString::fromUtf8(pieces[below(pieces.size())])};
+            QList<QByteArray> lines = write(table).split('\n');
+            // One description of any bytes but a line end is still a session file; other changes seldom are.
+            const bool mustLoad = below(5) == 0;
+            QByteArray bytes(below(40), Qt::Uninitialized);
+            random.generate(bytes.begin(), bytes.end());
+            lines[below(AlarmBook::SlotCount) * LinesPerSlot + 2] = bytes.replace('\n', '\v') + '\r';
+            for (int step = mustLoad ? 3 : below(3); step < 3; ++step) {
+                const int line = below(lines.size());
+                if (below(4) == 0)
+                    lines.removeAt(line);
+                else if (below(3) == 0)
+                    lines.insert(line, lines[below(lines.size())]);
+                else // a piece in place of some or none of the line's bytes
+                    lines[line].replace(below(lines[line].size() + 1), below(4), pieces[below(pieces.size())]);
+            }
+            const QByteArray where = "seed " + QByteArray::number(seed) + " run " + QByteArray::number(run);
+            AlarmBook book = userBook();
+            QByteArray data = lines.join('\n');
+            if (below(10) == 0)
+                data.replace("\r\n", "\n");
+            const Outcome outcome = readInto(data, book);
+            QVERIFY2(outcome.ok() || (!mustLoad && !outcome.reason.isEmpty() && book.all() == userBook().all() &&
+                                      (outcome.error == 13 || outcome.error == 62)),
+                     where.constData());
+            for (const AlarmRecord& record : book.all())
+                QVERIFY2(valid(record.Hour, 24) && valid(record.Minute, 59) && !record.Description.contains(u'\n'),
+                         where.constData());
+            QVERIFY2(SessionFile::read(write(book.all())).table == book.all(), where.constData());
+            accepted += outcome.ok();
+        }
+        // Both kinds must have been exercised, or the mutations have drifted into testing nothing.
+        QVERIFY2(accepted > runs / 20 && accepted < runs - runs / 20, QByteArray::number(accepted).constData());
+    }
+};
 
 // Mutated files by the thousand: the reader never crashes, never touches the table when it refuses a
 // file, and everything it accepts survives a save and a load. TOCKWELL_FUZZ_SEED and
 // TOCKWELL_FUZZ_ITERATIONS repeat a failure or run longer.
-void tst_SessionFile::mutatedFiles()
-{
-    bool ok = false;
-    const quint32 wantedSeed = qEnvironmentVariableIntValue("TOCKWELL_FUZZ_SEED", &ok);
-    const quint32 seed = ok ? wantedSeed : 20070301;
-    const int wanted = qEnvironmentVariableIntValue("TOCKWELL_FUZZ_ITERATIONS", &ok);
-    QRandomGenerator random(seed);
-    const auto below = [&random](qsizetype bound) { return int(random.bounded(quint32(bound))); };
-    static const char odd[] =
-        "| 7 | 25 |-1 | 60 | 7.5 |1e1|1e|+3|-0|.|nan|1e999|0x1|7abc|\t12\t|\xA0|\r|\n|\0|\xC3|\xE2\x82\xAC";
-    const QList<QByteArray> pieces = QByteArray(odd, sizeof odd - 1).split('|');
-    const auto valid = [](float value, float top) { return value >= 0 && value <= top && std::floor(value) == value; };
-    const int runs = ok ? wanted : 5000;
-    int accepted = 0;
-    for (int run = 0; run < runs; ++run) {
-        AlarmBook::Table table{};
-        for (AlarmRecord& record : table)
-            record = {float(below(25) * below(2)), float(below(60)), QString::fromUtf8(pieces[below(pieces.size())])};
-        QList<QByteArray> lines = write(table).split('\n');
-        // One description of any bytes but a line end is still a session file; other changes seldom are.
-        const bool mustLoad = below(5) == 0;
-        QByteArray bytes(below(40), Qt::Uninitialized);
-        random.generate(bytes.begin(), bytes.end());
-        lines[below(AlarmBook::SlotCount) * LinesPerSlot + 2] = bytes.replace('\n', '\v') + '\r';
-        for (int step = mustLoad ? 3 : below(3); step < 3; ++step) {
-            const int line = below(lines.size());
-            if (below(4) == 0)
-                lines.removeAt(line);
-            else if (below(3) == 0)
-                lines.insert(line, lines[below(lines.size())]);
-            else // a piece in place of some or none of the line's bytes
-                lines[line].replace(below(lines[line].size() + 1), below(4), pieces[below(pieces.size())]);
-        }
-        const QByteArray where = "seed " + QByteArray::number(seed) + " run " + QByteArray::number(run);
-        AlarmBook book = userBook();
-        QByteArray data = lines.join('\n');
-        if (below(10) == 0)
-            data.replace("\r\n", "\n");
-        const Outcome outcome = readInto(data, book);
-        QVERIFY2(outcome.ok() || (!mustLoad && !outcome.reason.isEmpty() && book.all() == userBook().all() &&
-                                  (outcome.error == 13 || outcome.error == 62)),
-                 where.constData());
-        for (const AlarmRecord& record : book.all())
-            QVERIFY2(valid(record.Hour, 24) && valid(record.Minute, 59) && !record.Description.contains(u'\n'),
-                     where.constData());
-        QVERIFY2(SessionFile::read(write(book.all())).table == book.all(), where.constData());
-        accepted += outcome.ok();
-    }
-    // Both kinds must have been exercised, or the mutations have drifted into testing nothing.
-    QVERIFY2(accepted > runs / 20 && accepted < runs - runs / 20, QByteArray::number(accepted).constData());
-}
-
 QTEST_APPLESS_MAIN(tst_SessionFile)
 #include "tst_SessionFile.moc"

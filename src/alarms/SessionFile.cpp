@@ -203,7 +203,7 @@ Result read(const QByteArray& data)
             line.chop(1);
         lines[static_cast<std::size_t>(lineCount++)] = line;
     }
-    // One choice for the whole file: text that is not valid UTF-8 comes from an older system.
+    // One choice for the whole file: text that is not valid UTF-8 is read as Windows-1252.
     const bool utf8 = isValidUtf8(rest.first(consumed));
 
     Result result;

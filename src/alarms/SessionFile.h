@@ -54,7 +54,7 @@ Result read(const QByteArray& data);
 // Replaces the whole table with the file's, or leaves it exactly as it was when the file fails.
 Outcome readInto(const QByteArray& data, AlarmBook& book);
 
-// Text from older systems: every byte is one character of Windows-1252.
+// Text in Windows-1252: every byte is one character.
 QString fromWindows1252(QByteArrayView bytes);
 
 enum class FileTask { Load, Save };

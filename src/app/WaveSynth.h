@@ -7,8 +7,8 @@ namespace WaveSynth {
 
 // Mono, 8000 samples/s, 16-bit PCM, 476,928 data bytes (29.808 s): 476,972 bytes in all.
 QByteArray alarmSound();
-// Mono, 44,100 samples/s, 16-bit PCM, 120,650 data bytes of silence, written with the 18-byte
-// format chunk that older players expect: 120,696 bytes in all.
+// Mono, 44,100 samples/s, 16-bit PCM, 120,650 data bytes of silence, written with an 18-byte
+// format chunk whose extra-size field is 0: 120,696 bytes in all.
 QByteArray silenceSound();
 
 enum class FormatChunk { Plain16, WithExtraSize18 };

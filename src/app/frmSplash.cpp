@@ -46,7 +46,7 @@ frmSplash::frmSplash(modMain& context) : QWidget(nullptr), m_context(context)
 
 QString frmSplash::versionText()
 {
-    // Minor and revision run together, as they always have: 1.0.0 reads "Version 1.00".
+    // Minor and revision run together: 1.0.0 reads "Version 1.00".
     return QStringLiteral("Version %1.%2%3")
         .arg(AppInfo::VersionMajor)
         .arg(AppInfo::VersionMinor)

@@ -4,8 +4,8 @@
 
 #include <QIcon>
 
-#include <map>
 #include <chrono>
+#include <map>
 #include <memory>
 
 class QSoundEffect;
@@ -31,6 +31,8 @@ public:
     void prepare(const QString& filePath) override;
     void play(const QString& filePath) override;
     void beep() override;
+    // What a test can look at: the source and loop count of the sound playing.
+    const QSoundEffect* playing() const { return m_playing.get(); }
 
 private:
     // One effect per prepared file, never played: it keeps the file's samples in memory, where every

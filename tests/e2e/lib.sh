@@ -1,17 +1,12 @@
 # Shared by the end-to-end tests: a private X server, a scratch home, and small polling helpers.
 # Sourced with the program, the screenshot tool and the artifacts folder as $1..$3.
 
-PROGRAM_BUILT=$1
-GRAB=$2
-ARTIFACTS=$3
+PROGRAM_BUILT=$1 GRAB=$2 ARTIFACTS=$3
 mkdir -p "$ARTIFACTS"
 
 need() {
     for tool in "$@"; do
-        if ! command -v "$tool" >/dev/null 2>&1; then
-            echo "SKIP: $tool is not installed"
-            exit 77
-        fi
+        command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed" && exit 77; }
     done
 }
 
@@ -31,21 +26,19 @@ cleanup() {
 trap cleanup EXIT
 
 # The program runs from a folder of its own, so its tempFiles land there.
-mkdir -p "$WORK/program" "$WORK/home"
-cp "$PROGRAM_BUILT" "$WORK/program/tockwell"
+mkdir -p "$WORK/program" "$WORK/home" && mkdir -m 700 "$WORK/runtime"
 PROGRAM="$WORK/program/tockwell"
+cp "$PROGRAM_BUILT" "$PROGRAM"
 export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" XDG_CACHE_HOME="$WORK/home/.cache"
 export XDG_RUNTIME_DIR="$WORK/runtime"
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
 
 now_ms() { date +%s%3N; }
 
 # Polls a command until it succeeds or `seconds` pass.
 wait_for() {
-    local seconds=$1
+    local deadline=$(($(now_ms) + $1 * 1000))
     shift
-    local deadline=$(($(now_ms) + seconds * 1000))
     until "$@"; do
         [ "$(now_ms)" -lt "$deadline" ] || return 1
         sleep 0.05
@@ -93,7 +86,6 @@ grab() {
 
 # A private sound server whose only output is a null sink; its monitor is what the program played.
 start_pulse() {
-    mkdir -p "$HOME"
     pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit \
         --load="module-null-sink sink_name=tockwell_sink rate=44100" \
         --load="module-native-protocol-unix socket=$XDG_RUNTIME_DIR/pulse-native" \

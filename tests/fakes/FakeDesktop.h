@@ -5,64 +5,49 @@
 
 #include "platform/Desktop.h"
 
-#include <QDateTime>
+#include <QDialog>
 #include <QHash>
 #include <QList>
 #include <QPointer>
 #include <QStringList>
 
-#include <deque>
-#include <functional>
-
-class FakeClock final : public Clock {
-public:
+struct FakeClock final : Clock {
     QDateTime current = QDateTime(QDate(2026, 12, 5), QTime(13, 5, 9));
     qint64 monotonic = 0;
-
     QDateTime now() const override { return current; }
     qint64 monotonicMs() const override { return monotonic; }
+    void set(const QDateTime& when) { current = when; }
     // Moves both readings forward together, as real time would.
     void advance(qint64 ms)
     {
         current = current.addMSecs(ms);
         monotonic += ms;
     }
-    void set(const QDateTime& when) { current = when; }
 };
 
-class FakeMessageBoxes final : public MessageBoxes {
-public:
+struct FakeMessageBoxes final : MessageBoxes {
     struct Call {
-        QString text;
+        QString text, title, details;
         int style;
-        QString title;
-        QString details;
     };
     struct Expectation {
         QString text; // empty: any text
         int answer;
         std::function<void()> whileOpen; // runs as if the box were open (nested event loop)
     };
-
     QList<Call> calls;
+    QList<Expectation> script;
     QStringList unexpected;
-    std::deque<Expectation> script;
 
     // The next message box must show `text` (or anything when empty) and is answered with `answer`.
     void expect(const QString& text, int answer = MsgBox::Ok, std::function<void()> whileOpen = {})
     {
-        script.push_back({text, answer, std::move(whileOpen)});
+        script.append({text, answer, std::move(whileOpen)});
     }
-
     int show(const QString& text, int style, const QString& title, const QString& details) override
     {
-        calls.append({text, style, title, details});
-        if (script.empty()) {
-            unexpected << text;
-            return MsgBox::Ok;
-        }
-        Expectation next = script.front();
-        script.pop_front();
+        calls.append({text, title, details, style});
+        const Expectation next = script.isEmpty() ? Expectation{u"no box"_qs, MsgBox::Ok, {}} : script.takeFirst();
         if (!next.text.isEmpty() && next.text != text)
             unexpected << QStringLiteral("%1 (expected: %2)").arg(text, next.text);
         if (next.whileOpen)
@@ -79,8 +64,7 @@ public:
     }
 };
 
-class FakeSoundPlayer final : public SoundPlayer {
-public:
+struct FakeSoundPlayer final : SoundPlayer {
     QStringList prepared;
     QStringList played;
     int beeps = 0;
@@ -89,8 +73,7 @@ public:
     void beep() override { ++beeps; }
 };
 
-class FakeTrayService final : public TrayService {
-public:
+struct FakeTrayService final : TrayService {
     bool shown = false;
     bool available = true;
     QStringList tips; // one per icon added
@@ -111,8 +94,7 @@ public:
     }
 };
 
-class FakeShell final : public Shell {
-public:
+struct FakeShell final : Shell {
     QStringList opened;
     bool succeeds = true;
     bool open(const QString& address) override
@@ -122,27 +104,22 @@ public:
     }
 };
 
-class FakeFileDialogs final : public FileDialogs {
-public:
-    QString nextOpen;
-    QString nextSave;
-    QStringList filters;
-    int opens = 0;
-    int saves = 0;
-    QString openFile(const QString& filter) override { return answer(filter, opens, nextOpen); }
-    QString saveFile(const QString& filter) override { return answer(filter, saves, nextSave); }
-
-private:
-    QString answer(const QString& filter, int& count, const QString& path)
+struct FakeFileDialogs final : FileDialogs {
+    QString nextOpen, nextSave; // the paths the user picks; empty: cancelled
+    QStringList asked;          // "open FILTER" or "save FILTER", one per dialog shown
+    QString openFile(const QString& filter) override
     {
-        filters << filter;
-        ++count;
-        return path;
+        asked << QStringLiteral("open ") + filter;
+        return nextOpen;
+    }
+    QString saveFile(const QString& filter) override
+    {
+        asked << QStringLiteral("save ") + filter;
+        return nextSave;
     }
 };
 
-class FakeWebFetch final : public WebFetch {
-public:
+struct FakeWebFetch final : WebFetch {
     struct Request {
         QString url;
         qint64 maxBytes;
@@ -180,40 +157,39 @@ public:
     }
 };
 
-class FakeSettingsBackend final : public SettingsBackend {
-public:
+struct FakeSettingsBackend final : SettingsBackend {
     QHash<QString, QString> values; // "application/section/key" -> value
-    QStringList writes;
-
-    static QString path(const QString& application, const QString& section, const QString& key)
+    QStringList writes;             // "key=value"
+    static QString path(const QString& app, const QString& section, const QString& key)
     {
-        return application + QLatin1Char('/') + section + QLatin1Char('/') + key;
+        return app + u'/' + section + u'/' + key;
     }
-    QString get(const QString& application, const QString& section, const QString& key,
-                const QString& defaultValue) const override
+    QString get(const QString& app, const QString& section, const QString& key, const QString& fallback) const override
     {
-        return values.value(path(application, section, key), defaultValue);
+        return values.value(path(app, section, key), fallback);
     }
-    void save(const QString& application, const QString& section, const QString& key, const QString& value) override
+    void save(const QString& app, const QString& section, const QString& key, const QString& value) override
     {
-        values.insert(path(application, section, key), value);
-        writes << key + QLatin1Char('=') + value;
+        values.insert(path(app, section, key), value);
+        writes << key + u'=' + value;
     }
 };
 
-class FakeProgramEnd final : public ProgramEnd {
-public:
+struct FakeProgramEnd final : ProgramEnd {
     int ends = 0;
     void end() override { ++ends; }
 };
 
-class FakeModalRunner final : public ModalRunner {
-public:
-    // What happens while the dialog is "open"; by default it simply stays open until closed from
-    // inside the script, so the default closes nothing and returns at once.
-    std::function<void(QDialog&)> whileOpen;
+struct FakeModalRunner final : ModalRunner {
+    std::function<void(QDialog&)> whileOpen; // what happens while the dialog is "open"
     int runs = 0;
-    void exec(QDialog& dialog) override;
+    void exec(QDialog& dialog) override
+    {
+        ++runs;
+        dialog.show();
+        if (whileOpen)
+            whileOpen(dialog);
+    }
 };
 
 struct FakeDesktop {

@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 
 namespace {
 
@@ -15,33 +14,19 @@ const QString Duplicate = QStringLiteral("You have already recorded this time to
 const QString Saved = QStringLiteral("This alarm was successfully saved to your recorded alarms/session list.");
 const QString Updated = QStringLiteral("This alarm was successfully updated.");
 
-void click(QAbstractButton* button)
+void click(QWidget* widget, const QString& line = {})
 {
-    QTest::mouseClick(button, Qt::LeftButton);
+    auto* list = qobject_cast<QListWidget*>(widget);
+    const QPoint at = list ? list->visualItemRect(list->findItems(line, Qt::MatchExactly).value(0)).center() : QPoint();
+    QTest::mouseClick(list ? list->viewport() : widget, Qt::LeftButton, {}, at);
 }
 
-// Hour, minute, AM/PM and description, picked and typed as a user would; "" leaves a list without a choice.
-void fill(AlarmTimeForm& window, const QStringList& typed)
+// Hour, minute, AM/PM and description as the window shows them, joined by '|'.
+QString shown(const AlarmTimeForm& window)
 {
-    window.cmbHour->setCurrentIndex(window.cmbHour->findText(typed[0]));
-    window.cmbMinutes->setCurrentIndex(window.cmbMinutes->findText(typed[1]));
-    window.cmbAmPm->setCurrentIndex(window.cmbAmPm->findText(typed[2]));
-    QTest::keyClick(window.txtShortDescription, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(window.txtShortDescription, Qt::Key_Backspace);
-    QTest::keyClicks(window.txtShortDescription, typed[3]);
-}
-
-QStringList shown(const AlarmTimeForm& window)
-{
-    return {window.cmbHour->currentText(), window.cmbMinutes->currentText(), window.cmbAmPm->currentText(),
-            window.txtShortDescription->text()};
-}
-
-void clickLine(QListWidget* list, const QString& line)
-{
-    const QList<QListWidgetItem*> found = list->findItems(line, Qt::MatchExactly);
-    QVERIFY2(!found.isEmpty(), qPrintable(line));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
+    return QStringList{window.cmbHour->currentText(), window.cmbMinutes->currentText(), window.cmbAmPm->currentText(),
+                       window.txtShortDescription->text()}
+        .join(u'|');
 }
 
 } // namespace
@@ -49,310 +34,177 @@ void clickLine(QListWidget* list, const QString& line)
 class tst_AlarmBookWindows : public UiTest {
     Q_OBJECT
 private slots:
-    void recordOpensEmptyAndComesForward();
-    void recordAccept_data();
-    void recordAccept();
-    void recordRefusesAFullTableAndFillsAFreedSlot();
-    void editAndRemoveNeedAnAlarm();
-    void editAccept_data();
-    void editAccept();
-    void editOfIdenticalLinesTakesTheLowerSlot();
-    void secondEditCommandLoadsTheNewAlarm();
-    void editNeverOverwritesAnAlarmRecordedMeanwhile();
-    void removalsAreCounted_data();
-    void removalsAreCounted();
-    void recordingAfterRemovalsKeepsTheRest();
+    void accept_data()
+    {
+        QTest::addColumn<AlarmRecord>("stored"); // the alarm edited; none: a new one is recorded
+        QTest::addColumn<QString>("opened");     // what the window opens with
+        QTest::addColumn<QString>("typed");      // empty: accepted as opened
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("line"); // the new or edited alarm's afterwards; none when refused
+
+        const QString missing = QStringLiteral("You will need to enter %1 time for the alarm to be set off.");
+        const AlarmRecord none;
+        const QString fresh = QStringLiteral("|||");
+        QTest::newRow("no hour") << none << fresh << "|05|AM|x" << missing.arg("an hour") << "";
+        QTest::newRow("no minute") << none << fresh << "07||PM|x" << missing.arg("a minute") << "";
+        QTest::newRow("no AM/PM") << none << fresh << "07|05||x" << missing.arg("an AM/PM") << "";
+        QTest::newRow("12 AM again") << none << fresh << "12|00|AM|" << Duplicate << "";
+        QTest::newRow("12 PM beside 12 AM")
+            << none << fresh << "12|00|PM|" + QString(40, u'x') << Saved << "24:00 PM   -   " + QString(35, u'x');
+        QTest::newRow("7 PM, no text") << none << fresh << "07|10|PM|" << Saved << "19:10 PM   -   N/A";
+        QTest::newRow("blanks kept") << none << fresh << "12|59|AM|  " << Saved << "12:59 AM   -     ";
+        const auto tea = [](float hour, float minute) { return AlarmRecord{hour, minute, QStringLiteral(" Tea  ")}; };
+        QTest::newRow("edit 12 AM") << tea(12, 1) << "12|01|AM|Tea" << QString() << Updated << "12:01 AM   -   Tea";
+        QTest::newRow("edit 12 PM") << tea(24, 45) << "12|45|PM|Tea" << QString() << Updated << "24:45 PM   -   Tea";
+        QTest::newRow("AM to PM") << tea(7, 30) << "07|30|AM|Tea" << u"07|30|PM|Tea"_qs << Updated
+                                  << "19:30 PM   -   Tea";
+        QTest::newRow("text cleared") << tea(7, 30) << "07|30|AM|Tea" << u"07|30|AM|"_qs << Updated
+                                      << "7:30 AM   -   N/A";
+        QTest::newRow("another alarm's time") << tea(7, 30) << "07|30|AM|Tea" << u"07|00|PM|Tea"_qs << Duplicate << "";
+    }
+    void accept()
+    {
+        QFETCH(AlarmRecord, stored);
+        QFETCH(QString, opened);
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        QFETCH(QString, line);
+        // Slot 0 is only ever filled by a session file, and its time counts like any other.
+        book()[0] = {19, 0, QStringLiteral("Dinner")};
+        book()[2] = {12, 0, QStringLiteral("Midnight")};
+        book()[3] = stored;
+        const int slot = stored.inUse() ? 3 : 1;
+        if (slot == 1)
+            click(m_main->cmdRecordNewAlarm);
+        AlarmTimeForm& window =
+            slot == 1 ? static_cast<AlarmTimeForm&>(h->context->form<frmRecordNewTime>()) : openEdit(alarmLine(stored));
+        QVERIFY(window.isVisible() && !window.isModal());
+        QCOMPARE(shown(window), opened);
+        AlarmBook::Table table = book().all();
+        fillAndAccept(window, typed.isEmpty() ? opened : typed, message);
+        if (line.isEmpty()) {
+            QCOMPARE(shown(window), typed); // refused: the window keeps the user's choices
+        } else {
+            QCOMPARE(alarmLine(table[slot] = book()[slot]), line);
+            QVERIFY(!h->context->isLoaded<frmRecordNewTime>() && !h->context->isLoaded<frmEdit>());
+        }
+        QVERIFY(book().all() == table);
+        QTRY_COMPARE(listed(m_main->lstAlarmTimes).contains(line), !line.isEmpty());
+    }
+    void recordFillsTheLowestFreeSlotUntilAllAreInUse()
+    {
+        for (int slot = 1; slot <= AlarmBook::LastSlot; ++slot)
+            book()[slot] = {static_cast<float>(1 + slot / 60), static_cast<float>(slot % 60), QString()};
+        // Free: slot 100, and slot 57 whose hour is not above 0.
+        book().free(100);
+        book()[57].Hour = -1;
+        const AlarmBook::Table before = book().all();
+        for (const QString& hour : {u"09"_qs, u"10"_qs, u"11"_qs}) {
+            click(m_main->cmdRecordNewAlarm);
+            fillAndAccept(h->context->form<frmRecordNewTime>(), hour + QStringLiteral("|59|PM|late"),
+                          hour == u"11"
+                              ? QStringLiteral("All 100 places for alarms are in use, so this alarm cannot be "
+                                               "recorded. Please remove an alarm first.")
+                              : Saved);
+        }
+        QCOMPARE(book()[57], AlarmRecord({21, 59, QStringLiteral("late")}));
+        QCOMPARE(book()[100], AlarmRecord({22, 59, QStringLiteral("late")}));
+        QCOMPARE(book()[58], before[58]);
+        QCOMPARE(book().AlarmCount(), 100);
+    }
+    void editFollowsTheLastCommandAndNeverOverwritesAnotherAlarm()
+    {
+        // Two identical lines: the edit takes the lower slot.
+        book()[0] = {19, 0, QStringLiteral("Dinner")};
+        book()[9] = book()[3] = {7, 30, QStringLiteral("Walk")};
+        frmEdit& edit = openEdit(QStringLiteral("7:30 AM   -   Walk"));
+        QCOMPARE(h->context->editAlarm.Edit_AlarmPosition, 3);
+        edit.cmbHour->setCurrentIndex(edit.cmbHour->findText(QStringLiteral("09")));
+        // A second edit command while the window is open: it shows, and an accept writes, the new alarm.
+        QCOMPARE(&openEdit(QStringLiteral("19:00 PM   -   Dinner")), &edit);
+        QCOMPARE(shown(edit), QStringLiteral("07|00|PM|Dinner"));
+        fillAndAccept(edit, QStringLiteral("07|00|PM|Dinner out"), Updated);
+        QCOMPARE(book().lines(),
+                 QStringList({"19:00 PM   -   Dinner out", "7:30 AM   -   Walk", "7:30 AM   -   Walk"}));
+        // Meanwhile the alarm goes and a new one takes its slot: nothing is written.
+        frmEdit& again = openEdit(QStringLiteral("7:30 AM   -   Walk"));
+        book().free(3);
+        book()[3] = {21, 0, QStringLiteral("News")};
+        fillAndAccept(again, QStringLiteral("08|30|AM|Run"),
+                      QStringLiteral("This alarm was changed or removed while you were editing it, so it was not "
+                                     "updated. Please select it again from your ''Recorded Alarms'' list."));
+        QCOMPARE(book()[3], AlarmRecord({21, 0, QStringLiteral("News")}));
+        QVERIFY(!h->context->isLoaded<frmEdit>());
+    }
+    void remove_data()
+    {
+        QTest::addColumn<int>("alarms");
+        QTest::addColumn<int>("removals");
+        QTest::addColumn<bool>("closeButton"); // else the last removal closes the window
+        QTest::newRow("three of four, then Close") << 4 << 3 << true;
+        QTest::newRow("the last of three") << 3 << 3 << false;
+        QTest::newRow("Close without removals") << 2 << 0 << true;
+    }
+    void remove()
+    {
+        QFETCH(int, alarms);
+        QFETCH(int, removals);
+        QFETCH(bool, closeButton);
+        const QString total = QStringLiteral("A total of %1 alarms(s) were deleted from your session.");
+        // From slot 0, which only a session file fills, and which must be removable all the same.
+        for (int slot = 0; slot < alarms; ++slot)
+            book()[slot] = {static_cast<float>(slot + 1), 0, QStringLiteral("x")};
+        m_main->GetRecordedTimes();
+        click(m_main->cmdRemove);
+        frmRemove& remove = h->context->form<frmRemove>();
+        QCOMPARE(remove.lstAlarmList->count(), alarms);
+        for (int removed = 1; removed <= removals; ++removed) {
+            if (removed == alarms)
+                h->fakes.messages.expect(total.arg(removed));
+            click(remove.lstAlarmList, remove.lstAlarmList->item(0)->text());
+            click(remove.cmdRemoveSelected);
+            QCOMPARE(book().AlarmCount(), alarms - removed);
+            // The main list catches up only when the remove window closes.
+            QCOMPARE(m_main->lstAlarmTimes->count(), removed == alarms ? 0 : alarms);
+        }
+        if (closeButton && removals > 0)
+            h->fakes.messages.expect(total.arg(removals));
+        if (closeButton)
+            click(remove.cmdClose);
+        QVERIFY(!h->context->isLoaded<frmRemove>());
+        QCOMPARE(m_main->lstAlarmTimes->count(), alarms - removals);
+    }
 
 private:
-    frmRecordNewTime& openRecord()
+    // Picks and types "hour|minute|AM/PM|description" as a user would ("" leaves a list without a
+    // choice), presses Enter and expects `message`.
+    void fillAndAccept(AlarmTimeForm& window, const QString& typed, const QString& message)
     {
-        click(m_main->cmdRecordNewAlarm);
-        return context().form<frmRecordNewTime>();
+        const QStringList parts = typed.split(u'|');
+        window.cmbHour->setCurrentIndex(window.cmbHour->findText(parts[0]));
+        window.cmbMinutes->setCurrentIndex(window.cmbMinutes->findText(parts[1]));
+        window.cmbAmPm->setCurrentIndex(window.cmbAmPm->findText(parts[2]));
+        window.txtShortDescription->clear();
+        QTest::keyClicks(window.txtShortDescription, parts[3]);
+        h->fakes.messages.expect(message);
+        QTest::keyClick(window.txtShortDescription, Qt::Key_Return);
     }
     frmEdit& openEdit(const QString& line)
     {
         m_main->GetRecordedTimes();
-        clickLine(m_main->lstAlarmTimes, line);
+        click(m_main->lstAlarmTimes, line);
         click(m_main->cmdEdit);
-        return context().form<frmEdit>();
+        return h->context->form<frmEdit>();
     }
-    frmRemove& openRemove()
-    {
-        m_main->GetRecordedTimes();
-        click(m_main->cmdRemove);
-        return context().form<frmRemove>();
-    }
-    void removeLine(frmRemove& remove, const QString& line)
-    {
-        clickLine(remove.lstAlarmList, line);
-        click(remove.cmdRemoveSelected);
-    }
-    void accept(AlarmTimeForm& window, const QString& message, bool pressEnter = false)
-    {
-        h->fakes.messages.expect(message);
-        if (pressEnter)
-            QTest::keyClick(window.txtShortDescription, Qt::Key_Return);
-        else
-            click(window.cmdAccept);
-    }
-    void expectRemovedTotal(int count)
-    {
-        h->fakes.messages.expect(QStringLiteral("A total of %1 alarms(s) were deleted from your session.").arg(count));
-    }
-    modMain& context() { return *h->context; }
     AlarmBook& book() { return h->context->Alarms; }
     void prepare() override
     {
         m_main = &h->context->form<frmMain>();
         m_main->show();
     }
-    void finish() override
-    {
-        for (const FakeMessageBoxes::Call& call : h->fakes.messages.calls)
-            QVERIFY(call.style == (MsgBox::OkOnly | MsgBox::Information) && call.title == QStringLiteral("Tockwell"));
-    }
 
     frmMain* m_main = nullptr;
 };
-
-void tst_AlarmBookWindows::recordOpensEmptyAndComesForward()
-{
-    frmRecordNewTime& record = openRecord();
-    QVERIFY(record.isVisible() && !record.isModal());
-    QCOMPARE(shown(record), QStringList({"", "", "", ""}));
-    // A second click only brings it forward; the title-bar close records nothing and the next one is fresh.
-    fill(record, {"05", "10", "PM", QString(40, u'x')});
-    QCOMPARE(&openRecord(), &record);
-    QCOMPARE(shown(record), QStringList({"05", "10", "PM", QString(35, u'x')}));
-    record.close();
-    QVERIFY(!context().isLoaded<frmRecordNewTime>());
-    QCOMPARE(book().AlarmCount(), 0);
-    QCOMPARE(shown(openRecord()), QStringList({"", "", "", ""}));
-}
-
-void tst_AlarmBookWindows::recordAccept_data()
-{
-    QTest::addColumn<QStringList>("typed");
-    QTest::addColumn<bool>("pressEnter");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("line"); // of the new alarm; empty when refused
-
-    const QString missing = QStringLiteral("You will need to enter %1 time for the alarm to be set off.");
-    const QString none;
-    QTest::newRow("no hour") << QStringList{"", "05", "AM", "x"} << false << missing.arg("an hour") << none;
-    QTest::newRow("no minute") << QStringList{"07", "", "PM", "x"} << false << missing.arg("a minute") << none;
-    QTest::newRow("no AM/PM") << QStringList{"07", "05", "", "x"} << false << missing.arg("an AM/PM") << none;
-    QTest::newRow("12 AM again, other text") << QStringList{"12", "00", "AM", "Other"} << false << Duplicate << none;
-    QTest::newRow("12 AM again, no text") << QStringList{"12", "00", "AM", ""} << true << Duplicate << none;
-    QTest::newRow("12 PM beside 12 AM") << QStringList{"12", "00", "PM", "Noon"} << false << Saved
-                                        << QStringLiteral("24:00 PM   -   Noon");
-    QTest::newRow("7 PM, no text") << QStringList{"07", "30", "PM", ""} << false << Saved
-                                   << QStringLiteral("19:30 PM   -   N/A");
-    QTest::newRow("Enter accepts, blanks kept")
-        << QStringList{"12", "01", "AM", "  "} << true << Saved << QStringLiteral("12:01 AM   -     ");
-}
-
-void tst_AlarmBookWindows::recordAccept()
-{
-    QFETCH(QStringList, typed);
-    QFETCH(bool, pressEnter);
-    QFETCH(QString, message);
-    QFETCH(QString, line);
-    const AlarmRecord midnight{12, 0, QStringLiteral("Midnight")};
-    book()[1] = midnight;
-    frmRecordNewTime& record = openRecord();
-    fill(record, typed);
-    accept(record, message, pressEnter);
-    QCOMPARE(book()[1], midnight);
-    if (line.isEmpty()) {
-        QCOMPARE(shown(record), typed);
-        QCOMPARE(book().AlarmCount(), 1);
-        return;
-    }
-    QCOMPARE(alarmLine(book()[2]), line);
-    QVERIFY(!context().isLoaded<frmRecordNewTime>());
-    QTRY_VERIFY(listed(m_main->lstAlarmTimes).contains(line));
-}
-
-void tst_AlarmBookWindows::recordRefusesAFullTableAndFillsAFreedSlot()
-{
-    for (int slot = 1; slot <= AlarmBook::LastSlot; ++slot)
-        book()[slot] = {static_cast<float>(1 + slot / 60), static_cast<float>(slot % 60), QString()};
-    const AlarmBook::Table full = book().all();
-    frmRecordNewTime& record = openRecord();
-    fill(record, {"11", "59", "PM", "late"});
-    accept(record, {});
-    QVERIFY(h->fakes.messages.calls.last().text.contains(QStringLiteral("100")));
-    QCOMPARE(book().all(), full);
-
-    book().free(57);
-    accept(record, Saved);
-    QCOMPARE(book()[57], AlarmRecord({23, 59, QStringLiteral("late")}));
-    QCOMPARE(book()[58], full[58]);
-}
-
-void tst_AlarmBookWindows::editAndRemoveNeedAnAlarm()
-{
-    h->fakes.messages.expect(QStringLiteral("There are no recorded alarms to be removed."));
-    click(m_main->cmdRemove);
-    book()[1] = {7, 30, QStringLiteral("Walk")};
-    m_main->GetRecordedTimes();
-    h->fakes.messages.expect(
-        QStringLiteral("Please select an alarm from your ''Recorded Alarms'' list before continuing."));
-    click(m_main->cmdEdit);
-    // A list out of date: the line no longer stands for any slot, and nothing happens.
-    clickLine(m_main->lstAlarmTimes, QStringLiteral("7:30 AM   -   Walk"));
-    book().free(1);
-    click(m_main->cmdEdit);
-    QVERIFY(!context().isLoaded<frmEdit>() && !context().isLoaded<frmRemove>());
-}
-
-void tst_AlarmBookWindows::editAccept_data()
-{
-    QTest::addColumn<AlarmRecord>("stored");
-    QTest::addColumn<QStringList>("opened");
-    QTest::addColumn<QStringList>("typed"); // empty: accepted as opened
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("line"); // of the edited slot afterwards
-
-    const auto tea = [](float hour, float minute) { return AlarmRecord{hour, minute, QStringLiteral(" Tea  ")}; };
-    const QStringList asOpened;
-    QTest::newRow("12 AM kept") << tea(12, 0) << QStringList{"12", "00", "AM", "Tea"} << asOpened << Updated
-                                << QStringLiteral("12:00 AM   -   Tea");
-    QTest::newRow("7 PM kept") << tea(19, 5) << QStringList{"07", "05", "PM", "Tea"} << asOpened << Updated
-                               << QStringLiteral("19:05 PM   -   Tea");
-    QTest::newRow("12 PM kept") << tea(24, 45) << QStringList{"12", "45", "PM", "Tea"} << asOpened << Updated
-                                << QStringLiteral("24:45 PM   -   Tea");
-    const QStringList walk = {"07", "30", "AM", "Tea"};
-    QTest::newRow("AM to PM") << tea(7, 30) << walk << QStringList{"07", "30", "PM", "Tea"} << Updated
-                              << QStringLiteral("19:30 PM   -   Tea");
-    QTest::newRow("text cleared") << tea(7, 30) << walk << QStringList{"07", "30", "AM", ""} << Updated
-                                  << QStringLiteral("7:30 AM   -   N/A");
-    QTest::newRow("another alarm's time") << tea(7, 30) << walk << QStringList{"07", "00", "PM", "Tea"} << Duplicate
-                                          << QStringLiteral("7:30 AM   -    Tea  ");
-}
-
-void tst_AlarmBookWindows::editAccept()
-{
-    QFETCH(AlarmRecord, stored);
-    QFETCH(QStringList, opened);
-    QFETCH(QStringList, typed);
-    QFETCH(QString, message);
-    QFETCH(QString, line);
-    const AlarmRecord dinner{19, 0, QStringLiteral("Dinner")};
-    book()[1] = dinner;
-    book()[3] = stored;
-    frmEdit& edit = openEdit(alarmLine(book()[3]));
-    QVERIFY(edit.isVisible() && !edit.isModal());
-    QCOMPARE(shown(edit), opened);
-    if (!typed.isEmpty())
-        fill(edit, typed);
-    // Rows that type accept with Enter, the others with a click.
-    accept(edit, message, !typed.isEmpty());
-    QCOMPARE(alarmLine(book()[3]), line);
-    QCOMPARE(book()[1], dinner);
-    QCOMPARE(context().isLoaded<frmEdit>(), message == Duplicate);
-    if (message == Updated)
-        QVERIFY(listed(m_main->lstAlarmTimes).contains(line));
-}
-
-void tst_AlarmBookWindows::editOfIdenticalLinesTakesTheLowerSlot()
-{
-    const AlarmRecord same{8, 15, QStringLiteral("Same")};
-    book()[9] = same;
-    book()[4] = same;
-    frmEdit& edit = openEdit(QStringLiteral("8:15 AM   -   Same"));
-    fill(edit, {"08", "20", "AM", "Same"});
-    accept(edit, Updated);
-    QCOMPARE(book()[4], AlarmRecord({8, 20, QStringLiteral("Same")}));
-    QCOMPARE(book()[9], same);
-}
-
-void tst_AlarmBookWindows::secondEditCommandLoadsTheNewAlarm()
-{
-    book()[1] = {19, 0, QStringLiteral("Dinner")};
-    book()[3] = {7, 30, QStringLiteral("Walk")};
-    frmEdit& edit = openEdit(QStringLiteral("7:30 AM   -   Walk"));
-    fill(edit, {"09", "30", "AM", "Walk"});
-    QCOMPARE(&openEdit(QStringLiteral("19:00 PM   -   Dinner")), &edit);
-    QCOMPARE(shown(edit), QStringList({"07", "00", "PM", "Dinner"}));
-    QTest::keyClicks(edit.txtShortDescription, QStringLiteral(" out"));
-    accept(edit, Updated);
-    QCOMPARE(book()[1], AlarmRecord({19, 0, QStringLiteral("Dinner out")}));
-    QCOMPARE(book()[3], AlarmRecord({7, 30, QStringLiteral("Walk")}));
-}
-
-void tst_AlarmBookWindows::editNeverOverwritesAnAlarmRecordedMeanwhile()
-{
-    book()[1] = {7, 30, QStringLiteral("Walk")};
-    frmEdit& edit = openEdit(QStringLiteral("7:30 AM   -   Walk"));
-    fill(edit, {"08", "30", "AM", "Run"});
-    // Meanwhile the alarm goes and a new one takes its slot.
-    book().free(1);
-    book()[1] = {21, 0, QStringLiteral("News")};
-    accept(edit, QStringLiteral("This alarm was changed or removed while you were editing it, so it was not updated. "
-                                "Please select it again from your ''Recorded Alarms'' list."));
-    QCOMPARE(book()[1], AlarmRecord({21, 0, QStringLiteral("News")}));
-    QCOMPARE(book().AlarmCount(), 1);
-    QVERIFY(!context().isLoaded<frmEdit>());
-}
-
-void tst_AlarmBookWindows::removalsAreCounted_data()
-{
-    QTest::addColumn<int>("alarms");
-    QTest::addColumn<int>("removals");
-    QTest::addColumn<QString>("closedBy"); // empty: the last removal closes the window
-    QTest::newRow("three, then Close") << 4 << 3 << "Close";
-    QTest::newRow("the last of three") << 3 << 3 << "";
-    QTest::newRow("Close without removals") << 2 << 0 << "Close";
-    QTest::newRow("title-bar close") << 3 << 1 << "title bar";
-}
-
-void tst_AlarmBookWindows::removalsAreCounted()
-{
-    QFETCH(int, alarms);
-    QFETCH(int, removals);
-    QFETCH(QString, closedBy);
-    for (int slot = 1; slot <= alarms; ++slot)
-        book()[slot] = {static_cast<float>(slot), 0, QStringLiteral("x")};
-    frmRemove& remove = openRemove();
-    QCOMPARE(remove.lstAlarmList->count(), alarms);
-    for (int removed = 1; removed <= removals; ++removed) {
-        if (removed == alarms)
-            expectRemovedTotal(removed);
-        removeLine(remove, remove.lstAlarmList->item(0)->text());
-        QCOMPARE(book().AlarmCount(), alarms - removed);
-        // The main list catches up only when the remove window closes.
-        QCOMPARE(m_main->lstAlarmTimes->count(), removed == alarms ? 0 : alarms);
-    }
-    if (closedBy == QLatin1String("Close")) {
-        if (removals > 0)
-            expectRemovedTotal(removals);
-        click(remove.cmdClose);
-    } else if (!closedBy.isEmpty()) {
-        remove.close();
-    }
-    QVERIFY(!context().isLoaded<frmRemove>());
-    QCOMPARE(m_main->lstAlarmTimes->count(), closedBy == QLatin1String("title bar") ? alarms : alarms - removals);
-}
-
-void tst_AlarmBookWindows::recordingAfterRemovalsKeepsTheRest()
-{
-    for (int slot = 1; slot <= 3; ++slot)
-        book()[slot] = {static_cast<float>(slot), 0, QStringLiteral("kept")};
-    frmRemove& remove = openRemove();
-    removeLine(remove, QStringLiteral("2:00 AM   -   kept"));
-    removeLine(remove, QStringLiteral("1:00 AM   -   kept"));
-    expectRemovedTotal(2);
-    click(remove.cmdClose);
-    for (const QString hour : {"10", "11", "12"}) {
-        frmRecordNewTime& record = openRecord();
-        fill(record, {hour, "00", "AM", "new"});
-        accept(record, Saved);
-    }
-    QCOMPARE(book().lines(),
-             QStringList({"10:00 AM   -   new", "11:00 AM   -   new", "3:00 AM   -   kept", "12:00 AM   -   new"}));
-}
 
 QTEST_MAIN(tst_AlarmBookWindows)
 #include "tst_AlarmBookWindows.moc"

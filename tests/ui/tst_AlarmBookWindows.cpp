@@ -78,6 +78,7 @@ private slots:
         // of two equal lines, the one in the lower slot.
         book()[9] = book()[0];
         QCOMPARE(edit(u"19:00 PM   -   Dinner"_qs, u"08|00|PM|Dinner out"_qs, Updated), u"07|00|PM|Dinner"_qs);
+        QTRY_VERIFY(listed(m_main->lstAlarmTimes).contains(u"20:00 PM   -   Dinner out"_qs));
         // Meanwhile the alarm goes and a new one takes its slot: nothing is written.
         frmEdit& again = openEdit(QStringLiteral("19:00 PM   -   Dinner"));
         book().free(9);

@@ -69,7 +69,9 @@ private slots:
         // An empty last line without its line end is no line at all.
         QTest::newRow("last line end missing")
             << FreeRecord.repeated(101).chopped(2) << 62 << kept << u"The file holds 302 of"_qs;
-        QTest::newRow("text for the last minute") << at(301, "half past") << 13 << kept << u"Line 302 holds"_qs;
+        // What was read before the faulty line is dropped too.
+        QTest::newRow("text for the last minute")
+            << fileWith({{3, " 7 "}, {301, "half past"}}) << 13 << kept << u"Line 302 holds"_qs;
         QTest::newRow("hour 25") << at(3, " 25 ") << 13 << kept << u"Line 4 holds an hour (25)"_qs;
         QTest::newRow("half an hour") << at(3, " 7.5 ") << 13 << kept << u"Line 4 holds an hour (7.5)"_qs;
         QTest::newRow("minute 60") << at(4, " 60 ") << 13 << kept << u"Line 5 holds a minute (60)"_qs;

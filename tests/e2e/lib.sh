@@ -71,18 +71,10 @@ windows_named() {
         done
 }
 
-window_size() {
-    xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'
-}
-
 # Saves a screenshot of window $2 (default: the screen) as $1.png; returns non-zero when the window
 # could not be captured, e.g. because it was already gone.
-try_grab() {
-    "$GRAB" "$ARTIFACTS/$1.png" "${2:-0}" >"$WORK/grab.log" 2>&1
-}
-grab() {
-    try_grab "$@" || { cat "$WORK/grab.log"; fail "screenshot $1 failed"; }
-}
+try_grab() { "$GRAB" "$ARTIFACTS/$1.png" "${2:-0}" 2>/dev/null; }
+grab() { try_grab "$@" || fail "screenshot $1 failed"; }
 
 # A private sound server whose only output is a null sink; its monitor is what the program played.
 start_pulse() {
@@ -100,7 +92,6 @@ start_pulse() {
 start_recording() {
     parec -d tockwell_sink.monitor --format=s16le --rate=8000 --channels=1 --latency-msec=20 --raw >"$1" &
     PIDS+=($!)
-    RECORDER=$!
     wait_for 5 test -s "$1" || fail "the recorder produced nothing"
     RECORD_STARTED=$(now_ms)
     RECORD_BYTES_AT_START=$(stat -c %s "$1")
@@ -148,43 +139,20 @@ keys_until() {
     return 1
 }
 
-# The first mapped window titled $1, leaving out windows of size $2 (optional); prints its id.
-window_titled() {
-    local id size
-    while read -r id size; do
-        [ -n "${2:-}" ] && [ "$size" = "$2" ] && continue
-        echo "$id"
-        return 0
-    done < <(windows_named "$1")
-    return 1
-}
-
-# Focuses window $1 and sends it the xdotool key names that follow.
-type_keys() {
-    local id=$1
-    shift
-    xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
-    xdotool key --delay 40 "$@"
-}
-
 # Records an alarm through the main window $1 with the keyboard alone: $2 hour "07", $3 minute "05",
 # $4 AM or PM, $5 the description.
 record_alarm() {
-    local main=$1 hour=$2 minute=$3 half=$4 record attempt
-    # A window just mapped may not have taken the focus yet when the first key arrives: try again.
-    for attempt in 1 2 3 4 5; do
-        type_keys "$main" ctrl+n
-        wait_for 2 window_titled "Record New Time" >/dev/null && break
-    done
-    record=$(window_titled "Record New Time") || fail "the record window did not open"
+    local main=$1 record
+    keys_until "Record New Time" ctrl+n || fail "the record window did not open"
+    record=$(window_of "Record New Time")
     try_grab record "$record" || true
-    type_keys "$record" Tab "${hour:0:1}" "${hour:1:1}" Tab "${minute:0:1}" "${minute:1:1}" Tab "${half:0:1}" Tab
+    keys "$record" Tab "${2:0:1}" "${2:1:1}" Tab "${3:0:1}" "${3:1:1}" Tab "${4:0:1}" Tab
     xdotool type --delay 30 "$5"
-    type_keys "$record" Return
-    confirmation() { local id; id=$(window_titled Tockwell "$(window_size "$main")") && [ "$id" != "$main" ] && echo "$id"; }
+    keys "$record" Return
+    confirmation() { window_of Tockwell | grep -vx "$main" | grep .; }
     wait_for 5 confirmation >/dev/null || fail "no confirmation after Accept"
-    type_keys "$(confirmation)" Return
-    wait_for 5 bash -c "! xwininfo -root -tree | grep -q '\"Record New Time\"'" || fail "the record window stayed open"
+    keys "$(confirmation)" Return
+    wait_for 5 gone "Record New Time" || fail "the record window stayed open"
 }
 
 # A clock the test moves while the program runs. libfaketime reads the program's offset from a file

@@ -160,17 +160,13 @@ struct FakeWebFetch final : WebFetch {
 struct FakeSettingsBackend final : SettingsBackend {
     QHash<QString, QString> values; // "application/section/key" -> value
     QStringList writes;             // "key=value"
-    static QString path(const QString& app, const QString& section, const QString& key)
-    {
-        return app + u'/' + section + u'/' + key;
-    }
     QString get(const QString& app, const QString& section, const QString& key, const QString& fallback) const override
     {
-        return values.value(path(app, section, key), fallback);
+        return values.value(app + u'/' + section + u'/' + key, fallback);
     }
     void save(const QString& app, const QString& section, const QString& key, const QString& value) override
     {
-        values.insert(path(app, section, key), value);
+        values.insert(app + u'/' + section + u'/' + key, value);
         writes << key + u'=' + value;
     }
 };

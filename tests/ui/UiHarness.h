@@ -34,7 +34,7 @@ struct UiHarness {
 
     void storeSetting(const QString& key, const QString& value)
     {
-        fakes.settings.values.insert(FakeSettingsBackend::path(Application, QStringLiteral("Options"), key), value);
+        fakes.settings.values.insert(Application + QStringLiteral("/Options/") + key, value);
     }
 };
 

@@ -1,12 +1,17 @@
+#include "TestFiles.h"
 #include "UiHarness.h"
 #include "alarms/frmEdit.h"
 #include "alarms/frmRecordNewTime.h"
 #include "alarms/frmRemove.h"
 #include "app/frmMain.h"
+#include "platform/QtDesktop.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QToolButton>
 
 namespace {
 
@@ -29,67 +34,61 @@ QString shown(const AlarmTimeForm& window)
         .join(u'|');
 }
 
+int cursorX(QLineEdit* box)
+{
+    box->grab(); // the box settles how far its text scrolls when it paints
+    return box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+}
+
 } // namespace
 
+// The record, edit and remove windows, and the session file commands, on the alarms they keep.
 class tst_AlarmBookWindows : public UiTest {
     Q_OBJECT
 private slots:
-    void accept_data()
+    void recordAndEdit()
     {
-        QTest::addColumn<AlarmRecord>("stored"); // the alarm edited; none: a new one is recorded
-        QTest::addColumn<QString>("opened");     // what the window opens with
-        QTest::addColumn<QString>("typed");      // empty: accepted as opened
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("line"); // the new or edited alarm's afterwards; none when refused
-
         const QString missing = QStringLiteral("You will need to enter %1 time for the alarm to be set off.");
-        const AlarmRecord none;
-        const QString fresh = QStringLiteral("|||");
-        QTest::newRow("no hour") << none << fresh << "|05|AM|x" << missing.arg("an hour") << "";
-        QTest::newRow("no minute") << none << fresh << "07||PM|x" << missing.arg("a minute") << "";
-        QTest::newRow("no AM/PM") << none << fresh << "07|05||x" << missing.arg("an AM/PM") << "";
-        QTest::newRow("12 AM again") << none << fresh << "12|00|AM|" << Duplicate << "";
-        QTest::newRow("12 PM beside 12 AM")
-            << none << fresh << "12|00|PM|" + QString(40, u'x') << Saved << "24:00 PM   -   " + QString(35, u'x');
-        QTest::newRow("7 PM, no text") << none << fresh << "07|10|PM|" << Saved << "19:10 PM   -   N/A";
-        QTest::newRow("blanks kept") << none << fresh << "12|59|AM|  " << Saved << "12:59 AM   -     ";
-        const auto tea = [](float hour, float minute) { return AlarmRecord{hour, minute, QStringLiteral(" Tea  ")}; };
-        QTest::newRow("edit 12 AM") << tea(12, 1) << "12|01|AM|Tea" << QString() << Updated << "12:01 AM   -   Tea";
-        QTest::newRow("edit 12 PM") << tea(24, 45) << "12|45|PM|Tea" << QString() << Updated << "24:45 PM   -   Tea";
-        QTest::newRow("AM to PM") << tea(7, 30) << "07|30|AM|Tea" << u"07|30|PM|Tea"_qs << Updated
-                                  << "19:30 PM   -   Tea";
-        QTest::newRow("text cleared") << tea(7, 30) << "07|30|AM|Tea" << u"07|30|AM|"_qs << Updated
-                                      << "7:30 AM   -   N/A";
-        QTest::newRow("another alarm's time") << tea(7, 30) << "07|30|AM|Tea" << u"07|00|PM|Tea"_qs << Duplicate << "";
-    }
-    void accept()
-    {
-        QFETCH(AlarmRecord, stored);
-        QFETCH(QString, opened);
-        QFETCH(QString, typed);
-        QFETCH(QString, message);
-        QFETCH(QString, line);
         // Slot 0 is only ever filled by a session file, and its time counts like any other.
         book()[0] = {19, 0, QStringLiteral("Dinner")};
-        book()[2] = {12, 0, QStringLiteral("Midnight")};
-        book()[3] = stored;
-        const int slot = stored.inUse() ? 3 : 1;
-        if (slot == 1)
+        book()[2] = {12, 0, QStringLiteral(" Tea  ")};
+        click(m_main->cmdRecordNewAlarm);
+        frmRecordNewTime& record = h->context->form<frmRecordNewTime>();
+        QCOMPARE(shown(record), u"|||"_qs);
+        fillAndAccept(record, u"|05|AM|x"_qs, missing.arg("an hour"));
+        fillAndAccept(record, u"07||PM|x"_qs, missing.arg("a minute"));
+        fillAndAccept(record, u"07|05||x"_qs, missing.arg("an AM/PM"));
+        QCOMPARE(shown(record), u"07|05||x"_qs); // refused: the window keeps the user's choices
+        fillAndAccept(record, u"12|00|AM|"_qs, Duplicate);
+        fillAndAccept(record, u"07|00|PM|"_qs, Duplicate);
+        fillAndAccept(record, u"12|59|AM|  "_qs, Saved);
+        QVERIFY(!h->context->isLoaded<frmRecordNewTime>());
+        for (const QString& typed : {u"12|00|PM|"_qs + QString(40, u'x'), u"07|10|PM|"_qs}) {
             click(m_main->cmdRecordNewAlarm);
-        AlarmTimeForm& window =
-            slot == 1 ? static_cast<AlarmTimeForm&>(h->context->form<frmRecordNewTime>()) : openEdit(alarmLine(stored));
-        QVERIFY(window.isVisible() && !window.isModal());
-        QCOMPARE(shown(window), opened);
-        AlarmBook::Table table = book().all();
-        fillAndAccept(window, typed.isEmpty() ? opened : typed, message);
-        if (line.isEmpty()) {
-            QCOMPARE(shown(window), typed); // refused: the window keeps the user's choices
-        } else {
-            QCOMPARE(alarmLine(table[slot] = book()[slot]), line);
-            QVERIFY(!h->context->isLoaded<frmRecordNewTime>() && !h->context->isLoaded<frmEdit>());
+            fillAndAccept(h->context->form<frmRecordNewTime>(), typed, Saved);
         }
-        QVERIFY(book().all() == table);
-        QTRY_COMPARE(listed(m_main->lstAlarmTimes).contains(line), !line.isEmpty());
+        QTRY_COMPARE(m_main->lstAlarmTimes->count(), 5);
+
+        // The edit window opens with the alarm's choices, blanks cut, and may keep the alarm's own time.
+        QCOMPARE(edit(u"12:00 AM   -    Tea  "_qs, {}, Updated), u"12|00|AM|Tea"_qs);
+        QCOMPARE(edit("24:00 PM   -   " + QString(35, u'x'), u"07|30|AM|"_qs, Updated),
+                 "12|00|PM|" + QString(35, u'x'));
+        QCOMPARE(edit(u"7:30 AM   -   N/A"_qs, u"07|00|PM|Tea"_qs, Duplicate), u"07|30|AM|N/A"_qs);
+        // A second edit command while the window is open: it shows, and an accept writes, the new alarm;
+        // of two equal lines, the one in the lower slot.
+        book()[9] = book()[0];
+        QCOMPARE(edit(u"19:00 PM   -   Dinner"_qs, u"08|00|PM|Dinner out"_qs, Updated), u"07|00|PM|Dinner"_qs);
+        QTRY_VERIFY(listed(m_main->lstAlarmTimes).contains(u"20:00 PM   -   Dinner out"_qs));
+        // Meanwhile the alarm goes and a new one takes its slot: nothing is written.
+        frmEdit& again = openEdit(QStringLiteral("19:00 PM   -   Dinner"));
+        book().free(9);
+        book()[9] = {21, 0, QStringLiteral("News")};
+        fillAndAccept(again, QStringLiteral("08|30|AM|Run"),
+                      QStringLiteral("This alarm was changed or removed while you were editing it, so it was not "
+                                     "updated. Please select it again from your ''Recorded Alarms'' list."));
+        QVERIFY(!h->context->isLoaded<frmEdit>());
+        QCOMPARE(book().lines(), QStringList({"20:00 PM   -   Dinner out", "12:59 AM   -     ", "12:00 AM   -   Tea",
+                                              "7:30 AM   -   N/A", "19:10 PM   -   N/A", "21:00 PM   -   News"}));
     }
     void recordFillsTheLowestFreeSlotUntilAllAreInUse()
     {
@@ -112,67 +111,115 @@ private slots:
         QCOMPARE(book()[58], before[58]);
         QCOMPARE(book().AlarmCount(), 100);
     }
-    void editFollowsTheLastCommandAndNeverOverwritesAnotherAlarm()
-    {
-        // Two identical lines: the edit takes the lower slot.
-        book()[0] = {19, 0, QStringLiteral("Dinner")};
-        book()[9] = book()[3] = {7, 30, QStringLiteral("Walk")};
-        frmEdit& edit = openEdit(QStringLiteral("7:30 AM   -   Walk"));
-        QCOMPARE(h->context->editAlarm.Edit_AlarmPosition, 3);
-        edit.cmbHour->setCurrentIndex(edit.cmbHour->findText(QStringLiteral("09")));
-        // A second edit command while the window is open: it shows, and an accept writes, the new alarm.
-        QCOMPARE(&openEdit(QStringLiteral("19:00 PM   -   Dinner")), &edit);
-        QCOMPARE(shown(edit), QStringLiteral("07|00|PM|Dinner"));
-        fillAndAccept(edit, QStringLiteral("07|00|PM|Dinner out"), Updated);
-        QCOMPARE(book().lines(),
-                 QStringList({"19:00 PM   -   Dinner out", "7:30 AM   -   Walk", "7:30 AM   -   Walk"}));
-        // Meanwhile the alarm goes and a new one takes its slot: nothing is written.
-        frmEdit& again = openEdit(QStringLiteral("7:30 AM   -   Walk"));
-        book().free(3);
-        book()[3] = {21, 0, QStringLiteral("News")};
-        fillAndAccept(again, QStringLiteral("08|30|AM|Run"),
-                      QStringLiteral("This alarm was changed or removed while you were editing it, so it was not "
-                                     "updated. Please select it again from your ''Recorded Alarms'' list."));
-        QCOMPARE(book()[3], AlarmRecord({21, 0, QStringLiteral("News")}));
-        QVERIFY(!h->context->isLoaded<frmEdit>());
-    }
-    void remove_data()
-    {
-        QTest::addColumn<int>("alarms");
-        QTest::addColumn<int>("removals");
-        QTest::addColumn<bool>("closeButton"); // else the last removal closes the window
-        QTest::newRow("three of four, then Close") << 4 << 3 << true;
-        QTest::newRow("the last of three") << 3 << 3 << false;
-        QTest::newRow("Close without removals") << 2 << 0 << true;
-    }
     void remove()
     {
-        QFETCH(int, alarms);
-        QFETCH(int, removals);
-        QFETCH(bool, closeButton);
         const QString total = QStringLiteral("A total of %1 alarms(s) were deleted from your session.");
         // From slot 0, which only a session file fills, and which must be removable all the same.
-        for (int slot = 0; slot < alarms; ++slot)
+        for (int slot = 0; slot < 4; ++slot)
             book()[slot] = {static_cast<float>(slot + 1), 0, QStringLiteral("x")};
         m_main->GetRecordedTimes();
         click(m_main->cmdRemove);
         frmRemove& remove = h->context->form<frmRemove>();
-        QCOMPARE(remove.lstAlarmList->count(), alarms);
-        for (int removed = 1; removed <= removals; ++removed) {
-            if (removed == alarms)
-                h->fakes.messages.expect(total.arg(removed));
-            click(remove.lstAlarmList, remove.lstAlarmList->item(0)->text());
-            click(remove.cmdRemoveSelected);
-            QCOMPARE(book().AlarmCount(), alarms - removed);
-            // The main list catches up only when the remove window closes.
-            QCOMPARE(m_main->lstAlarmTimes->count(), removed == alarms ? 0 : alarms);
-        }
-        if (closeButton && removals > 0)
-            h->fakes.messages.expect(total.arg(removals));
-        if (closeButton)
-            click(remove.cmdClose);
+        // Coming back to the window keeps the line the user chose.
+        QListWidgetItem* chosen = remove.lstAlarmList->item(3);
+        remove.lstAlarmList->setCurrentItem(chosen);
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(&remove, &activate);
+        QCOMPARE(remove.lstAlarmList->selectedItems().value(0), chosen);
+        click(remove.cmdClose); // nothing removed, nothing to report
         QVERIFY(!h->context->isLoaded<frmRemove>());
-        QCOMPARE(m_main->lstAlarmTimes->count(), alarms - removals);
+        click(m_main->cmdRemove);
+        for (int removed = 1; removed <= 3; ++removed)
+            removeFirstLine();
+        QCOMPARE(book().lines(), QStringList{"4:00 AM   -   x"});
+        // The main list catches up only when the remove window closes, and then hears the count.
+        QCOMPARE(m_main->lstAlarmTimes->count(), 4);
+        h->fakes.messages.expect(total.arg(3));
+        click(h->context->form<frmRemove>().cmdClose);
+        QCOMPARE(m_main->lstAlarmTimes->count(), 1);
+        // Removing the last alarm closes the window.
+        click(m_main->cmdRemove);
+        h->fakes.messages.expect(total.arg(1));
+        removeFirstLine();
+        QVERIFY(!h->context->isLoaded<frmRemove>());
+        QCOMPARE(m_main->lstAlarmTimes->count(), 0);
+    }
+    void saveAndLoad()
+    {
+        QTemporaryDir folder;
+        const QString failed = QStringLiteral("An error has occurred %1 your session (Err: %2). Please try again.");
+        const QByteArray free = " 0 \r\n 0 \r\n\r\n";
+        QVERIFY(writeFile(folder.filePath(QStringLiteral("notes.txt")), "Shopping: eggs, milk\n"));
+        QVERIFY(writeFile(folder.filePath(QStringLiteral("other.tkw")),
+                          " 9 \n 15 \nSlot 0\n" + free.repeated(59) + " 13 \n 0 \nLunch\n" + free.repeated(40)));
+        book()[1] = {7, 5, QStringLiteral("Dentist")};
+        book()[4] = {21, 30, QStringLiteral("Film")};
+        m_main->GetRecordedTimes();
+        const AlarmBook::Table table = book().all();
+        // The user cancels, and hears nothing of it.
+        session(true, {}, {});
+        session(false, {}, {});
+        session(true, folder.filePath(QStringLiteral("monday")),
+                QStringLiteral("You have successfully saved your session."));
+        QCOMPARE(readFile(folder.filePath(QStringLiteral("monday"))),
+                 free + " 7 \r\n 5 \r\nDentist\r\n" + free.repeated(2) + " 21 \r\n 30 \r\nFilm\r\n" +
+                     free.repeated(96));
+        session(true, folder.filePath(QStringLiteral("gone/a.tkw")), failed.arg("while saving").arg(76));
+        session(false, folder.filePath(QStringLiteral("notes.txt")), failed.arg("during loading").arg(13));
+        QVERIFY(book().all() == table);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({"monday", "notes.txt", "other.tkw"}));
+        // The list is whole before the message box opens, not after it closes.
+        const QStringList loaded = {"13:00 PM   -   Lunch", "9:15 AM   -   Slot 0"};
+        session(false, folder.filePath(QStringLiteral("other.tkw")),
+                QStringLiteral("You have successfully loaded your session."),
+                [&] { QCOMPARE(listed(m_main->lstAlarmTimes), loaded); });
+        QCOMPARE(listed(m_main->lstAlarmTimes), loaded);
+        const QString filter = QStringLiteral(" Tockwell Session | *.tkw");
+        QCOMPARE(h->fakes.files.asked, QStringList({"save" + filter, "open" + filter, "save" + filter, "save" + filter,
+                                                    "open" + filter, "open" + filter}));
+        QCOMPARE(QtFileDialogs::toQtFilter(filter.trimmed()), u"Tockwell Session (*.tkw)"_qs);
+        for (const FakeMessageBoxes::Call& call : h->fakes.messages.calls) {
+            const bool failure = call.text.contains(u"Err:");
+            QCOMPARE(call.style, MsgBox::OkOnly | (failure ? MsgBox::Critical : MsgBox::Information));
+            QVERIFY2(!failure || call.details.startsWith(folder.path() + u'/'), qPrintable(call.details));
+        }
+    }
+    // The longest description fits whole in every list and box, at any screen scale.
+    void longestTextShowsWhole()
+    {
+        const QString longest(MaxDescriptionLength, u'W');
+        // Enough lines to bring up the vertical scroll bar, every one as wide as a line can be.
+        for (int hour = 10; hour <= 24; ++hour)
+            book()[hour - 9] = {static_cast<float>(hour), 59, longest};
+        m_main->GetRecordedTimes();
+        frmRemove& remove = h->context->form<frmRemove>();
+        remove.show();
+        remove.GetAlarmList();
+        for (QListWidget* list : {m_main->lstAlarmTimes, remove.lstAlarmList}) {
+            QVERIFY(QTest::qWaitForWindowExposed(list->window()));
+            list->doItemsLayout();
+            QVERIFY(list->verticalScrollBar()->isVisible());
+            QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
+            // The widest line, as the list's own items measure it, fits the visible part of the list.
+            const int widest = list->sizeHintForColumn(0);
+            QVERIFY(widest >= list->fontMetrics().horizontalAdvance(QStringLiteral("24:59 PM   -   ") + longest));
+            QVERIFY(widest <= list->viewport()->width());
+        }
+        for (AlarmTimeForm* window : std::initializer_list<AlarmTimeForm*>{&h->context->form<frmRecordNewTime>(),
+                                                                           &h->context->form<frmEdit>()}) {
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            // The cursor after the text stands the text's width from where it stands in an empty box: any
+            // less means the text scrolled and its first letters are hidden.
+            QLineEdit* box = window->txtShortDescription;
+            box->clear();
+            const int emptyCursor = cursorX(box);
+            QTest::keyClicks(box, longest);
+            QCOMPARE(box->text(), longest);
+            QVERIFY(qAbs(cursorX(box) - emptyCursor - box->fontMetrics().horizontalAdvance(longest)) <= 1);
+            QVERIFY(box->inputMethodQuery(Qt::ImCursorRectangle).toRect().right() <= box->contentsRect().right());
+        }
     }
 
 private:
@@ -188,6 +235,29 @@ private:
         QTest::keyClicks(window.txtShortDescription, parts[3]);
         h->fakes.messages.expect(message);
         QTest::keyClick(window.txtShortDescription, Qt::Key_Return);
+    }
+    // Opens the edit window on `line`, accepts it with `typed` (empty: as opened) and expects `message`;
+    // returns what the window opened with.
+    QString edit(const QString& line, const QString& typed, const QString& message)
+    {
+        frmEdit& window = openEdit(line);
+        const QString opened = shown(window);
+        fillAndAccept(window, typed.isEmpty() ? opened : typed, message);
+        return opened;
+    }
+    void removeFirstLine()
+    {
+        frmRemove& remove = h->context->form<frmRemove>();
+        click(remove.lstAlarmList, remove.lstAlarmList->item(0)->text());
+        click(remove.cmdRemoveSelected);
+    }
+    // Saves to or loads `path` (empty: the dialog is cancelled) and expects `message`.
+    void session(bool save, const QString& path, const QString& message, std::function<void()> whileOpen = {})
+    {
+        if (!message.isEmpty())
+            h->fakes.messages.expect(message, MsgBox::Ok, std::move(whileOpen));
+        (save ? h->fakes.files.nextSave : h->fakes.files.nextOpen) = path;
+        QTest::mouseClick(save ? m_main->cmdSave : m_main->cmdOpen, Qt::LeftButton);
     }
     frmEdit& openEdit(const QString& line)
     {

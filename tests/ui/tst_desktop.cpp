@@ -70,7 +70,7 @@ struct TestServer : QTcpServer {
 } // namespace
 
 // The program among other programs: the Options window and the update check it starts, the fetches from
-// the web, the notification area, links, a later start, and keyboard and screen-reader users.
+// the web, the notification area, a later start, and the web and e-mail links.
 class tst_desktop : public UiTest {
     Q_OBJECT
 private slots:
@@ -107,11 +107,6 @@ private:
                  o.cmbClockColour->currentText(), o.cmbDateFormat->currentText(), mark(o.chkSystemTrayDate),
                  mark(o.chkFormCaption), main().windowTitle(), QString::number(led));
     }
-    void store(const QString& words)
-    {
-        for (const QString& setting : settings(words))
-            h->storeSetting(setting.section(u'=', 0, 0), setting.section(u'=', 1));
-    }
     bool inTray() { return main().isHidden() && main().isMinimized() && h->fakes.tray.shown; }
     bool back() { return main().isVisible() && !main().isMinimized() && !h->fakes.tray.shown; }
     void putAway()
@@ -136,7 +131,8 @@ void tst_desktop::optionsLoad_data()
 void tst_desktop::optionsLoad()
 {
     QFETCH(QStringList, row);
-    store(row[0]);
+    for (const QString& setting : settings(row[0]))
+        h->storeSetting(setting.section(u'=', 0, 0), setting.section(u'=', 1));
     // Picked earlier in the run without being stored: the load puts the stored ones back.
     main().ApplyClockColour(5);
     h->context->DateFormat.clear();
@@ -168,7 +164,8 @@ void tst_desktop::optionsChanged()
 
 void tst_desktop::restoreToDefault()
 {
-    store("T2 G2 C2 D3 S2 F2");
+    for (const QString& setting : settings("T2 G2 C2 D3 S2 F2"))
+        h->storeSetting(setting.section(u'=', 0, 0), setting.section(u'=', 1));
     const QString before = shown();
     const QString question = QStringLiteral("Are you sure you wish to reset all settings back to default?");
     h->fakes.messages.expect(question, MsgBox::No);
@@ -208,6 +205,7 @@ void tst_desktop::updateCheck_data()
     QTest::newRow("same") << ok("\t1.0.0\r\n") << notice << false << none << nothingNew;
     QTest::newRow("older") << ok("0.9.9") << notice << false << none << nothingNew;
     QTest::newRow("leading zeros") << ok("01.00.000") << notice << false << none << nothingNew;
+    QTest::newRow("missing numbers are 0") << ok("1.0") << notice << false << none << nothingNew;
     QTest::newRow("newer, yes, no program for the installer")
         << ok("1.0.1") << notice << true << "1.0.1"
         << newer + QStringList{"64 Tockwell: No program is set up to open this address:\n" + Installer + u'|',
@@ -270,7 +268,7 @@ void tst_desktop::optionsClosedMidCheck()
     // Closed while the question is open: what was found stays found, and the Yes given then still counts.
     h->fakes.web.answers = {{Folder + "tkw-latestversion.ver", FakeWebFetch::ok("1.0.1")},
                             {Folder + "tkw-latestversion.txt", FakeWebFetch::ok("Get it.")}};
-    h->fakes.messages.expect(QStringLiteral("Get it."), MsgBox::Yes, [this] { h->context->unload<frmOptions>(); });
+    h->fakes.messages.expect(QStringLiteral("Get it."), MsgBox::Yes, [this] { delete &options(); });
     options().cmdCheckforUpdates->click();
     QTRY_COMPARE(h->fakes.shell.opened, QStringList{Installer});
     QCOMPARE(h->context->LatestVersion, QStringLiteral("1.0.1"));
@@ -310,6 +308,9 @@ void tst_desktop::trayIcon()
     QVERIFY(back() && h->fakes.programEnd.ends == 1);
     QCOMPARE(h->fakes.tray.tips,
              QStringList({"Tockwell", "Tockwell - 12/05/2026", "Tockwell - 12/05/2026", "Tockwell - 12/05/2026"}));
+    // The tip is cut to 63 characters, never inside a character.
+    h->context->tray().AddTrayIcon(QString(62, u'x') + QStringLiteral("\U0001F514"));
+    QCOMPARE(h->fakes.tray.tips.last(), QString(62, u'x'));
     // The area going away brings the window back.
     putAway();
     h->fakes.tray.loseArea();

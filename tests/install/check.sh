@@ -5,13 +5,9 @@
 # and without writing anything. $1..$4: cmake, cpack, the build folder, the application id.
 set -uo pipefail
 CMAKE=$1 CPACK=$2 BUILD=$3 APP_ID=$4 MODE=$5
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
-tools=()
-[ "$MODE" = installed ] && tools+=(desktop-file-validate appstreamcli) || tools+=(dpkg-deb dpkg-shlibdeps)
-for tool in "${tools[@]}"; do
+fail() { echo "FAIL: $*"; exit 1; }
+[ "$MODE" = installed ] && tools="desktop-file-validate appstreamcli" || tools="dpkg-deb dpkg-shlibdeps"
+for tool in $tools; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed" && exit 77; }
 done
 WORK=$(mktemp -d /tmp/tockwell-install.XXXXXX)
@@ -28,23 +24,15 @@ else
 fi
 
 {
-    echo "bin/tockwell"
-    echo "share/applications/$APP_ID.desktop"
-    echo "share/doc/tockwell/changelog.gz"
-    echo "share/doc/tockwell/copyright"
+    printf '%s\n' bin/tockwell "share/applications/$APP_ID.desktop" share/doc/tockwell/{changelog.gz,copyright} \
+        "share/icons/hicolor/scalable/apps/$APP_ID.svg" share/man/man1/tockwell.1.gz "share/metainfo/$APP_ID.metainfo.xml"
     for size in 16 24 32 48 64 128 256; do echo "share/icons/hicolor/${size}x${size}/apps/$APP_ID.png"; done
-    echo "share/icons/hicolor/scalable/apps/$APP_ID.svg"
-    echo "share/man/man1/tockwell.1.gz"
-    echo "share/metainfo/$APP_ID.metainfo.xml"
 } | LC_ALL=C sort >"$WORK/expected"
 (cd "$ROOT" && find . -type f -printf '%P\n' | LC_ALL=C sort) | diff -u "$WORK/expected" - || fail "other files than expected"
-
 # The sanitizer settings pass through, so the sanitizer build can run it too.
-version=$(env -i HOME="$WORK/home" PATH=/usr/bin:/bin ASAN_OPTIONS="${ASAN_OPTIONS:-}" "$ROOT/bin/tockwell" --version) ||
-    fail "--version failed"
-[ ! -e "$WORK/home" ] || fail "--version wrote into the home folder: $(ls -AR "$WORK/home")"
-release=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$ROOT/share/metainfo/$APP_ID.metainfo.xml")
-[ "$version" = "tockwell $release" ] || fail "--version says '$version', the metainfo's release is '$release'"
+version=$(env -i HOME="$WORK/home" PATH=/usr/bin:/bin ASAN_OPTIONS="${ASAN_OPTIONS:-}" "$ROOT/bin/tockwell" --version) &&
+    [ ! -e "$WORK/home" ] && grep -q "<release version=\"${version#tockwell }\"" "$ROOT/share/metainfo/$APP_ID.metainfo.xml" ||
+    fail "--version failed, wrote into the home folder or is not the metainfo's release: '$version'"
 
 if [ "$MODE" = installed ]; then
     DESKTOP="$ROOT/share/applications/$APP_ID.desktop"
@@ -56,8 +44,6 @@ else
     for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libqt6network6 qt6-qpa-plugins; do
         [[ ", $depends," =~ ", $package"[\ ,] ]] || fail "Depends lacks $package: $depends"
     done
-    [ "$(dpkg-deb -f "$DEB" Section)" = utils ] && [ -n "$(dpkg-deb -f "$DEB" Maintainer)" ] || fail "no Section or Maintainer"
     [ "$version" = "tockwell $(dpkg-deb -f "$DEB" Version)" ] || fail "the package's version is not '$version'"
-    echo "$(basename "$DEB"): $(stat -c %s "$DEB") bytes; Depends: $depends"
 fi
 echo "PASS: $MODE: $(wc -l <"$WORK/expected") files; $version"

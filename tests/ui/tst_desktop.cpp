@@ -1,94 +1,371 @@
 #include "AppAddresses.h"
 #include "UiHarness.h"
-#include "alarms/frmEdit.h"
-#include "alarms/frmRecordNewTime.h"
-#include "alarms/frmRemove.h"
 #include "app/frmMain.h"
-#include "engine/frmAlarm.h"
-#include "led/LedSurface.h"
+#include "led/LedSprites.h"
+#include "platform/QtDesktop.h"
 #include "settings/frmOptions.h"
 
-#include <QAbstractButton>
-#include <QAbstractItemView>
-#include <QAccessible>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
-#include <QTabBar>
-#include <QTest>
+#include <QTabWidget>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QToolButton>
 
-// The program among other programs: a later start brings it forward, and every window serves
-// keyboard and screen-reader users.
+#include <optional>
+
+using namespace std::chrono_literals;
+
+Q_DECLARE_METATYPE(WebFetch::Result)
+
+namespace {
+
+const QString Folder = QStringLiteral("http://updates.test/tockwell/");
+const QString Installer = Folder + QStringLiteral("install-tkwnova_update.exe");
+
+// Settings as short words: T2 is "Time Interval" 2; G graphical clock, C colour, D date format, S tray date,
+// F date in the form caption.
+QStringList settings(const QString& words)
+{
+    static const QHash<QChar, QString> keys = {{'T', "Time Interval"},    {'G', "Graphical Clock on Startup"},
+                                               {'C', "Clock Colour"},     {'D', "Date Format"},
+                                               {'S', "System Tray Date"}, {'F', "Date in Form Caption"}};
+    QStringList all;
+    for (const QString& word : words.split(u' ', Qt::SkipEmptyParts))
+        all << keys[word[0]] + u'=' + word.mid(1);
+    return all;
+}
+
+QByteArray http(const QByteArray& status, const QByteArray& body, const QByteArray& headers = {})
+{
+    return "HTTP/1.1 " + status + "\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\n" + headers + "\r\n" +
+           body;
+}
+
+// An HTTP server on 127.0.0.1: each path is answered with the raw bytes given for it; a path with
+// none is never answered, and its connection stays open.
+struct TestServer : QTcpServer {
+    QHash<QByteArray, QByteArray> responses;
+    TestServer()
+    {
+        listen(QHostAddress::LocalHost, 0);
+        connect(this, &QTcpServer::newConnection, this, [this] {
+            QTcpSocket* socket = nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                const QByteArray path = socket->readAll().split(' ').value(1);
+                if (responses.contains(path)) {
+                    socket->write(responses.value(path));
+                    socket->disconnectFromHost();
+                }
+            });
+        });
+    }
+    QString url(const char* path) const { return QStringLiteral("http://127.0.0.1:%1%2").arg(serverPort()).arg(path); }
+};
+
+} // namespace
+
+// The program among other programs: the Options window and the update check it starts, the fetches from
+// the web, the notification area, a later start, and the web and e-mail links.
 class tst_desktop : public UiTest {
     Q_OBJECT
 private slots:
-    void laterStartBringsTheWindowBackFromTheTray();
-    void everyControlATabStopWithANameOfItsOwn();
-    void ledReadsTheTime();
-    void webLinkFollowsTheKeyboard();
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        qputenv("TOCKWELL_UPDATE_SERVER", "http://updates.test/");
+    }
+    void optionsLoad_data();
+    void optionsLoad();
+    void optionsChanged();
+    void restoreToDefault();
+    void updateCheck_data();
+    void updateCheck();
+    void optionsClosedMidCheck();
+    void trayIcon();
+    void links();
+    void webFetch_data();
+    void webFetch();
 
 private:
     frmMain& main() { return h->context->form<frmMain>(); }
+    frmOptions& options() { return h->context->form<frmOptions>(); }
+    // Hour, LED box, colour, pattern, tray box, caption box; then the main caption and the LED's colour code.
+    QString shown()
+    {
+        frmOptions& o = options();
+        const auto mark = [](const QCheckBox* box) { return box->isChecked() ? "x" : "-"; };
+        int led = 1;
+        while (led < 5 && main().SegDigits != LedSprites::digitStrip(LedSprites::Colour(led)))
+            ++led;
+        return QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8")
+            .arg(o.opt24HR->isChecked() ? "24" : "12", mark(o.chkGraphicalClockonStartup),
+                 o.cmbClockColour->currentText(), o.cmbDateFormat->currentText(), mark(o.chkSystemTrayDate),
+                 mark(o.chkFormCaption), main().windowTitle(), QString::number(led));
+    }
+    bool inTray() { return main().isHidden() && main().isMinimized() && h->fakes.tray.shown; }
+    bool back() { return main().isVisible() && !main().isMinimized() && !h->fakes.tray.shown; }
+    void putAway()
+    {
+        main().cmdMinimize->click();
+        QVERIFY(inTray());
+    }
 };
 
-void tst_desktop::laterStartBringsTheWindowBackFromTheTray()
+void tst_desktop::optionsLoad_data()
 {
+    QTest::addColumn<QStringList>("row"); // stored, what shows, what is written
+
+    QTest::newRow("none") << QStringList{"", "12|-|Red (Default)|MMMM DD, YYYY|-|-|Tockwell|1", "C1 D1"};
+    QTest::newRow("all on") << QStringList{"T2 G2 C2 D3 S2 F2", "24|x|Green|MM/DD/YYYY|x|x|Tockwell - 12/05/2026|2",
+                                           "T2 G2 C2 D3 S2 F2"};
+    QTest::newRow("orange, pattern 5") << QStringList{
+        "C4 D5 F2", "12|-|Orange|DDDD DD MMMM, YYYY|-|x|Tockwell - Saturday 05 December, 2026|4", "C4 D5 F2"};
+    QTest::newRow("unknown codes") << QStringList{"T7 G0 C6 D0 S0 F0", "24|-|||-|-|Tockwell|5", "T2"};
+}
+
+void tst_desktop::optionsLoad()
+{
+    QFETCH(QStringList, row);
+    for (const QString& setting : settings(row[0]))
+        h->storeSetting(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    // Picked earlier in the run without being stored: the load puts the stored ones back.
+    main().ApplyClockColour(5);
+    h->context->DateFormat.clear();
+
+    QCOMPARE(shown(), row[1]);
+    QCOMPARE(h->fakes.settings.writes, settings(row[2]));
+    QCOMPARE(h->context->DateFormat, options().cmbDateFormat->currentText());
+    QCOMPARE(options().lblCurrentVersion->text() + options().lblVersionAvailable->text(), "1.0.0Unknown");
+}
+
+void tst_desktop::optionsChanged()
+{
+    frmOptions& o = options();
+    h->fakes.settings.writes.clear();
+    o.chkFormCaption->click();
+    QCOMPARE(main().windowTitle(), "Tockwell - December 05, 2026");
+    o.cmbDateFormat->setCurrentIndex(o.cmbDateFormat->findText("DD MMMM, YYYY"));
+    QCOMPARE(main().windowTitle(), "Tockwell - 05 December, 2026");
+    o.chkFormCaption->click();
+    o.cmbClockColour->setCurrentIndex(o.cmbClockColour->findText("Orange"));
+    o.opt24HR->click();
+    o.chkGraphicalClockonStartup->click();
+    o.chkSystemTrayDate->click();
+    QCOMPARE(h->fakes.settings.writes, settings("F2 D4 F1 C4 T2 G2 S2"));
+    QCOMPARE(shown(), "24|x|Orange|DD MMMM, YYYY|x|-|Tockwell|4");
+    // The hour setting is for the next start; the running clock keeps its own.
+    QVERIFY(main().opt12HR->isChecked());
+}
+
+void tst_desktop::restoreToDefault()
+{
+    for (const QString& setting : settings("T2 G2 C2 D3 S2 F2"))
+        h->storeSetting(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    const QString before = shown();
+    const QString question = QStringLiteral("Are you sure you wish to reset all settings back to default?");
+    h->fakes.messages.expect(question, MsgBox::No);
+    options().cmdRestoretoDefault->click();
+    QCOMPARE(shown(), before);
+
+    h->fakes.settings.writes.clear();
+    h->fakes.messages.expect(question, MsgBox::Yes);
+    h->fakes.messages.expect("All settings were successfully restored to default values.");
+    options().cmdRestoretoDefault->click();
+    // Each store, then its control's handler storing the same value again.
+    QCOMPARE(h->fakes.settings.writes, settings("G1 G1 T1 T1 C1 C1 D1 D1 S1 S1 F1 F1"));
+    QCOMPARE(shown(), "12|-|Red (Default)|MMMM DD, YYYY|-|-|Tockwell|1");
+    QCOMPARE(h->context->DateFormat, "MMMM DD, YYYY");
+}
+
+void tst_desktop::updateCheck_data()
+{
+    QTest::addColumn<WebFetch::Result>("version");
+    QTest::addColumn<WebFetch::Result>("notice");
+    QTest::addColumn<bool>("yes"); // the answer to a message box
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QStringList>("done"); // documents fetched with their caps, then message boxes, then opened
+
+    const auto ok = FakeWebFetch::ok;
+    const WebFetch::Result notice = ok("Tockwell 1.0.1 rings louder.\r\n");
+    const WebFetch::Result notFound = FakeWebFetch::failed(QStringLiteral("HTTP status 404 (Not Found)."), 404);
+    const QString none = QStringLiteral("No updates found! You are running the most up-to-date version available.");
+    // Message boxes as "style title: text|details".
+    const QString failed = QStringLiteral("16 Tockwell: Tockwell could not check for updates.|");
+    const QString asked = QStringLiteral("4 Download Latest Version: ");
+    const QStringList newer = {"ver 64", "txt 16384", asked + "Tockwell 1.0.1 rings louder.|"};
+
+    const QStringList nothingNew = {"ver 64"};
+    const QStringList unusable = {"ver 64", failed + "The server answered with an unexpected version text."};
+
+    QTest::newRow("same") << ok("\t1.0.0\r\n") << notice << false << none << nothingNew;
+    QTest::newRow("older") << ok("0.9.9") << notice << false << none << nothingNew;
+    QTest::newRow("leading zeros") << ok("01.00.000") << notice << false << none << nothingNew;
+    QTest::newRow("missing numbers are 0") << ok("1.0") << notice << false << none << nothingNew;
+    QTest::newRow("newer, yes, no program for the installer")
+        << ok("1.0.1") << notice << true << "1.0.1"
+        << newer + QStringList{"64 Tockwell: No program is set up to open this address:\n" + Installer + u'|',
+                               "open " + Installer};
+    QTest::newRow("newer, no") << ok("1.0.1") << notice << false << "1.0.1" << newer;
+    QTest::newRow("two digits beat one") << ok("1.0.10") << notice << false << "1.0.10" << newer;
+    QTest::newRow("beyond 64 bits") << ok("1.0.99999999999999999999") << notice << false << "1.0.99999999999999999999"
+                                    << newer;
+    QTest::newRow("html page") << ok("<html><title>301 Moved</title></html>") << notice << false << "Unknown"
+                               << unusable;
+    QTest::newRow("empty number") << ok("1..1") << notice << false << "Unknown" << unusable;
+    QTest::newRow("suffix") << ok("1.0.1-beta") << notice << false << "Unknown" << unusable;
+    QTest::newRow("arabic-indic digits") << ok("1.0.\u0661") << notice << false << "Unknown" << unusable;
+    QTest::newRow("404") << notFound << notice << false << "Unknown" << QStringList{"ver 64", failed + notFound.error};
+    QTest::newRow("notice missing") << ok("1.0.1") << notFound << false << "1.0.1"
+                                    << QStringList{"ver 64", "txt 16384",
+                                                   asked + "Tockwell 1.0.1 is available. Do you want to download it?|"};
+    QTest::newRow("notice over 16 KiB") << ok("1.0.1") << ok(QByteArray(20000, 'n')) << false << "1.0.1"
+                                        << QStringList{"ver 64", "txt 16384", asked + QString(16384, u'n') + u'|'};
+}
+
+void tst_desktop::updateCheck()
+{
+    QFETCH(WebFetch::Result, version);
+    QFETCH(WebFetch::Result, notice);
+    QFETCH(bool, yes);
+    QFETCH(QString, label);
+    QFETCH(QStringList, done);
+    h->fakes.web.answers = {{Folder + "tkw-latestversion.ver", version}, {Folder + "tkw-latestversion.txt", notice}};
+    h->fakes.shell.succeeds = false;
+    for (const QString& step : done) {
+        if (step[0].isDigit())
+            h->fakes.messages.expect({}, yes ? MsgBox::Yes : MsgBox::No);
+    }
+    // An earlier check's findings, which must never answer this one.
+    h->context->UpdateMessage = QStringLiteral("An older notice.");
+    QPushButton* button = options().cmdCheckforUpdates;
+
+    button->click();
+    options().cmdCheckforUpdates_Click(); // a second press while checking asks nothing more
+    QVERIFY(!button->isEnabled());
+    QTRY_VERIFY(button->isEnabled());
+    QStringList all;
+    for (const FakeWebFetch::Request& request : h->fakes.web.requests)
+        all << request.url.section(u'.', -1) + u' ' + QString::number(request.maxBytes);
+    for (const FakeMessageBoxes::Call& call : h->fakes.messages.calls)
+        all << QStringLiteral("%1 %2: %3|%4").arg(call.style).arg(call.title, call.text, call.details);
+    for (const QString& address : h->fakes.shell.opened)
+        all << QStringLiteral("open ") + address;
+    QCOMPARE(all, done);
+    QCOMPARE(options().lblVersionAvailable->text(), label);
+}
+
+void tst_desktop::optionsClosedMidCheck()
+{
+    // Closed while the version is fetched: the fetch is given up.
+    options().cmdCheckforUpdates->click();
+    h->context->unload<frmOptions>();
+    QTRY_VERIFY(h->fakes.web.requests.last().context.isNull());
+    // Closed while the question is open: what was found stays found, and the Yes given then still counts.
+    h->fakes.web.answers = {{Folder + "tkw-latestversion.ver", FakeWebFetch::ok("1.0.1")},
+                            {Folder + "tkw-latestversion.txt", FakeWebFetch::ok("Get it.")}};
+    h->fakes.messages.expect(QStringLiteral("Get it."), MsgBox::Yes, [this] { delete &options(); });
+    options().cmdCheckforUpdates->click();
+    QTRY_COMPARE(h->fakes.shell.opened, QStringList{Installer});
+    QCOMPARE(h->context->LatestVersion, QStringLiteral("1.0.1"));
+}
+
+void tst_desktop::trayIcon()
+{
+    h->storeSetting("Date Format", "3");
     main().show();
-    h->context->tray().AddTrayIcon(QStringLiteral("Tockwell"));
-    main().setWindowState(Qt::WindowMinimized);
-    main().hide();
-    main().bringToFront();
-    QVERIFY(main().isVisible() && !main().isMinimized());
-    QVERIFY(!h->fakes.tray.shown);
+    // No notification area: minimised to the task bar, no icon.
+    h->fakes.tray.available = false;
+    main().cmdMinimize_Click();
+    QVERIFY(main().isVisible() && main().isMinimized() && h->fakes.tray.tips.isEmpty());
+    main().setWindowState(Qt::WindowNoState);
+    h->fakes.tray.available = true;
+    putAway();
+    // Asked for its tray-date box, the Options window loaded hidden.
+    QVERIFY(!options().isVisible());
+    h->fakes.tray.fire(TrayService::Event::Other);
+    QVERIFY(inTray() && !main().mnuForm->isVisible());
+    h->fakes.tray.fire(TrayService::Event::RightRelease);
+    QVERIFY(inTray() && main().mnuForm->isVisible());
+    main().mnuForm->hide();
+    h->fakes.tray.fire(TrayService::Event::RightDoubleClick);
+    QVERIFY(back());
+
+    options().chkSystemTrayDate->click();
+    putAway();
+    h->fakes.tray.fire(TrayService::Event::LeftDoubleClick);
+    QVERIFY(back());
+    putAway();
+    main().bringToFront(); // a later start
+    QVERIFY(back());
+    putAway();
+    // Exit restores and ends the program without a question (the harness fails on any message box).
+    main().mnuExit->trigger();
+    QVERIFY(back() && h->fakes.programEnd.ends == 1);
+    QCOMPARE(h->fakes.tray.tips,
+             QStringList({"Tockwell", "Tockwell - 12/05/2026", "Tockwell - 12/05/2026", "Tockwell - 12/05/2026"}));
+    // The tip is cut to 63 characters, never inside a character.
+    h->context->tray().AddTrayIcon(QString(62, u'x') + QStringLiteral("\U0001F514"));
+    QCOMPARE(h->fakes.tray.tips.last(), QString(62, u'x'));
+    // The area going away brings the window back.
+    putAway();
+    h->fakes.tray.loseArea();
+    QVERIFY(back());
 }
 
-void tst_desktop::everyControlATabStopWithANameOfItsOwn()
+void tst_desktop::links()
 {
-    modMain& c = *h->context;
-    for (QWidget* window : QList<QWidget*>{&c.form<frmMain>(), &c.form<frmAlarm>(), &c.form<frmRecordNewTime>(),
-                                           &c.form<frmEdit>(), &c.form<frmRemove>(), &c.form<frmOptions>()}) {
-        QStringList names;
-        for (QWidget* control : window->findChildren<QWidget*>()) {
-            const auto* button = qobject_cast<QAbstractButton*>(control);
-            if (!button && !qobject_cast<QComboBox*>(control) && !qobject_cast<QAbstractItemView*>(control) &&
-                !qobject_cast<QLineEdit*>(control))
-                continue;
-            if (qobject_cast<QComboBox*>(control->parentWidget()) || qobject_cast<QTabBar*>(control->parentWidget()) ||
-                control->window() != window)
-                continue; // the parts Qt builds into combo boxes and tab bars
-            const QString name = QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
-            const QString what = window->objectName() + QLatin1Char('/') + control->metaObject()->className() +
-                                 QLatin1Char(' ') + name + control->toolTip();
-            QVERIFY2(control->focusPolicy() & Qt::TabFocus, qPrintable(what + QStringLiteral(": no Tab stop")));
-            QVERIFY2(!name.isEmpty() && !names.contains(name),
-                     qPrintable(what + QStringLiteral(": no name of its own")));
-            if (button && button->text().isEmpty())
-                QCOMPARE(name, button->toolTip());
-            names << name;
-        }
-        QVERIFY(!names.isEmpty());
-    }
-}
-
-void tst_desktop::ledReadsTheTime()
-{
-    h->fakes.clock.set(QDateTime(QDate(2026, 12, 5), QTime(21, 7, 5)));
-    QAccessibleInterface* led = QAccessible::queryAccessibleInterface(main().LED_Clock);
-    QCOMPARE(led->text(QAccessible::Name), QStringLiteral("Graphical clock"));
-    for (const auto& [mode, time] : {std::pair{main().opt12HR, "09:07:05"}, std::pair{main().opt24HR, "21:07:05"}}) {
-        mode->setChecked(true);
-        main().timTimers_Timer();
-        QCOMPARE(led->text(QAccessible::Description), QString::fromLatin1(time));
-    }
-}
-
-void tst_desktop::webLinkFollowsTheKeyboard()
-{
-    QVERIFY(main().lblWebLink->focusPolicy() & Qt::TabFocus);
-    QTest::keyClick(main().lblWebLink, Qt::Key_Return);
+    // Pressed on a link, released off it: nothing opens. The keyboard follows a link too.
+    QLabel* label = options().lblEmailLink;
+    QTest::mousePress(label, Qt::LeftButton);
+    QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(-4, -4));
+    QTest::mouseClick(label, Qt::LeftButton);
+    QCOMPARE(label->palette().color(QPalette::WindowText), QColor(255, 255, 255));
     QTest::keyClick(main().lblWebLink, Qt::Key_Space);
-    QCOMPARE(h->fakes.shell.opened, QStringList({AppAddresses::Web, AppAddresses::Web}));
+    QCOMPARE(h->fakes.shell.opened, QStringList({"mailto:" + AppAddresses::SupportEmail, AppAddresses::Web}));
+}
+
+void tst_desktop::webFetch_data()
+{
+    QTest::addColumn<QByteArray>("response"); // to /doc
+    QTest::addColumn<QString>("outcome");     // "ok|truncated|body" or "error|status|text"; ending in '|': any text
+
+    QTest::newRow("far past the cap") << http("200 OK", QByteArray(1 << 20, 'v')) << "ok|1|" + QString(64, u'v');
+    QTest::newRow("not found") << http("404 Not Found", "<html>Gone</html>")
+                               << "error|404|The server answered with HTTP status 404 (Not Found).";
+    QTest::newRow("redirect, same scheme") << http("302 Found", {}, "Location: /moved\r\n") << "ok|0|1.0.2";
+    QTest::newRow("redirect to another scheme")
+        << http("302 Found", {}, "Location: https://127.0.0.1/moved\r\n")
+        << "error|302|The server sent the request on to an address of another kind: https://127.0.0.1/moved";
+    QTest::newRow("cut off") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\n1.0.1") << "error|200|";
+    QTest::newRow("no answer in time") << QByteArray() << "error|0|The server did not answer within 0.3 seconds.";
+    QTest::newRow("a local file") << QByteArray() << "error|0|Not a web address: file:///etc/hostname";
+}
+
+void tst_desktop::webFetch()
+{
+    QFETCH(QByteArray, response);
+    QFETCH(QString, outcome);
+    TestServer server;
+    if (!response.isEmpty())
+        server.responses = {{"/doc", response}, {"/moved", http("200 OK", "1.0.2")}};
+    // Only the row that waits for nothing needs a short deadline.
+    QtWebFetch web(response.isEmpty() ? std::chrono::milliseconds(300ms) : std::chrono::milliseconds(30s));
+    QObject context;
+    std::optional<WebFetch::Result> r;
+    const bool local = QTest::currentDataTag() == QByteArray("a local file");
+    web.get(local ? QStringLiteral("file:///etc/hostname") : server.url("/doc"), 64, &context,
+            [&](const WebFetch::Result& result) { r = result; });
+    QVERIFY(!r); // never from inside get()
+    QTRY_VERIFY_WITH_TIMEOUT(r.has_value(), 20000);
+
+    const QString got = r->ok ? QStringLiteral("ok|%1|%2").arg(r->truncated).arg(QString::fromUtf8(r->body))
+                              : QStringLiteral("error|%1|%2").arg(r->httpStatus).arg(r->error);
+    QCOMPARE(got.left(outcome.endsWith(u'|') ? outcome.size() : -1), outcome);
 }
 
 QTEST_MAIN(tst_desktop)

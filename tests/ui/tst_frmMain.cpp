@@ -1,6 +1,7 @@
 #include "UiHarness.h"
 #include "app/frmMain.h"
 #include "led/LedSurface.h"
+#include "settings/Settings.h"
 
 #include <QLabel>
 #include <QRadioButton>
@@ -63,6 +64,7 @@ private slots:
         for (qsizetype i = 0; i < stored.size(); ++i)
             h->storeSetting(keys[i], stored[i]);
         h->fakes.clock.set(QDateTime(QDate(2026, 12, 5), time));
+        QCOMPARE(Settings::decode(QStringLiteral(" 255 ")), 255); // stored codes are bytes
         QCOMPARE(!main().picLED->isHidden(), ledShown);
         // Filled at load: a window manager may never activate the window.
         QCOMPARE(main().lblDate->text(), date);

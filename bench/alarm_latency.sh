@@ -34,7 +34,7 @@ stdbuf -oL xev -root -event substructure 2>/dev/null | while IFS= read -r line; 
 done >"$WORK/maps" 2>/dev/null &
 PIDS+=($!)
 # 16-bit samples at 8000/s; a short latency keeps the file's growth close to real time.
-parec -d tockwell_sink.monitor --format=s16le --rate=8000 --channels=1 --latency-msec=5 --raw >"$WORK/sound.raw" &
+parec -d tockwell_sink.monitor --format=s16le --rate=8000 --channels=1 --latency-msec=5 --raw >"$WORK/sound.raw" 2>/dev/null &
 PIDS+=($!)
 wait_for 5 test -s "$WORK/sound.raw" || fail "the recorder produced nothing"
 

@@ -36,7 +36,6 @@ PIDS+=($!)
 # 16-bit samples at 8000/s; a short latency keeps the file's growth close to real time.
 parec -d tockwell_sink.monitor --format=s16le --rate=8000 --channels=1 --latency-msec=5 --raw >"$WORK/sound.raw" 2>/dev/null &
 PIDS+=($!)
-wait_for 5 test -s "$WORK/sound.raw" || fail "the recorder produced nothing"
 
 audible() { [ -n "$(first_loud_sample "$WORK/sound.raw" "$1" 1000)" ]; }
 

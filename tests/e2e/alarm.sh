@@ -33,7 +33,6 @@ recorded_past() { [ "$(stat -c %s "$WORK/sound.raw")" -gt $((2 * $1)) ]; }
 wait_for 15 recorded_past $((stop_sample + 28000)) || fail "the recorder stalled"
 quiet=$(peak_between "$WORK/sound.raw" $((stop_sample + 16000)) $((stop_sample + 24000)))
 [ "$quiet" -le 2 ] || fail "the alarm sound went on after Stop (peak $quiet)"
-window_of Alarm >/dev/null || fail "Stop closed the alarm window"
 keys "$alarm" Return
 wait_for 10 gone Alarm || fail "Close did not close the alarm window"
 echo "PASS: recorded, rang ${delay} ms after its minute, sounded, stopped and closed"

@@ -1,10 +1,13 @@
 #include "UiHarness.h"
 #include "app/frmMain.h"
 #include "led/LedSurface.h"
+#include "platform/QtDesktop.h"
 #include "settings/Settings.h"
 
+#include <QApplication>
+#include <QFile>
 #include <QLabel>
-#include <QRadioButton>
+#include <QMessageBox>
 #include <QTimer>
 #include <QToolButton>
 
@@ -81,9 +84,42 @@ private slots:
         QCOMPARE(main().picLED->isHidden(), ledShown);
     }
 
+    void exitAskedFirst()
+    {
+        modMain::WriteWaveResource(102, h->context->silenceSoundPath());
+        h->fakes.tray.add(QStringLiteral("Tockwell"));
+        for (const int answer : {int(MsgBox::No), int(MsgBox::Yes)}) {
+            h->fakes.messages.expect(QStringLiteral("Are you sure you want to exit Tockwell?"), answer);
+            QCOMPARE(main().close(), answer == MsgBox::Yes);
+            QCOMPARE(h->fakes.programEnd.ends, int(answer == MsgBox::Yes));
+            // Nothing of the program is left behind: no icon, no sound file.
+            QCOMPARE(h->fakes.tray.shown || QFile::exists(h->context->silenceSoundPath()), answer == MsgBox::No);
+        }
+    }
+    // The real question box: Return takes its default, Yes; Escape says No. The critical box shows its icon.
+    void realMessageBoxes()
+    {
+        const int question = MsgBox::YesNo | MsgBox::Question;
+        QCOMPARE(answer(question, Qt::Key_Return, QMessageBox::Question), int(MsgBox::Yes));
+        QCOMPARE(answer(question, Qt::Key_Escape, QMessageBox::Question), int(MsgBox::No));
+        QCOMPARE(answer(MsgBox::OkOnly | MsgBox::Critical, Qt::Key_Return, QMessageBox::Critical), int(MsgBox::Ok));
+    }
+
 private:
     frmMain& main() { return h->context->form<frmMain>(); }
     const QImage& led() { return main().LED_Clock->backing(); }
+    // Shows a real box and presses `key` in it once it is up: the answer, or -1 when the icon is not `icon`.
+    int answer(int style, Qt::Key key, QMessageBox::Icon icon)
+    {
+        QMessageBox::Icon shown = QMessageBox::NoIcon;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            shown = box->icon();
+            QTest::keyClick(box, key);
+        });
+        const int result = QtMessageBoxes().show(QStringLiteral("Sure?"), style, QStringLiteral("Tockwell"), {});
+        return shown == icon ? result : -1;
+    }
     void tickAt(const QDateTime& when)
     {
         h->fakes.clock.set(when);

@@ -1,5 +1,6 @@
 #include "TestFiles.h"
 #include "UiHarness.h"
+#include "app/WaveSynth.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
 
@@ -9,31 +10,38 @@
 class tst_startup : public UiTest {
     Q_OBJECT
 private slots:
+    void splashHandsOverAfterTwoSeconds()
+    {
+        // The main window waits behind the splash for two seconds, then takes its place.
+        QVERIFY(h->context->form<frmSplash>().timLoad->remainingTime() > 1000);
+        QVERIFY(!h->context->form<frmMain>().isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(h->context->form<frmMain>().isVisible(), 20000);
+        QVERIFY(!h->context->isLoaded<frmSplash>());
+    }
     void soundFiles_data()
     {
         QTest::addColumn<QString>("inTheWay"); // a stranger's file where the program writes, before it starts
-        QTest::addColumn<QString>("folder");   // where the sounds go then
-        QTest::newRow("nothing") << "" << u"program"_qs;
-        QTest::newRow("an alarm file") << "tempFiles/snd1.$$$" << u"program"_qs;
-        QTest::newRow("a silence file") << "tempFiles/snd2.$$$" << u"program"_qs;
+        QTest::addColumn<bool>("inCache");     // where the sounds go then: beside the program, or in the cache
+        QTest::newRow("an alarm file") << "tempFiles/snd1.$$$" << false;
         // A plain file where the folder should be: it cannot be created, even by root.
-        QTest::newRow("a file for the folder") << "tempFiles" << u"cache"_qs;
+        QTest::newRow("a file for the folder") << "tempFiles" << true;
     }
     void soundFiles()
     {
         QFETCH(QString, inTheWay);
-        QFETCH(QString, folder);
+        QFETCH(bool, inCache);
         QVERIFY(QDir(h->programFolder()).removeRecursively());
         const QString path = h->programFolder() + u'/' + inTheWay;
         QVERIFY(inTheWay.isEmpty() || (QDir().mkpath(QFileInfo(path).path()) && writeFile(path, "stranger")));
-        modMain& context = h->restart();
-        const QString sounds =
-            (folder == QLatin1String("cache") ? h->cacheFolder() : h->programFolder()) + "/tempFiles";
-        QCOMPARE(context.alarmSoundPath(), sounds + QStringLiteral("/snd1.$$$"));
-        QCOMPARE(context.silenceSoundPath(), sounds + QStringLiteral("/snd2.$$$"));
-        context.form<frmSplash>();
-        verifySounds(inTheWay);
-        QCOMPARE(h->fakes.sound.prepared, QStringList({context.alarmSoundPath(), context.silenceSoundPath()}));
+        h->restart().form<frmSplash>();
+        const QString folder = (inCache ? h->cacheFolder() : h->programFolder()) + "/tempFiles/";
+        QCOMPARE(h->fakes.sound.prepared, QStringList({folder + "snd1.$$$", folder + "snd2.$$$"}));
+        QCOMPARE(readFile(folder + "snd1.$$$"), inTheWay.endsWith(u"snd1.$$$") ? "stranger" : WaveSynth::alarmSound());
+        // A RIFF/WAVE header for 16-bit mono PCM with an 18-byte format chunk, then silence.
+        const QByteArray silence = readFile(folder + "snd2.$$$");
+        QCOMPARE(silence.left(46).toHex(),
+                 "5249464670d7010057415645666d7420120000000100010044ac000088580100020010000000646174614ad70100");
+        QCOMPARE(silence.mid(46), QByteArray(120'650, '\0'));
     }
     void soundWriteCutShortLeavesNoFile()
     {
@@ -41,28 +49,8 @@ private slots:
         QVERIFY(withFileSizeLimit(64 * 1024, [&] { h->context->form<frmSplash>(); }));
         QCOMPARE(QDir(h->context->soundFolder()).entryList(QDir::Files | QDir::Hidden), QStringList());
         h->restart().form<frmSplash>();
-        verifySounds();
-    }
-
-private:
-    // The two sounds byte for byte, a RIFF/WAVE header for 16-bit mono PCM and then the samples, or
-    // the stranger's file that was there before and stays.
-    void verifySounds(const QString& strangers = {})
-    {
-        const QByteArray alarm = readFile(h->context->alarmSoundPath());
-        const QByteArray silence = readFile(h->context->silenceSoundPath());
-        QCOMPARE(alarm == "stranger", strangers.endsWith(u"snd1.$$$"));
-        QCOMPARE(silence == "stranger", strangers.endsWith(u"snd2.$$$"));
-        if (alarm != "stranger") {
-            QCOMPARE(alarm.size(), 476'972);
-            QCOMPARE(alarm.left(44).toHex(),
-                     "524946462447070057415645666d74201000000001000100401f0000803e0000020010006461746100470700");
-        }
-        if (silence != "stranger") {
-            QCOMPARE(silence.left(46).toHex(),
-                     "5249464670d7010057415645666d7420120000000100010044ac000088580100020010000000646174614ad70100");
-            QCOMPARE(silence.mid(46), QByteArray(120'650, '\0'));
-        }
+        QCOMPARE(readFile(h->context->alarmSoundPath()), WaveSynth::alarmSound());
+        QCOMPARE(readFile(h->context->silenceSoundPath()), WaveSynth::silenceSound());
     }
 };
 

@@ -20,8 +20,14 @@ private slots:
         h->context->Alarms[2] = {7, 5, QStringLiteral("third")};
         // Files and folder gone while the program runs (a cache cleaner): written again.
         QVERIFY(QDir(h->context->soundFolder()).removeRecursively());
+        // Put away in the tray: the alarm brings the window back and takes the icon away.
+        main().show();
+        h->context->tray().AddTrayIcon(QStringLiteral("Tockwell"));
+        main().setWindowState(Qt::WindowMinimized);
+        main().hide();
         QStringList shown;
         whileOpen([&](frmAlarm& alarm) {
+            QVERIFY(main().isVisible() && !h->fakes.tray.shown);
             QCOMPARE(alarm.lblAlarmInformation->textFormat(), Qt::PlainText);
             shown << alarm.lblAlarmInformation->text();
             // The clock keeps ticking while the window is open, through the rest of the minute.

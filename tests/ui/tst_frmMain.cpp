@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
+#include <QSoundEffect>
 #include <QTimer>
 #include <QToolButton>
 
@@ -53,6 +54,8 @@ private slots:
         // No pattern: the locale's short date, still readable.
         QTest::newRow("garbage") << QLocale(QLocale::Swedish, QLocale::Sweden) << QStringList{"twelve", "-1", "+2"}
                                  << QTime(0, 0, 7) << " 00007" << true << "2026-12-05";
+        QTest::newRow("no separator of its own: /")
+            << QLocale::c() << QStringList{"1", "1", "3"} << QTime(9, 8) << " 90800" << false << "12/05/2026";
     }
     void load()
     {
@@ -103,6 +106,16 @@ private slots:
         QCOMPARE(answer(question, Qt::Key_Return, QMessageBox::Question), int(MsgBox::Yes));
         QCOMPARE(answer(question, Qt::Key_Escape, QMessageBox::Question), int(MsgBox::No));
         QCOMPARE(answer(MsgBox::OkOnly | MsgBox::Critical, Qt::Key_Return, QMessageBox::Critical), int(MsgBox::Ok));
+    }
+
+    // The real player plays a request once: a looping alarm sound would never end.
+    void realSoundPlaysOnce()
+    {
+        qputenv("PULSE_SERVER", "unix:/nonexistent/tockwell-test-socket");
+        QtSoundPlayer player;
+        player.play(h->context->alarmSoundPath());
+        QCOMPARE(player.playing()->loopCount(), 1);
+        QCOMPARE(player.playing()->source(), QUrl::fromLocalFile(h->context->alarmSoundPath()));
     }
 
 private:

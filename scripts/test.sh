@@ -13,7 +13,7 @@ files=$(git ls-files '*.cpp' '*.h' 2>/dev/null || find src tests bench tools -na
 clang-format --dry-run -Werror $files
 
 echo "== Build and test"
-cmake -S . -B build/check -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOCKWELL_WERROR=ON -DTOCKWELL_BENCH=ON >/dev/null
+cmake -S . -B build/check -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOCKWELL_WERROR=ON >/dev/null
 cmake --build build/check -j"$JOBS"
 ctest --test-dir build/check --output-on-failure -j"$JOBS"
 

@@ -10,34 +10,26 @@ set -uo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$here/build/check}" && pwd)
 . "$here/tests/e2e/lib.sh" "$build/tockwell" "$build/tests/tockwell_grab" "$build/bench-artifacts"
-need Xvfb xdotool xwininfo xdpyinfo xev stdbuf pulseaudio pactl parec od awk sort
+need Xvfb xdotool xwininfo xev stdbuf pulseaudio pactl parec od awk sort
 ALARMS=${ALARMS:-20}
 
 start_x
 start_pulse
-start_on_moving_clock "2026-12-06 06:50:00"
-wait_for 15 window_of Tockwell >/dev/null || fail "the main window did not appear"
-wait_for 5 bash -c '! xwininfo -root -tree | grep -q " 496x254+"' || true
-record_alarm "$(window_of Tockwell)" 07 05 AM "latency"
+start_program "2026-12-06 06:50:00"
+record_alarm 07 05 AM "latency"
 
 # Every top-level window mapped, stamped as X reports it: "ms id".
 stdbuf -oL xev -root -event substructure 2>/dev/null | while IFS= read -r line; do
-    case $line in
-    MapNotify*) stamp=${EPOCHREALTIME/./} ;;
-    *override*)
-        [ -n "${stamp:-}" ] || continue
-        window=${line##*window 0x}
-        echo "$((stamp / 1000)) $((16#${window%%,*}))"
-        stamp=
-        ;;
-    esac
+    [[ $line == MapNotify* ]] || continue
+    stamp=${EPOCHREALTIME/./}
+    # The next line names the mapped window: "event 0x..., window 0x..., override NO".
+    read -r line
+    window=${line##*window 0x}
+    echo "$((stamp / 1000)) $((16#${window%%,*}))"
 done >"$WORK/maps" 2>/dev/null &
 PIDS+=($!)
-# 16-bit samples at 8000/s; a short latency keeps the file's growth close to real time.
-parec -d tockwell_sink.monitor --format=s16le --rate=8000 --channels=1 --latency-msec=5 --raw >"$WORK/sound.raw" 2>/dev/null &
-PIDS+=($!)
-
-audible() { [ -n "$(first_loud_sample "$WORK/sound.raw" "$1" 1000)" ]; }
+start_recording "$WORK/sound.raw"
+loud_after() { loud=$(first_loud_sample "$WORK/sound.raw" "$1" 1000) && [ -n "$loud" ]; }
 
 for core in 1 2; do
     yes >/dev/null &
@@ -55,15 +47,13 @@ for ((day = 1; day <= ALARMS; day++)); do
     id=$(($(window_of Alarm)))
     wait_for 5 grep -q " $id\$" "$WORK/maps" || fail "no map event for the alarm window"
     map_ms=$(awk -v id="$id" '$2 == id { print $1 }' "$WORK/maps" | tail -n 1)
-    wait_for 5 audible "$anchor_sample" || fail "alarm $day was not heard"
-    loud=$(first_loud_sample "$WORK/sound.raw" "$anchor_sample" 1000)
+    wait_for 5 loud_after "$anchor_sample" || fail "alarm $day was not heard"
     echo "$((map_ms - minute_at)) $((anchor_ms + (loud - anchor_sample) / 8 - map_ms))" | tee -a "$WORK/results"
     keys "$id" Return
     wait_for 5 gone Alarm || fail "the alarm window stayed open"
 done
 
-for column in 1 2; do
-    echo -n "$([ $column = 1 ] && echo minute to window mapped || echo window to first audible sample) (ms): "
-    sort -n -k $column "$WORK/results" | awk -v c="$column" '{ v[NR] = $c } END {
-        printf "min %d, median %d, p99 %d, max %d\n", v[1], v[int((NR + 1) / 2)], v[int(NR * 0.99 + 0.999)], v[NR] }'
+for column in "1 minute to window mapped" "2 window to first audible sample"; do
+    sort -n -k "${column%% *}" "$WORK/results" | awk -v c="${column%% *}" -v name="${column#* }" '{ v[NR] = $c } END {
+        printf "%s (ms): min %d, median %d, p99 %d, max %d\n", name, v[1], v[int((NR + 1) / 2)], v[int(NR * 0.99 + 0.999)], v[NR] }'
 done

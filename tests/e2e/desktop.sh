@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
 # The real program among real desktop parts: the Options window from the keyboard (LED at start, green,
-# 24 hour); under a tray host the window goes away and comes back (double-click, tray host ended); a
+# 24 hour; the update check against a local HTTP server offers a newer version, then with the server
+# gone says it could not check); under a tray host the window goes away and comes back (double-click, tray host ended); a
 # second start brings it to the front and ends with 0; a start after a SIGKILL comes up with the
 # settings kept; the icon's menu ends the program without a question. $4 is the desktop entry.
 set -uo pipefail
 . "$(dirname "$0")/lib.sh"
-need Xvfb xdotool xwininfo xdpyinfo xprop xmessage trayer faketime
+need Xvfb xdotool xwininfo xprop xmessage trayer python3
 
 # The program's icon window, embedded in the tray host's panel.
 icon() { xwininfo -root -tree | awk '/^ +0x[0-9a-f]+ "panel": / {p = 1; next} p && /^     0x/ {p = 0} p && /\("tockwell" "tockwell"\)/ {print $1; exit}' | grep .; }
-no_icon() { ! icon >/dev/null; }
 # With the main window away, a shown window of the program other than the icon is the menu.
 menu_up() { xdotool search --onlyvisible --class tockwell | grep -vx "$(($(icon)))" | grep -q .; }
 start_trayer() {
@@ -19,37 +19,53 @@ start_trayer() {
     wait_for 10 bash -c "xwininfo -root -tree | grep -q '\"panel\"'" || fail "the tray host did not start"
 }
 put_away() {
-    # A window just mapped may not have taken the focus when the first key arrives: try again.
-    for attempt in 1 2 3 4 5; do
-        keys "$main" ctrl+m
-        wait_for 2 gone Tockwell && break
-    done
+    keys_until "gone Tockwell" ctrl+m
     wait_for 5 icon >/dev/null || fail "Ctrl+M put no icon under the tray host"
 }
-# The topmost viewable top-level window.
-top_window() {
+# Whether the topmost viewable top-level window is another than the main window.
+covered() {
     for id in $(xwininfo -root -children | awk '$1 ~ /^0x/ { print $1 }'); do
-        xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' && { echo "$id"; return 0; }
+        xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' && { [ "$id" != "$main" ]; return; }
     done
 }
-covered() { [ "$(top_window)" != "$main" ]; }
-in_front() { [ "$(top_window)" = "$main" ]; }
+
+# An update server offering a newer version, on a free port.
+mkdir -p "$WORK/www/tockwell"
+printf '1.0.1' >"$WORK/www/tockwell/tkw-latestversion.ver"
+printf 'Tockwell 1.0.1 rings <b>louder</b>.\r\nDownload it now?' >"$WORK/www/tockwell/tkw-latestversion.txt"
+python3 -u -m http.server --bind 127.0.0.1 --directory "$WORK/www" 0 >"$WORK/http.log" 2>&1 &
+SERVER=$!
+PIDS+=("$SERVER")
+wait_for 10 grep -q 'port [0-9]' "$WORK/http.log" || fail "the HTTP server did not start"
+export TOCKWELL_UPDATE_SERVER="http://127.0.0.1:$(grep -o 'port [0-9]*' "$WORK/http.log" | head -n 1 | cut -d' ' -f2)"
 
 start_x
 start_trayer
 start_program "2026-12-06 15:41:50"
-class=$(xprop -id "$main" WM_CLASS | sed -n 's/.*, "\([^"]*\)"$/\1/p')
-[ -n "$class" ] && grep -qx "StartupWMClass=$class" "$4" || fail "the window class '$class' is not the desktop entry's"
+xprop -id "$main" WM_CLASS | grep -q ", \"$(sed -n 's/^StartupWMClass=//p' "$4")\"$" ||
+    fail "the window class is not the desktop entry's: $(xprop -id "$main" WM_CLASS)"
 
-keys_until Options ctrl+comma || fail "Ctrl+comma did not open the Options window"
-# General: the LED at start. Time & Display: Green, then 24 hour.
-keys "$(window_of Options)" Tab space ctrl+Tab Down Tab Right Escape
+keys_until "window_of Options" ctrl+comma || fail "Ctrl+comma did not open the Options window"
+options=$(window_of Options)
+# General: the LED at start. Time & Display: Green, then 24 hour. Back past General (Date takes the
+# tab keys into its list) to Version Information, where a click presses Check for Updates.
+keys "$options" Tab space ctrl+Tab Down Tab Right ctrl+shift+Tab ctrl+shift+Tab ctrl+shift+Tab
+xdotool mousemove --window "$options" 110 130 click 1
+wait_for 20 box "Download Latest Version" >/dev/null || fail "no download question for a newer version"
+keys "$(box "Download Latest Version")" Escape
+kill "$SERVER"
+wait "$SERVER" 2>/dev/null
+xdotool mousemove --window "$options" 110 130 click 1
+wait_for 20 box Tockwell >/dev/null || fail "no message when the update server is gone"
+keys "$(box Tockwell)" Return
+wait_for 5 eval "! box Tockwell >/dev/null" || fail "the failure message stayed"
+keys "$options" Escape
 wait_for 5 gone Options || fail "Escape did not close the Options window"
 
 put_away
 xdotool mousemove --window "$(icon)" 10 10 click --repeat 2 --delay 80 1
 wait_for 5 window_of Tockwell >/dev/null || fail "a double-click on the icon did not bring the window back"
-wait_for 5 no_icon || fail "the icon stayed after the window came back"
+wait_for 5 eval "! icon >/dev/null" || fail "the icon stayed after the window came back"
 put_away
 kill "$TRAYER"
 wait_for 5 window_of Tockwell >/dev/null || fail "the window stayed hidden after the tray host ended"
@@ -60,12 +76,12 @@ xmessage -name cover -geometry 1280x800+0+0 "another program" &
 PIDS+=($!)
 wait_for 10 covered || fail "nothing covered the main window"
 timeout 30 "$PROGRAM" >"$WORK/second.log" 2>&1 || fail "the second start ended with status $?: $(cat "$WORK/second.log")"
-wait_for 10 in_front || fail "the main window did not come to the front"
-[ "$(windows_named Tockwell | wc -l)" = 1 ] || fail "not one Tockwell window: $(windows_named Tockwell)"
+wait_for 10 eval "! covered" || fail "the main window did not come to the front"
+[ "$(window_of Tockwell | wc -l)" = 1 ] || fail "not one Tockwell window: $(window_of Tockwell)"
 kill "${PIDS[-1]}"
 
-# The program runs as faketime's child: the program itself is killed, leaving its socket behind.
-pkill -KILL -P "$APP"
+# Killed, the program leaves its socket behind.
+kill -KILL "$APP"
 [ -S "$XDG_RUNTIME_DIR/tockwell-$(id -un)" ] || fail "the killed program left no socket behind, so this tests nothing"
 wait_for 10 gone Tockwell || fail "the killed program's window stayed"
 start_program "2026-12-06 15:41:50"

@@ -2,7 +2,6 @@
 # Sourced with the program, the screenshot tool and the artifacts folder as $1..$3.
 
 PROGRAM_BUILT=$1 GRAB=$2 ARTIFACTS=$3
-mkdir -p "$ARTIFACTS"
 
 need() {
     for tool in "$@"; do
@@ -19,18 +18,18 @@ fail() {
 WORK=$(mktemp -d /tmp/tockwell-e2e.XXXXXX)
 PIDS=()
 cleanup() {
-    for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
+    kill "${PIDS[@]}" 2>/dev/null
+    wait 2>/dev/null
     rm -rf "$WORK"
 }
 trap cleanup EXIT
 
 # The program runs from a folder of its own, so its tempFiles land there.
-mkdir -p "$WORK/program" "$WORK/home" && mkdir -m 700 "$WORK/runtime"
+mkdir -p "$ARTIFACTS" "$WORK/program" "$WORK/home" && mkdir -m 700 "$WORK/runtime"
 PROGRAM="$WORK/program/tockwell"
 cp "$PROGRAM_BUILT" "$PROGRAM"
-export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" XDG_CACHE_HOME="$WORK/home/.cache"
-export XDG_RUNTIME_DIR="$WORK/runtime"
+export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" XDG_CACHE_HOME="$WORK/home/.cache" \
+    XDG_RUNTIME_DIR="$WORK/runtime"
 unset QT_QPA_PLATFORM
 
 now_ms() { date +%s%3N; }
@@ -55,26 +54,25 @@ start_x() {
     wait_for 15 test -s "$WORK/display" || fail "no X server could be started"
     read -r number <"$WORK/display"
     export DISPLAY=":$number"
-    wait_for 10 xdpyinfo >/dev/null 2>&1 || fail "the X server on $DISPLAY does not answer"
 }
 
-# Mapped top-level windows titled exactly $1, as "id WxH" lines, from one query of the tree
-# (quick enough not to miss a window that is only up for a moment on a loaded machine).
-windows_named() {
+# Ids of the mapped top-level windows titled exactly $1, the splash (496x254) left out, from one
+# query of the tree (quick enough not to miss a window that is only up for a moment on a loaded
+# machine); fails when there is none.
+window_of() {
     local id size
     xwininfo -root -tree 2>/dev/null |
         awk -v title=" \"$1\": " 'index($0, title) {
             for (i = 1; i <= NF; i++) if ($i ~ /^[0-9]+x[0-9]+[+-]/) { split($i, g, /[+-]/); size = g[1] }
             print $1, size }' |
         while read -r id size; do
-            xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' && echo "$id $size"
-        done
+            [ "$size" != 496x254 ] && xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' && echo "$id"
+        done | grep .
 }
 
 # Saves a screenshot of window $2 (default: the screen) as $1.png; returns non-zero when the window
 # could not be captured, e.g. because it was already gone.
 try_grab() { "$GRAB" "$ARTIFACTS/$1.png" "${2:-0}" 2>/dev/null; }
-grab() { try_grab "$@" || fail "screenshot $1 failed"; }
 
 # A private sound server whose only output is a null sink; its monitor is what the program played.
 start_pulse() {
@@ -90,7 +88,7 @@ start_pulse() {
 
 # Records the sink's monitor as raw 16-bit mono at 8000 samples/s into $1; sets RECORD_STARTED (ms).
 start_recording() {
-    parec -d tockwell_sink.monitor --format=s16le --rate=8000 --channels=1 --latency-msec=20 --raw >"$1" &
+    parec -d tockwell_sink.monitor --format=s16le --rate=8000 --channels=1 --latency-msec=5 --raw >"$1" &
     PIDS+=($!)
     wait_for 5 test -s "$1" || fail "the recorder produced nothing"
     RECORD_STARTED=$(now_ms)
@@ -103,15 +101,9 @@ first_loud_sample() {
         'NR > from { v = $1 < 0 ? -$1 : $1; if (v > limit) { print NR - 1; exit } }'
 }
 
-# The largest magnitude among samples $2..$3 of $1.
-peak_between() {
-    od -An -v -t d2 -w2 "$1" | awk -v from="$2" -v to="$3" \
-        'NR > from && NR <= to { v = $1 < 0 ? -$1 : $1; if (v > m) m = v } END { print m + 0 }'
-}
-
-# Ids of the mapped windows titled $1, the splash left out; fails when there is none.
-window_of() { windows_named "$1" | grep -v ' 496x254$' | cut -d' ' -f1 | grep .; }
 gone() { ! window_of "$1" >/dev/null; }
+# The first window titled $1 other than the main window: a message box of the program carries its name.
+box() { window_of "$1" | grep -vx "$main" | head -n 1 | grep .; }
 # Focuses window $1, then presses the keys that follow.
 keys() {
     local id=$1
@@ -119,40 +111,27 @@ keys() {
     xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
     xdotool key --delay 60 "$@"
 }
-# Starts the program with its clock set to $1 and its timers on real time; sets APP and main.
-start_program() {
-    DONT_FAKE_MONOTONIC=1 faketime -f "@$1" "$PROGRAM" >"$WORK/tockwell.log" 2>&1 &
-    APP=$!
-    PIDS+=("$APP")
-    wait_for 15 window_of Tockwell >/dev/null || fail "the main window did not appear"
-    main=$(window_of Tockwell)
-}
-# Presses $2.. in window $main until a window titled $1 appears: a window just mapped may not
-# have taken the focus when the first key arrives.
+# Presses $2.. in window $main until the command $1 succeeds: a window just mapped may not have
+# taken the focus when the first key arrives.
 keys_until() {
-    local title=$1 attempt
+    local until=$1 attempt
     shift
     for attempt in 1 2 3 4 5; do
         keys "$main" "$@"
-        wait_for 2 window_of "$title" >/dev/null && return 0
+        wait_for 2 eval "$until" >/dev/null && return 0
     done
     return 1
 }
 
-# Records an alarm through the main window $1 with the keyboard alone: $2 hour "07", $3 minute "05",
-# $4 AM or PM, $5 the description.
+# Records an alarm through the main window with the keyboard alone: $1 hour "07", $2 minute "05",
+# $3 AM or PM, $4 the description.
 record_alarm() {
-    local main=$1 record
-    keys_until "Record New Time" ctrl+n || fail "the record window did not open"
-    record=$(window_of "Record New Time")
-    try_grab record "$record" || true
-    keys "$record" Tab "${2:0:1}" "${2:1:1}" Tab "${3:0:1}" "${3:1:1}" Tab "${4:0:1}" Tab
-    xdotool type --delay 30 "$5"
-    keys "$record" Return
-    confirmation() { window_of Tockwell | grep -vx "$main" | grep .; }
-    wait_for 5 confirmation >/dev/null || fail "no confirmation after Accept"
-    keys "$(confirmation)" Return
-    wait_for 5 gone "Record New Time" || fail "the record window stayed open"
+    keys_until 'window_of "Record New Time"' ctrl+n || fail "the record window did not open"
+    keys "$(window_of "Record New Time")" Tab "${1:0:1}" "${1:1:1}" Tab "${2:0:1}" "${2:1:1}" Tab "${3:0:1}" Tab
+    xdotool type --delay 30 "$4"
+    keys "$(window_of "Record New Time")" Return
+    wait_for 5 box Tockwell >/dev/null || fail "no confirmation after Accept"
+    keys "$(box Tockwell)" Return
 }
 
 # A clock the test moves while the program runs. libfaketime reads the program's offset from a file
@@ -162,27 +141,27 @@ FAKETIME_LIB=$(compgen -G "/usr/lib/*/faketime/libfaketime.so.1" | head -n 1)
 CLOCK_FILE="$WORK/clock-offset"
 export TZ=UTC
 
-# Starts the program with its clock at $1 ("YYYY-MM-DD hh:mm:ss"); output goes to tockwell.log.
-start_on_moving_clock() {
+# Starts the program with its clock at $1 ("YYYY-MM-DD hh:mm:ss"), output to tockwell.log; waits
+# for its main window and the splash to go. Sets APP (the program's process) and main.
+start_program() {
     [ -n "$FAKETIME_LIB" ] || { echo "SKIP: libfaketime is not installed"; exit 77; }
     set_clock "$1"
     LD_PRELOAD="$FAKETIME_LIB" FAKETIME_TIMESTAMP_FILE="$CLOCK_FILE" FAKETIME_NO_CACHE=1 DONT_FAKE_MONOTONIC=1 \
         "$PROGRAM" >"$WORK/tockwell.log" 2>&1 &
-    PIDS+=($!)
-    PROGRAM_PID=$!
+    APP=$!
+    PIDS+=("$APP")
+    wait_for 15 window_of Tockwell >/dev/null || fail "the main window did not appear"
+    main=$(window_of Tockwell)
+    wait_for 5 bash -c '! xwininfo -root -tree | grep -q " 496x254+"' || true
 }
 
 # From now on the program's clock reads $1 ("YYYY-MM-DD hh:mm:ss") plus the real time since.
 # Sets CLOCK_OFFSET_MS: the program's clock minus the real one.
 set_clock() {
-    local seconds
-    seconds=$((($(date -u -d "$1" +%s%3N) - $(now_ms)) / 1000))
-    printf '%+d\n' "$seconds" >"$CLOCK_FILE.new"
+    CLOCK_OFFSET_MS=$((($(date -u -d "$1" +%s%3N) - $(now_ms)) / 1000 * 1000))
+    printf '%+d\n' $((CLOCK_OFFSET_MS / 1000)) >"$CLOCK_FILE.new"
     mv "$CLOCK_FILE.new" "$CLOCK_FILE"
-    CLOCK_OFFSET_MS=$((seconds * 1000))
 }
 
 # The real time (ms) at which the program's clock shows $1 ("YYYY-MM-DD hh:mm:ss").
-real_ms_at() {
-    echo $(($(date -u -d "$1" +%s%3N) - CLOCK_OFFSET_MS))
-}
+real_ms_at() { echo $(($(date -u -d "$1" +%s%3N) - CLOCK_OFFSET_MS)); }

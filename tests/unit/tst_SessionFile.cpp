@@ -64,15 +64,12 @@ private slots:
         QTest::newRow("Windows-1252") << fileWith({{3, "8"}, {5, "\x80 caf\xE9 \x93ok\x94 \x81"}, {302, "\xC3\xBC"}})
                                       << 0 << AlarmRecord{8, 0, u"\u20ac caf\u00e9 \u201cok\u201d \u0081"_qs}
                                       << u"\u00c3\u00bc"_qs;
-        QTest::newRow("empty") << QByteArray() << 62 << kept << u"The file holds 0 of the 303 lines"_qs;
         // An empty last line without its line end is no line at all.
         QTest::newRow("last line end missing")
             << FreeRecord.repeated(101).chopped(2) << 62 << kept << u"The file holds 302 of"_qs;
-        // What was read before the faulty line is dropped too.
-        QTest::newRow("text for the last minute")
-            << fileWith({{3, " 7 "}, {301, "half past"}}) << 13 << kept << u"Line 302 holds"_qs;
-        QTest::newRow("minute 60, file short")
-            << fileWith({{4, " 60 "}}).left(20) << 13 << kept << u"Line 5 holds a minute (60)"_qs;
+        // What was read before the faulty line is dropped too, and the fault is named before the shortness.
+        QTest::newRow("text for a minute, file short")
+            << fileWith({{3, " 7 "}, {7, "half past"}}).left(40) << 13 << kept << u"Line 8 holds"_qs;
     }
     void read()
     {
@@ -99,8 +96,6 @@ private slots:
         // Replacing a pipe with a file would break whoever uses it; opening one with no writer would wait forever.
         QTest::newRow("save over a pipe") << true << "pipe" << 75;
         QTest::newRow("load a pipe") << false << "pipe" << 75;
-        // Even root cannot create a file inside a regular file.
-        QTest::newRow("save inside a file") << true << "short/week.tkw" << 76;
         QTest::newRow("load a missing file") << false << "nothing.tkw" << 53;
         // The disk fills part-way: the file saved over stays whole, and no temporary file is left.
         QTest::newRow("save, disk full") << true << "short" << 61;
@@ -135,18 +130,16 @@ private slots:
     // TOCKWELL_FUZZ_ITERATIONS repeat a failure or run longer.
     void mutatedFiles()
     {
-        bool ok = false;
-        const quint32 wantedSeed = qEnvironmentVariableIntValue("TOCKWELL_FUZZ_SEED", &ok);
-        const quint32 seed = ok ? wantedSeed : 20070301;
-        const int wanted = qEnvironmentVariableIntValue("TOCKWELL_FUZZ_ITERATIONS", &ok);
-        const int runs = ok ? wanted : 5000;
-        QRandomGenerator random(seed);
+        bool given = false;
+        const quint32 seed = qEnvironmentVariableIntValue("TOCKWELL_FUZZ_SEED", &given);
+        QRandomGenerator random(given ? seed : 20070301);
+        const int runs = qEnvironmentVariableIntValue("TOCKWELL_FUZZ_ITERATIONS", &given);
         const auto below = [&random](qsizetype bound) { return int(random.bounded(quint32(bound))); };
         static const char odd[] =
             "| 7 | 25 |-1 | 60 | 7.5 |1e1|1e|+3|-0|.|nan|1e999|0x1|7abc|\t12\t|\xA0|\r|\n|\0|\xC3|\xE2\x82\xAC";
         const QList<QByteArray> pieces = QByteArray(odd, sizeof odd - 1).split('|');
         const auto valid = [](float value, float top) { return value >= 0 && value <= top && int(value) == value; };
-        for (int run = 0; run < runs; ++run) {
+        for (int run = 0; run < (given ? runs : 5000); ++run) {
             AlarmBook::Table table{};
             for (AlarmRecord& record : table)
                 record = {float(below(25) * below(2)), float(below(60)),

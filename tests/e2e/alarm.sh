@@ -20,10 +20,12 @@ start_recording "$WORK/sound.raw"
 wait_for 60 window_of Alarm >/dev/null || fail "the alarm window did not appear"
 delay=$(($(now_ms) - minute_at))
 
-# Latency is measured by the benchmark; here only a window in the wrong minute is a fault.
+# Promptness is reported, not asserted (goals: the window within 100 ms of the minute, the sound
+# within 30 ms of the window); on a loaded machine only a window in the wrong minute is a fault.
 [ "$delay" -ge -150 ] && [ "$delay" -lt 30000 ] || fail "the alarm window came ${delay} ms after its minute"
-audible() { [ -n "$(first_loud_sample "$WORK/sound.raw" $((RECORD_BYTES_AT_START / 2)) 1000)" ]; }
+audible() { loud=$(first_loud_sample "$WORK/sound.raw" $((RECORD_BYTES_AT_START / 2)) 1000) && [ -n "$loud" ]; }
 wait_for 10 audible || fail "nothing audible came from the sound server"
+echo "minute to alarm window: $delay ms; to first audible sample: $((RECORD_STARTED + (loud - RECORD_BYTES_AT_START / 2) / 8 - minute_at)) ms"
 
 # Stop: the sound ends, the window stays. A loaded machine may take a moment to act on the key, so
 # all from 2 s after it must be silent: the alarm sound beeps at least once a second.

@@ -150,7 +150,7 @@ start_program() {
         "$PROGRAM" >"$WORK/tockwell.log" 2>&1 &
     APP=$!
     PIDS+=("$APP")
-    wait_for 15 window_of Tockwell >/dev/null || fail "the main window did not appear"
+    wait_for 30 window_of Tockwell >/dev/null || fail "the main window did not appear"
     main=$(window_of Tockwell)
     wait_for 5 bash -c '! xwininfo -root -tree | grep -q " 496x254+"' || true
 }

@@ -85,13 +85,8 @@ struct FakeTrayService final : TrayService {
     void remove() override { shown = false; }
     bool isShown() const override { return shown; }
     bool isAvailable() const override { return available; }
-    // What the desktop would do: an event on the icon, or the notification area going away.
+    // What the desktop would do: an event on the icon.
     void fire(Event event) { onEvent(event); }
-    void loseArea()
-    {
-        available = false;
-        onAvailabilityChanged(false);
-    }
 };
 
 struct FakeShell final : Shell {
@@ -106,17 +101,8 @@ struct FakeShell final : Shell {
 
 struct FakeFileDialogs final : FileDialogs {
     QString nextOpen, nextSave; // the paths the user picks; empty: cancelled
-    QStringList asked;          // "open FILTER" or "save FILTER", one per dialog shown
-    QString openFile(const QString& filter) override
-    {
-        asked << QStringLiteral("open ") + filter;
-        return nextOpen;
-    }
-    QString saveFile(const QString& filter) override
-    {
-        asked << QStringLiteral("save ") + filter;
-        return nextSave;
-    }
+    QString openFile(const QString&) override { return nextOpen; }
+    QString saveFile(const QString&) override { return nextSave; }
 };
 
 struct FakeWebFetch final : WebFetch {
@@ -151,10 +137,6 @@ struct FakeWebFetch final : WebFetch {
             request.context.data(), [done = request.done, result] { done(result); }, Qt::QueuedConnection);
     }
     static Result ok(const QByteArray& body) { return Result{true, body, {}, 200, false}; }
-    static Result failed(const QString& error, int httpStatus = 0)
-    {
-        return Result{false, {}, error, httpStatus, false};
-    }
 };
 
 struct FakeSettingsBackend final : SettingsBackend {

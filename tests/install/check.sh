@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # $5 = installed: installs into a scratch prefix and checks it with the desktop's own validators.
 # $5 = package: builds the Debian package and reads it with dpkg-deb.
-# Either way: exactly the expected files, and a program that answers --version without a display
-# and without writing anything. $1..$4: cmake, cpack, the build folder, the application id.
+# Either way: exactly the expected files. $1..$4: cmake, cpack, the build folder, the application id.
 set -uo pipefail
 CMAKE=$1 CPACK=$2 BUILD=$3 APP_ID=$4 MODE=$5
 fail() { echo "FAIL: $*"; exit 1; }
@@ -29,10 +28,6 @@ fi
     for size in 16 24 32 48 64 128 256; do echo "share/icons/hicolor/${size}x${size}/apps/$APP_ID.png"; done
 } | LC_ALL=C sort >"$WORK/expected"
 (cd "$ROOT" && find . -type f -printf '%P\n' | LC_ALL=C sort) | diff -u "$WORK/expected" - || fail "other files than expected"
-# The sanitizer settings pass through, so the sanitizer build can run it too.
-version=$(env -i HOME="$WORK/home" PATH=/usr/bin:/bin ASAN_OPTIONS="${ASAN_OPTIONS:-}" "$ROOT/bin/tockwell" --version) &&
-    [ ! -e "$WORK/home" ] && grep -q "<release version=\"${version#tockwell }\"" "$ROOT/share/metainfo/$APP_ID.metainfo.xml" ||
-    fail "--version failed, wrote into the home folder or is not the metainfo's release: '$version'"
 
 if [ "$MODE" = installed ]; then
     DESKTOP="$ROOT/share/applications/$APP_ID.desktop"
@@ -44,6 +39,5 @@ else
     for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libqt6network6 qt6-qpa-plugins; do
         [[ ", $depends," =~ ", $package"[\ ,] ]] || fail "Depends lacks $package: $depends"
     done
-    [ "$version" = "tockwell $(dpkg-deb -f "$DEB" Version)" ] || fail "the package's version is not '$version'"
 fi
-echo "PASS: $MODE: $(wc -l <"$WORK/expected") files; $version"
+echo "PASS: $MODE: $(wc -l <"$WORK/expected") files"

@@ -4,7 +4,6 @@
 #include "alarms/frmRecordNewTime.h"
 #include "alarms/frmRemove.h"
 #include "app/frmMain.h"
-#include "platform/QtDesktop.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -147,7 +146,6 @@ private slots:
                 QStringLiteral("You have successfully loaded your session."),
                 [&] { QCOMPARE(listed(m_main->lstAlarmTimes), loaded); });
         QCOMPARE(listed(m_main->lstAlarmTimes), loaded);
-        QCOMPARE(QtFileDialogs::toQtFilter(h->fakes.files.asked.value(0).mid(5)), u"Tockwell Session (*.tkw)"_qs);
         const FakeMessageBoxes::Call loadFailure = h->fakes.messages.calls.at(2);
         QCOMPARE(loadFailure.style, MsgBox::OkOnly | MsgBox::Critical);
         QVERIFY2(loadFailure.details.startsWith(folder.path() + u'/'), qPrintable(loadFailure.details));

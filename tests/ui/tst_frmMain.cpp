@@ -115,7 +115,6 @@ private slots:
         QtSoundPlayer player;
         player.play(h->context->alarmSoundPath());
         QCOMPARE(player.playing()->loopCount(), 1);
-        QCOMPARE(player.playing()->source(), QUrl::fromLocalFile(h->context->alarmSoundPath()));
     }
 
 private:

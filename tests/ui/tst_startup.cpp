@@ -25,10 +25,12 @@ private slots:
         // A plain file where the folder should be: it cannot be created, even by root.
         QVERIFY(QDir(h->programFolder()).removeRecursively() && QDir().mkpath(h->programFolder()));
         QVERIFY(writeFile(h->programFolder() + "/tempFiles", "stranger"));
-        h->restart().form<frmSplash>();
+        // A sound file already there is used as it is: written only when missing.
         const QString folder = h->cacheFolder() + "/tempFiles/";
+        QVERIFY(QDir().mkpath(folder) && writeFile(folder + "snd1.$$$", "stranger"));
+        h->restart().form<frmSplash>();
         QCOMPARE(h->fakes.sound.prepared, QStringList({folder + "snd1.$$$", folder + "snd2.$$$"}));
-        QCOMPARE(readFile(folder + "snd1.$$$"), WaveSynth::alarmSound());
+        QCOMPARE(readFile(folder + "snd1.$$$"), "stranger");
         // A RIFF/WAVE header for 16-bit mono PCM with an 18-byte format chunk, then silence.
         const QByteArray silence = readFile(folder + "snd2.$$$");
         QCOMPARE(silence.left(46).toHex(),

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 install_missing $BUILD_PACKAGES $TEST_PACKAGES
 
 echo "== Format check"
-files=$(git ls-files '*.cpp' '*.h' 2>/dev/null || find src tests bench tools -name '*.cpp' -o -name '*.h')
+files=$(git ls-files '*.cpp' '*.h' 2>/dev/null || find src tests tools -name '*.cpp' -o -name '*.h')
 # shellcheck disable=SC2086
 clang-format --dry-run -Werror $files
 

@@ -59,8 +59,7 @@ void refuseUnknownArguments(const QApplication& app)
 int main(int argc, char* argv[])
 {
     QCoreApplication::setApplicationName(QStringLiteral("tockwell"));
-    QCoreApplication::setApplicationVersion(
-        QStringLiteral("%1.%2.%3").arg(AppInfo::VersionMajor).arg(AppInfo::VersionMinor).arg(AppInfo::VersionRevision));
+    QCoreApplication::setApplicationVersion(AppInfo::runningVersion());
     answerQuestionsAndExit(argc, argv);
 
     QApplication app(argc, argv);

@@ -86,6 +86,11 @@ int main(int argc, char* argv[])
         }
         context.form<frmMain>().bringToFront();
     });
-    context.form<frmSplash>().show();
+    // The splash comes into being inside the event loop. Shown before the loop runs, a splash window
+    // makes the toolkit process events on the spot; a hand-over run from there (a slow start lets its
+    // two seconds pass first) posts the splash's deletion at a level the loop never carries out, and
+    // the window would stay for the life of the process.
+    QMetaObject::invokeMethod(
+        &app, [&context] { context.form<frmSplash>().show(); }, Qt::QueuedConnection);
     return app.exec();
 }

@@ -6,17 +6,17 @@
 # settings kept; the icon's menu ends the program without a question. $4 is the desktop entry.
 set -uo pipefail
 . "$(dirname "$0")/lib.sh"
-need Xvfb xdotool xwininfo xprop xmessage trayer python3
+need Xvfb dbus-daemon xdotool xwininfo xprop xmessage trayer python3
 
 # The program's icon window, embedded in the tray host's panel.
-icon() { xwininfo -root -tree | awk '/^ +0x[0-9a-f]+ "panel": / {p = 1; next} p && /^     0x/ {p = 0} p && /\("tockwell" "tockwell"\)/ {print $1; exit}' | grep .; }
+icon() { xwininfo -root -tree | awk '/^ +0x[0-9a-f]+ "panel": / {p = 1; next} p && /^     0x/ {p = 0} p && !id && /\("tockwell" "tockwell"\)/ {id = $1} END {if (id) print id; else exit 1}'; }
 # With the main window away, a shown window of the program other than the icon is the menu.
-menu_up() { xdotool search --onlyvisible --class tockwell | grep -vx "$(($(icon)))" | grep -q .; }
+menu_up() { [ -n "$(xdotool search --onlyvisible --class tockwell | grep -vx "$(($(icon)))")" ]; }
 start_trayer() {
     trayer --edge top --align right --widthtype request --height 24 --transparent false >"$WORK/trayer.log" 2>&1 &
     TRAYER=$!
     PIDS+=("$TRAYER")
-    wait_for 10 bash -c "xwininfo -root -tree | grep -q '\"panel\"'" || fail "the tray host did not start"
+    wait_for 10 eval '[[ "$(xwininfo -root -tree)" == *\"panel\"* ]]' || fail "the tray host did not start"
 }
 put_away() {
     keys_until "gone Tockwell" ctrl+m
@@ -25,8 +25,9 @@ put_away() {
 # Whether the topmost viewable top-level window is another than the main window.
 covered() {
     for id in $(xwininfo -root -children | awk '$1 ~ /^0x/ { print $1 }'); do
-        xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' && { [ "$id" != "$main" ]; return; }
+        viewable "$id" && { [ "$id" != "$main" ]; return; }
     done
+    return 1
 }
 
 # An update server offering a newer version, on a free port.
@@ -42,7 +43,7 @@ export TOCKWELL_UPDATE_SERVER="http://127.0.0.1:$(grep -o 'port [0-9]*' "$WORK/h
 start_x
 start_trayer
 start_program "2026-12-06 15:41:50"
-xprop -id "$main" WM_CLASS | grep -q ", \"$(sed -n 's/^StartupWMClass=//p' "$4")\"$" ||
+[[ "$(xprop -id "$main" WM_CLASS)" == *", \"$(sed -n 's/^StartupWMClass=//p' "$4")\"" ]] ||
     fail "the window class is not the desktop entry's: $(xprop -id "$main" WM_CLASS)"
 
 keys_until "window_of Options" ctrl+comma || fail "Ctrl+comma did not open the Options window"

@@ -9,8 +9,17 @@ need() {
     done
 }
 
+# Says what went wrong and what the test saw: the named windows with their sizes and map states, a
+# screenshot, and the program's log.
 fail() {
     echo "FAIL: $*"
+    if [ -n "${DISPLAY:-}" ]; then
+        echo "Windows (id, title, class, geometry, map state):"
+        xwininfo -root -tree 2>/dev/null | awk '$1 ~ /^0x/ && !/\(has no name\)/' | while read -r id rest; do
+            echo "  $id $rest $(xwininfo -id "$id" 2>/dev/null | sed -n 's/^ *Map State: //p')"
+        done
+        try_grab failure && echo "Screenshot: $ARTIFACTS/failure.png"
+    fi
     [ -s "$WORK/tockwell.log" ] && sed 's/^/tockwell: /' "$WORK/tockwell.log"
     exit 1
 }
@@ -49,6 +58,7 @@ wait_for() {
 # whenever its last client leaves, and a client connecting during that reset is turned away.
 start_x() {
     local number
+    start_bus
     Xvfb -displayfd 3 -noreset -screen 0 1280x800x24 -nolisten tcp 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
     PIDS+=($!)
     wait_for 15 test -s "$WORK/display" || fail "no X server could be started"
@@ -56,18 +66,37 @@ start_x() {
     export DISPLAY=":$number"
 }
 
-# Ids of the mapped top-level windows titled exactly $1, the splash (496x254) left out, from one
+# Whether window $1 is mapped and viewable. The whole answer is read before it is looked at: a reader
+# that stops at the first match would leave xwininfo writing into a closed pipe.
+viewable() { [[ "$(xwininfo -id "$1" 2>/dev/null)" == *"Map State: IsViewable"* ]]; }
+
+# Ids of the viewable top-level windows titled exactly $1, the splash (496x254) left out, from one
 # query of the tree (quick enough not to miss a window that is only up for a moment on a loaded
 # machine); fails when there is none.
 window_of() {
-    local id size
-    xwininfo -root -tree 2>/dev/null |
+    local id size ids=""
+    while read -r id size; do
+        if [ "$size" != 496x254 ] && viewable "$id"; then ids+="$id"$'\n'; fi
+    done < <(xwininfo -root -tree 2>/dev/null |
         awk -v title=" \"$1\": " 'index($0, title) {
             for (i = 1; i <= NF; i++) if ($i ~ /^[0-9]+x[0-9]+[+-]/) { split($i, g, /[+-]/); size = g[1] }
-            print $1, size }' |
-        while read -r id size; do
-            [ "$size" != 496x254 ] && xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' && echo "$id"
-        done | grep .
+            print $1, size }')
+    [ -n "$ids" ] && printf '%s' "$ids"
+}
+
+# Whether a window of the splash's size exists, mapped or not: once the main window has taken over,
+# the splash must be destroyed, not merely hidden.
+splash_exists() { [[ "$(xwininfo -root -tree 2>/dev/null)" == *" 496x254+"* ]]; }
+
+# A private session bus: with none, the toolkit's first D-Bus call either fails or, where dbus-x11 is
+# installed, launches a bus of its own that outlives the test. Either way the run would depend on
+# what the machine happens to have.
+start_bus() {
+    dbus-daemon --session --fork --nopidfile --print-address=4 --print-pid=5 4>"$WORK/bus-address" 5>"$WORK/bus-pid" ||
+        fail "no session bus could be started"
+    PIDS+=("$(cat "$WORK/bus-pid")")
+    DBUS_SESSION_BUS_ADDRESS=$(cat "$WORK/bus-address")
+    export DBUS_SESSION_BUS_ADDRESS
 }
 
 # Saves a screenshot of window $2 (default: the screen) as $1.png; returns non-zero when the window
@@ -96,14 +125,15 @@ start_recording() {
 }
 
 # The index of the first sample in $1 at or after sample $2 whose magnitude exceeds $3, or nothing.
+# awk reads to the end rather than stopping at the answer, so od never writes into a closed pipe.
 first_loud_sample() {
     od -An -v -t d2 -w2 "$1" | awk -v from="$2" -v limit="$3" \
-        'NR > from { v = $1 < 0 ? -$1 : $1; if (v > limit) { print NR - 1; exit } }'
+        'found == "" && NR > from { v = $1 < 0 ? -$1 : $1; if (v > limit) found = NR - 1 } END { if (found != "") print found }'
 }
 
 gone() { ! window_of "$1" >/dev/null; }
 # The first window titled $1 other than the main window: a message box of the program carries its name.
-box() { window_of "$1" | grep -vx "$main" | head -n 1 | grep .; }
+box() { window_of "$1" | grep -vx "$main" | sed -n 1p | grep .; }
 # Focuses window $1, then presses the keys that follow.
 keys() {
     local id=$1
@@ -150,9 +180,11 @@ start_program() {
         "$PROGRAM" >"$WORK/tockwell.log" 2>&1 &
     APP=$!
     PIDS+=("$APP")
-    wait_for 30 window_of Tockwell >/dev/null || fail "the main window did not appear"
+    # A sanitizer build on a loaded machine can take many seconds to come up.
+    wait_for 60 window_of Tockwell >/dev/null || fail "the main window did not appear"
     main=$(window_of Tockwell)
-    wait_for 5 bash -c '! xwininfo -root -tree | grep -q " 496x254+"' || true
+    [ "$(wc -l <<<"$main")" = 1 ] || fail "more than one main window: $main"
+    wait_for 10 eval '! splash_exists' || fail "the splash window was not destroyed after the hand-over"
 }
 
 # From now on the program's clock reads $1 ("YYYY-MM-DD hh:mm:ss") plus the real time since.

@@ -3,7 +3,8 @@
 # 24 hour; the update check against a local HTTP server offers a newer version, then with the server
 # gone says it could not check); under a tray host the window goes away and comes back (double-click, tray host ended); a
 # second start brings it to the front and ends with 0; a start after a SIGKILL comes up with the
-# settings kept; the icon's menu ends the program without a question. $4 is the desktop entry.
+# settings kept, and a third start hands over to it; the icon's menu ends the program without a question.
+# $4 is the desktop entry.
 set -uo pipefail
 . "$(dirname "$0")/lib.sh"
 need Xvfb dbus-daemon xdotool xwininfo xprop xmessage trayer python3
@@ -20,7 +21,7 @@ start_trayer() {
 }
 put_away() {
     keys_until "gone Tockwell" ctrl+m
-    wait_for 5 icon >/dev/null || fail "Ctrl+M put no icon under the tray host"
+    wait_for 10 icon >/dev/null || fail "Ctrl+M put no icon under the tray host"
 }
 # Whether the topmost viewable top-level window is another than the main window.
 covered() {
@@ -59,17 +60,17 @@ wait "$SERVER" 2>/dev/null
 xdotool mousemove --window "$options" 110 130 click 1
 wait_for 20 box Tockwell >/dev/null || fail "no message when the update server is gone"
 keys "$(box Tockwell)" Return
-wait_for 5 eval "! box Tockwell >/dev/null" || fail "the failure message stayed"
+wait_for 10 eval "! box Tockwell >/dev/null" || fail "the failure message stayed"
 keys "$options" Escape
-wait_for 5 gone Options || fail "Escape did not close the Options window"
+wait_for 10 gone Options || fail "Escape did not close the Options window"
 
 put_away
 xdotool mousemove --window "$(icon)" 10 10 click --repeat 2 --delay 80 1
-wait_for 5 window_of Tockwell >/dev/null || fail "a double-click on the icon did not bring the window back"
-wait_for 5 eval "! icon >/dev/null" || fail "the icon stayed after the window came back"
+wait_for 10 window_of Tockwell >/dev/null || fail "a double-click on the icon did not bring the window back"
+wait_for 10 eval "! icon >/dev/null" || fail "the icon stayed after the window came back"
 put_away
 kill "$TRAYER"
-wait_for 5 window_of Tockwell >/dev/null || fail "the window stayed hidden after the tray host ended"
+wait_for 10 window_of Tockwell >/dev/null || fail "the window stayed hidden after the tray host ended"
 start_trayer
 
 # Another program's window covers the main window and takes the focus.
@@ -87,12 +88,15 @@ kill -KILL "$APP"
 wait_for 10 gone Tockwell || fail "the killed program's window stayed"
 start_program "2026-12-06 15:41:50"
 led_shows_15_green() { try_grab options-restart "$main" && "$GRAB" --find-led "$ARTIFACTS/options-restart.png" 15 2; }
-wait_for 5 led_shows_15_green || fail "after the restart the LED does not show 15 in green (see options-restart.png)"
+wait_for 10 led_shows_15_green || fail "after the restart the LED does not show 15 in green (see options-restart.png)"
+# The restarted program took over the socket the killed one left: a third start hands over to it.
+timeout 30 "$PROGRAM" >"$WORK/third.log" 2>&1 || fail "the start after the restart ended with status $?"
+[ "$(window_of Tockwell | wc -l)" = 1 ] || fail "not one Tockwell window after the restart: $(window_of Tockwell)"
 
 put_away
 xdotool mousemove --window "$(icon)" 10 10 click 3
-wait_for 5 menu_up || fail "the right button did not open the icon's menu"
+wait_for 10 menu_up || fail "the right button did not open the icon's menu"
 xdotool key --delay 60 Up Return
-wait_for 5 bash -c "! kill -0 $APP 2>/dev/null" || fail "Exit Tockwell from the icon's menu did not end the program"
+wait_for 10 bash -c "! kill -0 $APP 2>/dev/null" || fail "Exit Tockwell from the icon's menu did not end the program"
 wait "$APP" || fail "the program ended with status $?"
 echo "PASS: options and update check from the keyboard, tray, second start, restart after SIGKILL, exit from the tray"

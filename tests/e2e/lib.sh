@@ -119,7 +119,7 @@ start_pulse() {
 start_recording() {
     parec -d tockwell_sink.monitor --format=s16le --rate=8000 --channels=1 --latency-msec=5 --raw >"$1" &
     PIDS+=($!)
-    wait_for 5 test -s "$1" || fail "the recorder produced nothing"
+    wait_for 10 test -s "$1" || fail "the recorder produced nothing"
     RECORD_STARTED=$(now_ms)
     RECORD_BYTES_AT_START=$(stat -c %s "$1")
 }
@@ -160,7 +160,7 @@ record_alarm() {
     keys "$(window_of "Record New Time")" Tab "${1:0:1}" "${1:1:1}" Tab "${2:0:1}" "${2:1:1}" Tab "${3:0:1}" Tab
     xdotool type --delay 30 "$4"
     keys "$(window_of "Record New Time")" Return
-    wait_for 5 box Tockwell >/dev/null || fail "no confirmation after Accept"
+    wait_for 10 box Tockwell >/dev/null || fail "no confirmation after Accept"
     keys "$(box Tockwell)" Return
 }
 

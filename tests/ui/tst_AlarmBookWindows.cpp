@@ -67,6 +67,7 @@ private slots:
         QCOMPARE(edit("24:00 PM   -   " + QString(35, u'x'), u"07|30|AM|"_qs, Updated),
                  "12|00|PM|" + QString(35, u'x'));
         QCOMPARE(edit(u"7:30 AM   -   N/A"_qs, u"07|00|PM|Tea"_qs, Duplicate), u"07|30|AM|N/A"_qs);
+        QVERIFY(h->context->isLoaded<frmEdit>()); // refused: the window stays for another choice
         // Meanwhile the alarm goes and a new one takes its slot: nothing is written.
         frmEdit& again = openEdit(QStringLiteral("19:00 PM   -   Dinner"));
         book()[2] = {21, 0, QStringLiteral("News")};

@@ -3,6 +3,7 @@
 #include "app/frmMain.h"
 #include "led/LedSprites.h"
 #include "platform/QtDesktop.h"
+#include "settings/VersionText.h"
 #include "settings/frmOptions.h"
 
 #include <QCheckBox>
@@ -81,6 +82,7 @@ private slots:
     void optionsLoad();
     void optionsChanged();
     void restoreToDefault();
+    void versionOrder();
     void updateCheck_data();
     void updateCheck();
     void optionsClosedMidCheck();
@@ -165,6 +167,9 @@ void tst_desktop::restoreToDefault()
     for (const QString& setting : settings("T2 G2 C2 D3 S2 F2"))
         h->storeSetting(setting.section(u'=', 0, 0), setting.section(u'=', 1));
     const QString before = shown();
+    // Return presses no button the user is not on, least of all this one (its question defaults to Yes).
+    options().show();
+    QTest::keyClick(options().chkSystemTrayDate, Qt::Key_Return);
     const QString question = QStringLiteral("Are you sure you wish to reset all settings back to default?");
     h->fakes.messages.expect(question, MsgBox::No);
     options().cmdRestoretoDefault->click();
@@ -178,6 +183,14 @@ void tst_desktop::restoreToDefault()
     QCOMPARE(h->fakes.settings.writes, settings("G1 G1 T1 T1 C1 C1 D1 D1 S1 S1 F1 F1"));
     QCOMPARE(shown(), "12|-|Red (Default)|MMMM DD, YYYY|-|-|Tockwell|1");
     QCOMPARE(h->context->DateFormat, "MMMM DD, YYYY");
+}
+
+void tst_desktop::versionOrder()
+{
+    // Numbers, not texts: 1.0.10 comes after 1.0.9; zeros in front and missing parts change nothing.
+    QCOMPARE(VersionText::compare("1.0.10", "1.0.9").value_or(9), 1);
+    QCOMPARE(VersionText::compare("1.0.9", "1.0.10").value_or(9), -1);
+    QCOMPARE(VersionText::compare("01.0.00", "1").value_or(9), 0);
 }
 
 void tst_desktop::updateCheck_data()
@@ -202,6 +215,7 @@ void tst_desktop::updateCheck_data()
 
     QTest::newRow("same") << ok("\t1.0.0\r\n") << notice << false << none << nothingNew;
     QTest::newRow("older") << ok("0.9.9") << notice << false << none << nothingNew;
+    QTest::newRow("same, with zeros") << ok("1.0.00") << notice << false << none << nothingNew;
     QTest::newRow("newer, yes, no program for the installer")
         << ok("1.0.1") << notice << true << "1.0.1"
         << newer + QStringList{"64 Tockwell: No program is set up to open this address:\n" + Installer + u'|',
@@ -211,6 +225,9 @@ void tst_desktop::updateCheck_data()
     QTest::newRow("html page") << ok("<html><title>301 Moved</title></html>") << notice << false << "Unknown"
                                << unusable;
     QTest::newRow("empty number") << ok("1..1") << notice << false << "Unknown" << unusable;
+    // Cut at the cap: whatever its first bytes say, it is not the whole document.
+    QTest::newRow("padded past the cap") << ok("1.0.1" + QByteArray(100, ' ')) << notice << false << "Unknown"
+                                         << unusable;
     QTest::newRow("suffix") << ok("1.0.1-beta") << notice << false << "Unknown" << unusable;
     QTest::newRow("arabic-indic digits") << ok("1.0.\u0661") << notice << false << "Unknown" << unusable;
     QTest::newRow("404") << notFound << notice << false << "Unknown" << QStringList{"ver 64", failed + notFound.error};
@@ -241,7 +258,9 @@ void tst_desktop::updateCheck()
     button->click();
     options().cmdCheckforUpdates_Click(); // a second press while checking asks nothing more
     QVERIFY(!button->isEnabled());
+    QCOMPARE(button->text(), "Checking...");
     QTRY_VERIFY(button->isEnabled());
+    QCOMPARE(button->text(), "Check for Updates");
     QStringList all;
     for (const FakeWebFetch::Request& request : h->fakes.web.requests)
         all << request.url.section(u'.', -1) + u' ' + QString::number(request.maxBytes);
@@ -303,6 +322,11 @@ void tst_desktop::links()
 {
     // Pressed on a link, released off it: nothing opens. The keyboard follows a link too.
     QLabel* label = options().lblEmailLink;
+    const auto colour = [label] { return label->palette().color(QPalette::WindowText).name(); };
+    QCOMPARE(colour(), "#800000");
+    QMouseEvent over(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(label, &over);
+    QCOMPARE(colour(), "#c00000"); // lighter under the pointer
     QTest::mousePress(label, Qt::LeftButton);
     QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(-4, -4));
     QTest::mouseClick(label, Qt::LeftButton);
@@ -321,7 +345,9 @@ void tst_desktop::webFetch_data()
     QTest::newRow("redirect to another scheme")
         << http("302 Found", {}, "Location: https://127.0.0.1/moved\r\n")
         << "error|302|The server sent the request on to an address of another kind: https://127.0.0.1/moved";
-    QTest::newRow("a local file") << QByteArray() << "error|0|Not a web address: file:///etc/hostname";
+    QTest::newRow("never answers") << QByteArray() << "error|0|The server did not answer within 0.5 seconds.";
+    QTest::newRow("another scheme") << QByteArray() << "error|0|Not a web address: ftp://127.0.0.1/doc";
+    QTest::newRow("no host") << QByteArray() << "error|0|Not a web address: http:///doc";
 }
 
 void tst_desktop::webFetch()
@@ -331,12 +357,14 @@ void tst_desktop::webFetch()
     TestServer server;
     if (!response.isEmpty())
         server.responses = {{"/doc", response}};
-    QtWebFetch web;
+    const QByteArray tag = QTest::currentDataTag();
+    QtWebFetch web(tag == "never answers" ? std::chrono::milliseconds(500) : std::chrono::seconds(60));
     QObject context;
     std::optional<WebFetch::Result> r;
-    const bool local = QTest::currentDataTag() == QByteArray("a local file");
-    web.get(local ? QStringLiteral("file:///etc/hostname") : server.url("/doc"), 64, &context,
-            [&](const WebFetch::Result& result) { r = result; });
+    const QString address = tag == "another scheme" ? QStringLiteral("ftp://127.0.0.1/doc")
+                            : tag == "no host"      ? QStringLiteral("http:///doc")
+                                                    : server.url("/doc");
+    web.get(address, 64, &context, [&](const WebFetch::Result& result) { r = result; });
     QVERIFY(!r); // never from inside get()
     QTRY_VERIFY_WITH_TIMEOUT(r.has_value(), 20000);
 

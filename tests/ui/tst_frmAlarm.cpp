@@ -39,6 +39,16 @@ private slots:
         QCOMPARE(main().lblCurrentTime->text(), QStringLiteral("07:08:11 AM / 07:08:11"));
         QCOMPARE(heard(), QStringLiteral("ASASAS"));
         QCOMPARE(readFile(h->context->alarmSoundPath()), WaveSynth::alarmSound());
+        QCOMPARE(readFile(h->context->silenceSoundPath()), WaveSynth::silenceSound());
+    }
+    void minuteStartTick()
+    {
+        // At hh:mm:59.5 the next regular tick comes 0.4 s into the minute: one more is armed for its start.
+        tickAt(QDateTime(QDate(2026, 12, 5), QTime(7, 4, 59, 500)));
+        int armed = 0;
+        for (const QTimer* timer : main().findChildren<QTimer*>())
+            armed += timer->isActive() && timer->isSingleShot() && timer->interval() >= 500 && timer->interval() < 510;
+        QCOMPARE(armed, 1);
     }
     void closing_data()
     {

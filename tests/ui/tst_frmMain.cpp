@@ -69,6 +69,7 @@ private slots:
         const QStringList keys = {"Time Interval", "Graphical Clock on Startup", "Date Format"};
         for (qsizetype i = 0; i < stored.size(); ++i)
             h->storeSetting(keys[i], stored[i]);
+        h->storeSetting("Date in Form Caption", "2");
         h->fakes.clock.set(QDateTime(QDate(2026, 12, 5), time));
         QCOMPARE(Settings::decode(QStringLiteral(" 255 ")), 255); // stored codes are bytes
         QCOMPARE(!main().picLED->isHidden(), ledShown);
@@ -81,7 +82,12 @@ private slots:
                  QLocale().toString(time, u"hh:mm:ss AP") + " / " + time.toString(u"HH:mm:ss"));
         // A new day: its first tick shows the new date.
         tickAt(QDateTime(QDate(2026, 12, 6), time));
-        QVERIFY(main().lblDate->text() != date);
+        const QString nextDay = main().lblDate->text();
+        QVERIFY(nextDay != date);
+        // The list's refill brings the date along too, the caption's with it.
+        h->fakes.clock.set(QDateTime(QDate(2026, 12, 7), time));
+        main().GetRecordedTimes();
+        QVERIFY(main().lblDate->text() != nextDay && main().windowTitle().endsWith(" - " + main().lblDate->text()));
         // The window is hidden, as in the tray, so only the panel's own flag tells whether it shows.
         main().cmdGraphical->click();
         QCOMPARE(main().picLED->isHidden(), ledShown);
@@ -115,6 +121,8 @@ private slots:
         QtSoundPlayer player;
         player.play(h->context->alarmSoundPath());
         QCOMPARE(player.playing()->loopCount(), 1);
+        // Not left loading: a sample still being read when the process ends takes Qt's loader thread down with it.
+        QTRY_VERIFY(player.playing()->status() != QSoundEffect::Loading);
     }
 
 private:

@@ -58,8 +58,9 @@ private slots:
             << "\xEF\xBB\xBF" + fileWith({{3, " 7 "}, {4, "  "}, {302, "Bedtime"}}).replace("\r\n", "\n").chopped(1)
             << 0 << AlarmRecord{7, 0, {}} << u"Bedtime"_qs;
         // Not valid UTF-8: every byte of the file is one Windows-1252 character, the valid UTF-8 too.
-        QTest::newRow("Windows-1252") << fileWith({{3, "8"}, {5, "\x80 caf\xE9 \x93ok\x94 \x81"}, {302, "\xC3\xBC"}})
-                                      << 0 << AlarmRecord{8, 0, u"\u20ac caf\u00e9 \u201cok\u201d \u0081"_qs}
+        QTest::newRow("Windows-1252") << fileWith(
+                                             {{3, "8"}, {5, "\x80 caf\xE9 \x93ok\x94 \x81 \x9F"}, {302, "\xC3\xBC"}})
+                                      << 0 << AlarmRecord{8, 0, u"\u20ac caf\u00e9 \u201cok\u201d \u0081 \u0178"_qs}
                                       << u"\u00c3\u00bc"_qs;
         // An empty last line without its line end is no line at all.
         QTest::newRow("last line end missing")
@@ -95,6 +96,8 @@ private slots:
         QTest::newRow("load a missing file") << false << "nothing.tkw" << 53;
         // The disk fills part-way: the file saved over stays whole, and no temporary file is left.
         QTest::newRow("save, disk full") << true << "short" << 61;
+        // The folder is there, yet the temporary file beside the link's target cannot be made.
+        QTest::newRow("save through a dangling link") << true << "link" << 75;
         // Holes read as zero bytes and take no disk space; reading them all would end in "too large".
         QTest::newRow("load past a huge tail") << false << "tail" << 0;
     }
@@ -109,6 +112,7 @@ private slots:
         QVERIFY(writeFile(dir.filePath(QStringLiteral("short")), FreeRecord));
         AlarmBook book = userBook();
         const QString path = dir.filePath(name);
+        QVERIFY(name != u"link" || QFile::link(dir.filePath(QStringLiteral("gone/alarms.tkw")), path));
         Outcome outcome;
         QVERIFY(
             withFileSizeLimit(1024, [&] { outcome = save ? SessionFile::save(path, book.all()) : load(path, book); }));
@@ -117,6 +121,7 @@ private slots:
                  qPrintable(outcome.reason));
         QVERIFY(book.all() == userBook().all());
         QCOMPARE(readFile(dir.filePath(QStringLiteral("short"))), FreeRecord);
+        QFile::remove(dir.filePath(QStringLiteral("link")));
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
                  QStringList({"short", "tail"}));
     }

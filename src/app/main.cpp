@@ -4,6 +4,7 @@
 #include "frmSplash.h"
 #include "modMain.h"
 #include "platform/QtDesktop.h"
+#include "platform/SessionEnd.h"
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
@@ -74,10 +75,17 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(AppArt::appIcon());
 
+    // An installed program is the one whose desktop entry the same install put in the same prefix:
+    // true of `cmake --install` under any --prefix and of the package, never of a build or unpacked folder.
+    const QString programFolder = QApplication::applicationDirPath();
+    const bool installed = QFileInfo::exists(programFolder + QStringLiteral("/" TOCKWELL_INSTALLED_ENTRY));
     QtDesktop services(AppArt::appIcon());
     modMain context(services.desktop(), {QFileInfo(QApplication::applicationFilePath()).completeBaseName(),
-                                         QApplication::applicationDirPath(),
-                                         QStandardPaths::writableLocation(QStandardPaths::CacheLocation)});
+                                         programFolder, QStandardPaths::writableLocation(QStandardPaths::CacheLocation),
+                                         installed ? modMain::Origin::Installed : modMain::Origin::RunInPlace});
+    // A logout or a termination signal ends the program as the exit question's Yes does, without the question.
+    SessionEnd sessionEnd;
+    QObject::connect(&sessionEnd, &SessionEnd::requested, &app, [&context] { context.form<frmMain>().Form_Unload(); });
     QObject::connect(&instance, &SingleInstance::raiseRequested, &app, [&context] {
         // During the splash the main window is on its way; the splash itself is what to show.
         if (context.isLoaded<frmSplash>()) {

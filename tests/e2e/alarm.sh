@@ -50,4 +50,21 @@ sleep 5
 gone Alarm || fail "an alarm two hours old rang"
 stopped_until 2026-12-08 07:15:00
 wait_for 30 window_of Alarm >/dev/null || fail "the alarm missed 10 minutes ago did not ring"
-echo "PASS: recorded, rang ${delay} ms after its minute, sounded, stopped, closed; missed, not rung 2 hours late, rung 10 minutes late"
+
+# SIGTERM: status 0 within a second and both sound files gone, with no question asked.
+terminate() {
+    [ "$(compgen -G "$WORK/program/tempFiles/snd*" | wc -l)" -eq 2 ] || fail "no sound files before SIGTERM $1"
+    (sleep 10 && kill -KILL "$APP") 2>/dev/null &
+    local watchdog=$! took=$(now_ms) status
+    kill -TERM "$APP"
+    wait "$APP"
+    status=$? took=$(($(now_ms) - took))
+    kill "$watchdog"
+    [ "$status" -eq 0 ] && [ "$took" -le 1000 ] || fail "SIGTERM $1: status $status after $took ms"
+    ! compgen -G "$WORK/program/tempFiles/snd*" >/dev/null || fail "SIGTERM $1 left $(ls "$WORK/program/tempFiles")"
+    ended+="$1 in $took ms; "
+}
+terminate "with the alarm window open"
+start_program "2026-12-09 12:00:00"
+terminate "with the main window shown"
+echo "PASS: recorded, rang ${delay} ms after its minute, sounded, stopped, closed; missed, not rung 2 hours late, rung 10 minutes late; ended by SIGTERM $ended"

@@ -9,11 +9,13 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
 #include <cstdio>
 #include <cstdlib>
+#include <unistd.h>
 
 namespace {
 
@@ -86,6 +88,14 @@ int main(int argc, char* argv[])
     // A logout or a termination signal ends the program as the exit question's Yes does, without the question.
     SessionEnd sessionEnd;
     QObject::connect(&sessionEnd, &SessionEnd::requested, &app, [&context] { context.form<frmMain>().Form_Unload(); });
+    // When the X server goes away (a crashed display, a session torn down without a word to the program)
+    // Qt ends the process with exit(1), and no window runs again: the sound files go on the way out.
+    static const QByteArray soundFiles[] = {QFile::encodeName(context.alarmSoundPath()),
+                                            QFile::encodeName(context.silenceSoundPath())};
+    std::atexit([] {
+        for (const QByteArray& file : soundFiles)
+            ::unlink(file.constData());
+    });
     QObject::connect(&instance, &SingleInstance::raiseRequested, &app, [&context] {
         // During the splash the main window is on its way; the splash itself is what to show.
         if (context.isLoaded<frmSplash>()) {

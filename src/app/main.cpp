@@ -78,7 +78,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(AppArt::appIcon());
 
     // An installed program is the one whose desktop entry the same install put in the same prefix:
-    // true of `cmake --install` under any --prefix and of the package, never of a build or unpacked folder.
+    // true of `cmake --install` under any --prefix and of the package, never of a build folder or a copy.
     const QString programFolder = QApplication::applicationDirPath();
     const bool installed = QFileInfo::exists(programFolder + QStringLiteral("/" TOCKWELL_INSTALLED_ENTRY));
     QtDesktop services(AppArt::appIcon());

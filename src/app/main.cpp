@@ -4,15 +4,18 @@
 #include "frmSplash.h"
 #include "modMain.h"
 #include "platform/QtDesktop.h"
+#include "platform/SessionEnd.h"
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
 #include <cstdio>
 #include <cstdlib>
+#include <unistd.h>
 
 namespace {
 
@@ -74,10 +77,25 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(AppArt::appIcon());
 
+    // An installed program is the one whose desktop entry the same install put in the same prefix:
+    // true of `cmake --install` under any --prefix and of the package, never of a build folder or a copy.
+    const QString programFolder = QApplication::applicationDirPath();
+    const bool installed = QFileInfo::exists(programFolder + QStringLiteral("/" TOCKWELL_INSTALLED_ENTRY));
     QtDesktop services(AppArt::appIcon());
     modMain context(services.desktop(), {QFileInfo(QApplication::applicationFilePath()).completeBaseName(),
-                                         QApplication::applicationDirPath(),
-                                         QStandardPaths::writableLocation(QStandardPaths::CacheLocation)});
+                                         programFolder, QStandardPaths::writableLocation(QStandardPaths::CacheLocation),
+                                         installed ? modMain::Origin::Installed : modMain::Origin::RunInPlace});
+    // A logout or a termination signal ends the program as the exit question's Yes does, without the question.
+    SessionEnd sessionEnd;
+    QObject::connect(&sessionEnd, &SessionEnd::requested, &app, [&context] { context.form<frmMain>().Form_Unload(); });
+    // When the X server goes away (a crashed display, a session torn down without a word to the program)
+    // Qt ends the process with exit(1), and no window runs again: the sound files go on the way out.
+    static const QByteArray soundFiles[] = {QFile::encodeName(context.alarmSoundPath()),
+                                            QFile::encodeName(context.silenceSoundPath())};
+    std::atexit([] {
+        for (const QByteArray& file : soundFiles)
+            ::unlink(file.constData());
+    });
     QObject::connect(&instance, &SingleInstance::raiseRequested, &app, [&context] {
         // During the splash the main window is on its way; the splash itself is what to show.
         if (context.isLoaded<frmSplash>()) {

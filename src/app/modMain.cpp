@@ -22,7 +22,7 @@ bool folderTakesFiles(const QString& folder)
 
 modMain::modMain(Desktop desktop, const Placement& placement)
     : m_desktop(desktop), m_settings(desktop.settings, placement.applicationName), m_tray(desktop.tray),
-      m_soundFolder(chooseSoundFolder(placement.programFolder, placement.cacheFolder))
+      m_soundFolder(chooseSoundFolder(placement))
 {
 }
 
@@ -32,12 +32,12 @@ modMain::~modMain()
         delete window.data();
 }
 
-QString modMain::chooseSoundFolder(const QString& programFolder, const QString& cacheFolder)
+QString modMain::chooseSoundFolder(const Placement& placement)
 {
-    const QString besideProgram = programFolder + QStringLiteral("/tempFiles");
-    if (folderTakesFiles(besideProgram))
+    const QString besideProgram = placement.programFolder + QStringLiteral("/tempFiles");
+    if (placement.origin == Origin::RunInPlace && folderTakesFiles(besideProgram))
         return besideProgram;
-    const QString inCache = cacheFolder + QStringLiteral("/tempFiles");
+    const QString inCache = placement.cacheFolder + QStringLiteral("/tempFiles");
     folderTakesFiles(inCache);
     return inCache;
 }

@@ -33,10 +33,13 @@ template <> inline constexpr int formIndex<frmOptions> = 6;
 // Form_Load runs then) and is destroyed on unload; what must outlive an unload lives here.
 class modMain {
 public:
+    // Where the program runs from: a folder it was unpacked or built into, or the place an install put it.
+    enum class Origin { RunInPlace, Installed };
     struct Placement {
         QString applicationName; // the program file's base name, under which settings are kept
         QString programFolder;   // the folder that holds the executable
         QString cacheFolder;     // per-user fallback for the sound files
+        Origin origin = Origin::RunInPlace;
     };
     modMain(Desktop desktop, const Placement& placement);
     ~modMain();
@@ -95,9 +98,10 @@ public:
     // deletes both) is written again first; an alarm whose file cannot be had sounds as the desktop's
     // beep rather than not at all.
     void playSound(Sound sound);
-    // The folder for the sound files: `tempFiles` beside the program, or under the cache folder when
-    // that cannot be created or written.
-    static QString chooseSoundFolder(const QString& programFolder, const QString& cacheFolder);
+    // The folder for the sound files: `tempFiles` beside a program run in place, or under the cache folder
+    // when that cannot be created or written. An installed program always uses the cache folder: its own
+    // folder is a system one (/usr/bin), which must not receive files at run time, even from root.
+    static QString chooseSoundFolder(const Placement& placement);
 
 private:
     void unloadSlot(int index);

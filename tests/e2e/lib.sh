@@ -60,7 +60,8 @@ start_x() {
     local number
     start_bus
     Xvfb -displayfd 3 -noreset -screen 0 1280x800x24 -nolisten tcp 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
-    PIDS+=($!)
+    XVFB=$!
+    PIDS+=("$XVFB")
     wait_for 15 test -s "$WORK/display" || fail "no X server could be started"
     read -r number <"$WORK/display"
     export DISPLAY=":$number"

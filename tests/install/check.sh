@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
-# $5 = installed: installs into a scratch prefix and checks it with the desktop's own validators.
+# $5 = installed: installs into a scratch prefix, checks it with the desktop's own validators, and runs
+# it under Xvfb as root and as an ordinary user (or as the caller alone), each able to write the prefix.
 # $5 = package: builds the Debian package and reads it with dpkg-deb.
 # Either way: exactly the expected files. $1..$4: cmake, cpack, the build folder, the application id.
 set -uo pipefail
 CMAKE=$1 CPACK=$2 BUILD=$3 APP_ID=$4 MODE=$5
 fail() { echo "FAIL: $*"; exit 1; }
-[ "$MODE" = installed ] && tools="desktop-file-validate appstreamcli" || tools="dpkg-deb dpkg-shlibdeps"
+[ "$MODE" = installed ] && tools="desktop-file-validate appstreamcli Xvfb setpriv useradd" || tools="dpkg-deb dpkg-shlibdeps"
 for tool in $tools; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed" && exit 77; }
 done
 WORK=$(mktemp -d /tmp/tockwell-install.XXXXXX)
-trap 'rm -rf "$WORK"' EXIT
+trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$WORK"' EXIT
 ROOT="$WORK/root/usr"
 
 if [ "$MODE" = installed ]; then
@@ -34,10 +35,30 @@ if [ "$MODE" = installed ]; then
     desktop-file-validate "$DESKTOP" || fail "desktop-file-validate rejects the desktop entry"
     appstreamcli validate --no-net "$ROOT/share/metainfo/$APP_ID.metainfo.xml" || fail "appstreamcli rejects the metainfo"
     grep -qx "Icon=$APP_ID" "$DESKTOP" && grep -qx "Exec=tockwell" "$DESKTOP" || fail "Icon or Exec name nothing installed"
+
+    # Running, the program writes its sound files to the user's cache and nothing under the prefix; a
+    # SIGTERM ends it with status 0 and takes the files away.
+    await() { for _ in $(seq 300); do "$@" && return 0; sleep 0.1; done; return 1; }
+    Xvfb -displayfd 3 -noreset -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
+    await test -s "$WORK/display" || fail "no X server could be started"
+    users=$(id -un) && [ "$(id -u)" -ne 0 ] || users="root tockwell-check"
+    [ "$(id -u)" -ne 0 ] || id tockwell-check >/dev/null 2>&1 || useradd -r tockwell-check || fail useradd
+    chmod 755 "$WORK" && find "$ROOT" | sort >"$WORK/before"
+    for user in $users; do
+        chown -R "$user" "$WORK/root" && home="$WORK/home-$user" && install -d -o "$user" -m 700 "$home"{,/run}
+        as=() && [ "$user" = "$(id -un)" ] || as=(setpriv --reuid="$user" --regid="$(id -g "$user")" --init-groups)
+        "${as[@]}" env -u QT_QPA_PLATFORM HOME="$home" XDG_CACHE_HOME="$home/cache" XDG_CONFIG_HOME="$home/config" \
+            XDG_RUNTIME_DIR="$home/run" DISPLAY=":$(cat "$WORK/display")" "$ROOT/bin/tockwell" >"$WORK/run.log" 2>&1 &
+        sounds=("$home/cache/tockwell/tempFiles/"snd{1,2}.\$\$\$)
+        await test -s "${sounds[1]}" || { cat "$WORK/run.log"; fail "$user: no sound files in the cache"; }
+        kill -TERM $! && wait $! || fail "$user: SIGTERM ended the program with status $?"
+        ! ls "${sounds[@]}" 2>/dev/null || fail "$user: the sound files outlived SIGTERM"
+        find "$ROOT" | sort | diff -u "$WORK/before" - || fail "$user: the program wrote under its prefix"
+    done
 else
     depends=$(dpkg-deb -f "$DEB" Depends)
     for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libqt6network6 qt6-qpa-plugins; do
         [[ ", $depends," =~ ", $package"[\ ,] ]] || fail "Depends lacks $package: $depends"
     done
 fi
-echo "PASS: $MODE: $(wc -l <"$WORK/expected") files"
+echo "PASS: $MODE: $(wc -l <"$WORK/expected") files${users:+, run by $users}"

@@ -2,6 +2,7 @@
 #include "app/frmMain.h"
 #include "led/LedSurface.h"
 #include "platform/QtDesktop.h"
+#include "platform/SessionEnd.h"
 #include "settings/Settings.h"
 
 #include <QApplication>
@@ -11,6 +12,8 @@
 #include <QSoundEffect>
 #include <QTimer>
 #include <QToolButton>
+
+#include <csignal>
 
 namespace {
 
@@ -95,6 +98,17 @@ private slots:
 
     void exitAskedFirst()
     {
+        // A logout reaches the program as a Quit event, which would close every window, asking this one's
+        // question; SIGHUP (or SIGTERM) wakes the event loop. Neither asks: each requests the end (main()
+        // wires it to Form_Unload).
+        main().show();
+        SessionEnd end;
+        int requests = 0;
+        connect(&end, &SessionEnd::requested, this, [&] { ++requests; });
+        QEvent quit(QEvent::Quit);
+        QCoreApplication::sendEvent(qApp, &quit);
+        std::raise(SIGHUP);
+        QTRY_COMPARE(requests, 2);
         modMain::WriteWaveResource(102, h->context->silenceSoundPath());
         h->fakes.tray.add(QStringLiteral("Tockwell"));
         for (const int answer : {int(MsgBox::No), int(MsgBox::Yes)}) {

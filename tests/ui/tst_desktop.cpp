@@ -326,12 +326,16 @@ void tst_desktop::links()
     QCOMPARE(colour(), "#800000");
     QMouseEvent over(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(label, &over);
-    QCOMPARE(colour(), "#c00000"); // lighter under the pointer
+    QCOMPARE(colour(), "#c00000");                  // lighter under the pointer
+    QCoreApplication::sendEvent(&options(), &over); // the pointer on the window around it
+    QCOMPARE(colour(), "#800000");
     QTest::mousePress(label, Qt::LeftButton);
     QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(-4, -4));
     QTest::mouseClick(label, Qt::LeftButton);
     QTest::keyClick(main().lblWebLink, Qt::Key_Space);
-    QCOMPARE(h->fakes.shell.opened, QStringList({"mailto:" + AppAddresses::SupportEmail, AppAddresses::Web}));
+    QTest::keyClick(options().lblWebLink, Qt::Key_Return);
+    QCOMPARE(h->fakes.shell.opened,
+             QStringList({"mailto:" + AppAddresses::SupportEmail, AppAddresses::Web, AppAddresses::Web}));
 }
 
 void tst_desktop::webFetch_data()

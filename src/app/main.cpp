@@ -23,6 +23,9 @@ void describe(QCommandLineParser& parser)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption(QCommandLineOption(QtAutostartEntry::Option,
+                                        QStringLiteral("Start put away in the notification area (minimised where "
+                                                       "there is none), without the splash: the start at login.")));
 }
 
 // --help and --version are answered before anything that needs a display or the settings exists.
@@ -42,7 +45,8 @@ void answerQuestionsAndExit(int& argc, char** argv)
 }
 
 // Anything else on the command line is a mistake worth saying so, once the toolkit has taken its own options.
-void refuseUnknownArguments(const QApplication& app)
+// True for a start at login.
+bool readArguments(const QApplication& app)
 {
     QCommandLineParser parser;
     describe(parser);
@@ -52,6 +56,7 @@ void refuseUnknownArguments(const QApplication& app)
                      qPrintable(parser.positionalArguments().constFirst()));
         std::exit(EXIT_FAILURE);
     }
+    return parser.isSet(QtAutostartEntry::Option);
 }
 
 } // namespace
@@ -64,10 +69,11 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(TOCKWELL_APP_ID));
-    refuseUnknownArguments(app);
+    const bool atLogin = readArguments(app);
 
     SingleInstance instance(SingleInstance::socketPathForUser());
-    if (instance.claim() == SingleInstance::Role::HandedOver)
+    if (instance.claim(atLogin ? SingleInstance::Ask::Nothing : SingleInstance::Ask::Raise) ==
+        SingleInstance::Role::HandedOver)
         return EXIT_SUCCESS;
 
     // The program ends only through its own exit paths, never because a window closed.
@@ -77,7 +83,8 @@ int main(int argc, char* argv[])
     QtDesktop services(AppArt::appIcon());
     modMain context(services.desktop(), {QFileInfo(QApplication::applicationFilePath()).completeBaseName(),
                                          QApplication::applicationDirPath(),
-                                         QStandardPaths::writableLocation(QStandardPaths::CacheLocation)});
+                                         QStandardPaths::writableLocation(QStandardPaths::CacheLocation),
+                                         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
     QObject::connect(&instance, &SingleInstance::raiseRequested, &app, [&context] {
         // During the splash the main window is on its way; the splash itself is what to show.
         if (context.isLoaded<frmSplash>()) {
@@ -86,6 +93,9 @@ int main(int argc, char* argv[])
         }
         context.form<frmMain>().bringToFront();
     });
-    context.form<frmSplash>().show();
+    if (atLogin)
+        context.form<frmSplash>().handOverPutAway();
+    else
+        context.form<frmSplash>().show();
     return app.exec();
 }

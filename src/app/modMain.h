@@ -1,6 +1,7 @@
 #pragma once
 
 #include "alarms/AlarmBook.h"
+#include "alarms/KeptAlarms.h"
 #include "platform/Desktop.h"
 #include "settings/Settings.h"
 #include "tray/modTray.h"
@@ -37,6 +38,7 @@ public:
         QString applicationName; // the program file's base name, under which settings are kept
         QString programFolder;   // the folder that holds the executable
         QString cacheFolder;     // per-user fallback for the sound files
+        QString dataFolder;      // per-user folder where the alarm table is kept across runs
     };
     modMain(Desktop desktop, const Placement& placement);
     ~modMain();
@@ -46,6 +48,7 @@ public:
     Desktop& desktop() { return m_desktop; }
     Settings::Store& settings() { return m_settings; }
     modTray& tray() { return m_tray; }
+    const KeptAlarms& keptAlarms() const { return m_kept; }
 
     AlarmBook Alarms;
     QString DateFormat;
@@ -105,6 +108,7 @@ private:
     Desktop m_desktop;
     Settings::Store m_settings;
     modTray m_tray;
+    KeptAlarms m_kept;
     QString m_soundFolder;
     std::array<QPointer<QWidget>, 7> m_forms;
 };

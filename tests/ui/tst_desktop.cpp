@@ -81,6 +81,7 @@ private slots:
     void optionsLoad();
     void optionsChanged();
     void restoreToDefault();
+    void startAtLogin();
     void updateCheck_data();
     void updateCheck();
     void optionsClosedMidCheck();
@@ -164,6 +165,7 @@ void tst_desktop::restoreToDefault()
 {
     for (const QString& setting : settings("T2 G2 C2 D3 S2 F2"))
         h->storeSetting(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    h->fakes.autostart.there = true;
     const QString before = shown();
     const QString question = QStringLiteral("Are you sure you wish to reset all settings back to default?");
     h->fakes.messages.expect(question, MsgBox::No);
@@ -178,6 +180,25 @@ void tst_desktop::restoreToDefault()
     QCOMPARE(h->fakes.settings.writes, settings("G1 G1 T1 T1 C1 C1 D1 D1 S1 S1 F1 F1"));
     QCOMPARE(shown(), "12|-|Red (Default)|MMMM DD, YYYY|-|-|Tockwell|1");
     QCOMPARE(h->context->DateFormat, "MMMM DD, YYYY");
+    // Not one of the six preferences: left as it was.
+    QVERIFY(options().chkStartAtLogin->isChecked() && h->fakes.autostart.calls.isEmpty());
+}
+
+void tst_desktop::startAtLogin()
+{
+    // The box shows the entry that is there, and showing it writes nothing.
+    h->fakes.autostart.there = true;
+    QCheckBox* box = options().chkStartAtLogin;
+    QVERIFY(box->isChecked());
+    box->click();
+    box->click();
+    h->fakes.autostart.failure = QStringLiteral("Permission denied");
+    h->fakes.messages.expect(QStringLiteral("Tockwell could not stop starting when you log in."));
+    box->click();
+    // The box goes back to what is so, without trying again.
+    QVERIFY(box->isChecked());
+    QCOMPARE(h->fakes.autostart.calls, QStringList({"remove", "write", "remove"}));
+    QCOMPARE(h->fakes.messages.calls.last().details, QStringLiteral("Permission denied"));
 }
 
 void tst_desktop::updateCheck_data()

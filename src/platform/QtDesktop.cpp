@@ -374,21 +374,10 @@ QByteArray QtAutostartEntry::entryText(const QByteArray& installed, const QStrin
 {
     const QString argument = QStringLiteral(" --") + Option;
     QStringList lines = QString::fromUtf8(installed).split(u'\n');
-    // The command of the main group only; actions have their own.
-    qsizetype exec = -1;
-    bool mainGroup = false;
-    for (qsizetype i = 0; i < lines.size() && exec < 0; ++i) {
-        if (lines[i].startsWith(u'['))
-            mainGroup = lines[i].trimmed() == u"[Desktop Entry]";
-        else if (mainGroup && lines[i].startsWith(QStringLiteral("Exec=")))
-            exec = i;
-    }
-    if (exec < 0) {
-        lines = QStringList{QStringLiteral("[Desktop Entry]"), QStringLiteral("Type=Application"),
-                            QStringLiteral("Name=Tockwell"),   QStringLiteral("Exec="),
-                            QStringLiteral("Terminal=false"),  QString()};
-        exec = 3;
-    }
+    // The main group comes first, so the first command is its own; the actions after it keep theirs.
+    const qsizetype exec = lines.indexOf(QRegularExpression(QStringLiteral("^Exec=.*")));
+    if (exec < 0)
+        return entryText("[Desktop Entry]\nType=Application\nName=Tockwell\nExec=tockwell\nTerminal=false\n", program);
     const QString command = lines[exec].mid(5).trimmed();
     const QString named = QStandardPaths::findExecutable(command.section(u' ', 0, 0));
     const QString self = QFileInfo(program).canonicalFilePath();

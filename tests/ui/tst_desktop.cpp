@@ -1,6 +1,7 @@
 #include "AppAddresses.h"
 #include "UiHarness.h"
 #include "app/frmMain.h"
+#include "app/frmSplash.h"
 #include "led/LedSprites.h"
 #include "platform/QtDesktop.h"
 #include "settings/frmOptions.h"
@@ -11,6 +12,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -82,6 +84,7 @@ private slots:
     void optionsChanged();
     void restoreToDefault();
     void startAtLogin();
+    void autostartEntry();
     void updateCheck_data();
     void updateCheck();
     void optionsClosedMidCheck();
@@ -180,25 +183,34 @@ void tst_desktop::restoreToDefault()
     QCOMPARE(h->fakes.settings.writes, settings("G1 G1 T1 T1 C1 C1 D1 D1 S1 S1 F1 F1"));
     QCOMPARE(shown(), "12|-|Red (Default)|MMMM DD, YYYY|-|-|Tockwell|1");
     QCOMPARE(h->context->DateFormat, "MMMM DD, YYYY");
-    // Not one of the six preferences: left as it was.
+    // Not one of the six preferences: left as it was. Showing the entry that is there wrote nothing.
     QVERIFY(options().chkStartAtLogin->isChecked() && h->fakes.autostart.calls.isEmpty());
 }
 
 void tst_desktop::startAtLogin()
 {
-    // The box shows the entry that is there, and showing it writes nothing.
-    h->fakes.autostart.there = true;
     QCheckBox* box = options().chkStartAtLogin;
-    QVERIFY(box->isChecked());
     box->click();
     box->click();
     h->fakes.autostart.failure = QStringLiteral("Permission denied");
-    h->fakes.messages.expect(QStringLiteral("Tockwell could not stop starting when you log in."));
+    h->fakes.messages.expect(QStringLiteral("Tockwell could not set itself to start when you log in."));
     box->click();
     // The box goes back to what is so, without trying again.
-    QVERIFY(box->isChecked());
-    QCOMPARE(h->fakes.autostart.calls, QStringList({"remove", "write", "remove"}));
+    QVERIFY(!box->isChecked());
+    QCOMPARE(h->fakes.autostart.calls, QStringList({"write", "remove", "write"}));
     QCOMPARE(h->fakes.messages.calls.last().details, QStringLiteral("Permission denied"));
+}
+
+void tst_desktop::autostartEntry()
+{
+    // The installed entry: its command is kept when it names this program, actions and all untouched.
+    const QByteArray installed = "# x\n[Desktop Entry]\nName=Tockwell\nExec=sh\n[Desktop Action a]\nExec=sh -a\n";
+    QCOMPARE(QtAutostartEntry::entryText(installed, QStandardPaths::findExecutable("sh")),
+             "# x\n[Desktop Entry]\nName=Tockwell\nExec=sh --autostart\n[Desktop Action a]\nExec=sh -a\n");
+    // Another program: its own path, quoted and escaped as the desktop entry format asks.
+    QCOMPARE(QtAutostartEntry::entryText({}, "/opt/a \"b\" $c/100%/tockwell"),
+             "[Desktop Entry]\nType=Application\nName=Tockwell\nExec=\"/opt/a \\\\\"b\\\\\" \\\\$c/100%%/tockwell\" "
+             "--autostart\nTerminal=false\n");
 }
 
 void tst_desktop::updateCheck_data()
@@ -288,9 +300,11 @@ void tst_desktop::optionsClosedMidCheck()
 void tst_desktop::trayIcon()
 {
     h->storeSetting("Date Format", "3");
-    main().show();
-    // No notification area: minimised to the task bar, no icon.
+    // No notification area: a start at login is minimised to the task bar, and so is the window put away.
     h->fakes.tray.available = false;
+    h->context->form<frmSplash>().handOverPutAway();
+    QVERIFY(main().isVisible() && main().isMinimized() && !h->context->isLoaded<frmSplash>());
+    main().showNormal();
     main().cmdMinimize_Click();
     QVERIFY(main().isVisible() && main().isMinimized() && h->fakes.tray.tips.isEmpty());
     main().setWindowState(Qt::WindowNoState);

@@ -22,8 +22,6 @@ public:
     // of a run is told: a full disk must not bring a message with every change.
     void keep(const AlarmBook::Table& table);
 
-    const QString& path() const { return m_path; }
-
 private:
     // Where the unreadable file went, or empty when it could not be moved.
     QString moveAside();

@@ -48,7 +48,6 @@ public:
     Desktop& desktop() { return m_desktop; }
     Settings::Store& settings() { return m_settings; }
     modTray& tray() { return m_tray; }
-    const KeptAlarms& keptAlarms() const { return m_kept; }
 
     AlarmBook Alarms;
     QString DateFormat;

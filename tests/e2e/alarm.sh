@@ -10,7 +10,7 @@ need Xvfb xdotool xwininfo pulseaudio pactl parec od awk
 
 start_x
 start_pulse
-start_program "2026-12-06 07:04:15"
+start_program "2026-12-06 06:30:00"
 record_alarm 07 05 AM "e2e wake-up"
 # Closed with Yes (Ctrl+Q asks as the close box does) and started again: the alarm is still there.
 keys_until "box Tockwell" ctrl+q || fail "Ctrl+Q did not ask before closing"

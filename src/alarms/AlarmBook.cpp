@@ -119,6 +119,7 @@ AlarmBook::Entry AlarmBook::record(const AlarmRecord& alarm)
     if (slot < 0)
         return Entry::TableFull;
     (*this)[slot] = alarm;
+    changed();
     return Entry::Written;
 }
 
@@ -127,6 +128,7 @@ AlarmBook::Entry AlarmBook::rewrite(int slot, const AlarmRecord& alarm)
     if (findTime(alarm.Hour, alarm.Minute, slot) >= 0)
         return Entry::DuplicateTime;
     (*this)[slot] = alarm;
+    changed();
     return Entry::Written;
 }
 

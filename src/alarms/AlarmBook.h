@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 
 // One slot of the alarm table. Hour is on a 1..24 scale (12 AM is 12, 12 PM is 24); 0 marks a free slot.
 struct AlarmRecord {
@@ -51,7 +52,11 @@ public:
     AlarmRecord& operator[](int slot) { return m_slots.at(static_cast<std::size_t>(slot)); }
     const AlarmRecord& operator[](int slot) const { return m_slots.at(static_cast<std::size_t>(slot)); }
     const Table& all() const { return m_slots; }
-    void replaceAll(const Table& table) { m_slots = table; }
+    void replaceAll(const Table& table)
+    {
+        m_slots = table;
+        changed();
+    }
 
     // The number of slots in use, slot 0 included.
     int AlarmCount() const;
@@ -64,7 +69,11 @@ public:
     // The lines of every slot in use, in slot order.
     QStringList lines() const;
     // Marks a slot free in place; no other slot moves.
-    void free(int slot) { (*this)[slot] = AlarmRecord{}; }
+    void free(int slot)
+    {
+        (*this)[slot] = AlarmRecord{};
+        changed();
+    }
 
     enum class Entry { Written, DuplicateTime, TableFull };
     // Writes a new alarm into the lowest free slot of 1..100, unless its time is recorded already or none is free.
@@ -74,6 +83,16 @@ public:
     // Frees the first slot whose line is `line`; that slot, or -1 when none matches.
     int removeLine(const QString& line);
 
+    // Told after every change made through the operations above (not through operator[]), so that
+    // what keeps the table across runs never misses one.
+    std::function<void()> onChanged;
+
 private:
+    void changed()
+    {
+        if (onChanged)
+            onChanged();
+    }
+
     Table m_slots{};
 };

@@ -215,6 +215,8 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
     new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this, cmdEdit, &QPushButton::click);
     new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), this, cmdOptions, &QToolButton::click);
     new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), this, cmdMinimize, &QToolButton::click);
+    // Closing asks first, as the close box does.
+    new QShortcut(QKeySequence::Quit, this, this, &QWidget::close);
 
     connect(cmdGraphical, &QToolButton::clicked, this, &frmMain::cmdGraphical_Click);
     connect(cmdOptions, &QToolButton::clicked, this, &frmMain::cmdOptions_Click);

@@ -74,6 +74,19 @@ void frmSplash::timLoad_Timer()
     m_context.unload<frmSplash>();
 }
 
+void frmSplash::handOverPutAway()
+{
+    timLoad->stop();
+    frmMain& main = m_context.form<frmMain>();
+    main.adjustSize();
+    // Where it appears when the user brings it back.
+    centreOnScreen(main);
+    main.cmdMinimize_Click();
+    if (!m_context.desktop().tray.isShown())
+        main.showMinimized();
+    m_context.unload<frmSplash>();
+}
+
 void frmSplash::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);

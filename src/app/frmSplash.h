@@ -15,6 +15,9 @@ public:
 
     void Form_Load();
     void timLoad_Timer();
+    // The start at login: the splash's work without showing it, and the main window put away into the
+    // notification area (minimised where there is none) instead of shown.
+    void handOverPutAway();
 
     static QString versionText();
 

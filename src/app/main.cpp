@@ -26,6 +26,9 @@ void describe(QCommandLineParser& parser)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption(QCommandLineOption(QtAutostartEntry::Option,
+                                        QStringLiteral("Start put away in the notification area (minimised where "
+                                                       "there is none), without the splash: the start at login.")));
 }
 
 // --help and --version are answered before anything that needs a display or the settings exists.
@@ -45,7 +48,8 @@ void answerQuestionsAndExit(int& argc, char** argv)
 }
 
 // Anything else on the command line is a mistake worth saying so, once the toolkit has taken its own options.
-void refuseUnknownArguments(const QApplication& app)
+// True for a start at login.
+bool readArguments(const QApplication& app)
 {
     QCommandLineParser parser;
     describe(parser);
@@ -55,6 +59,7 @@ void refuseUnknownArguments(const QApplication& app)
                      qPrintable(parser.positionalArguments().constFirst()));
         std::exit(EXIT_FAILURE);
     }
+    return parser.isSet(QtAutostartEntry::Option);
 }
 
 } // namespace
@@ -67,10 +72,11 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(TOCKWELL_APP_ID));
-    refuseUnknownArguments(app);
+    const bool atLogin = readArguments(app);
 
     SingleInstance instance(SingleInstance::socketPathForUser());
-    if (instance.claim() == SingleInstance::Role::HandedOver)
+    if (instance.claim(atLogin ? SingleInstance::Ask::Nothing : SingleInstance::Ask::Raise) ==
+        SingleInstance::Role::HandedOver)
         return EXIT_SUCCESS;
 
     // The program ends only through its own exit paths, never because a window closed.
@@ -84,6 +90,7 @@ int main(int argc, char* argv[])
     QtDesktop services(AppArt::appIcon());
     modMain context(services.desktop(), {QFileInfo(QApplication::applicationFilePath()).completeBaseName(),
                                          programFolder, QStandardPaths::writableLocation(QStandardPaths::CacheLocation),
+                                         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
                                          installed ? modMain::Origin::Installed : modMain::Origin::RunInPlace});
     // A logout or a termination signal ends the program as the exit question's Yes does, without the question.
     SessionEnd sessionEnd;
@@ -109,6 +116,13 @@ int main(int argc, char* argv[])
     // two seconds pass first) posts the splash's deletion at a level the loop never carries out, and
     // the window would stay for the life of the process.
     QMetaObject::invokeMethod(
-        &app, [&context] { context.form<frmSplash>().show(); }, Qt::QueuedConnection);
+        &app,
+        [&context, atLogin] {
+            if (atLogin)
+                context.form<frmSplash>().handOverPutAway();
+            else
+                context.form<frmSplash>().show();
+        },
+        Qt::QueuedConnection);
     return app.exec();
 }

@@ -22,8 +22,13 @@ bool folderTakesFiles(const QString& folder)
 
 modMain::modMain(Desktop desktop, const Placement& placement)
     : m_desktop(desktop), m_settings(desktop.settings, placement.applicationName), m_tray(desktop.tray),
+      m_kept(desktop.messages, desktop.clock, placement.dataFolder + QStringLiteral("/alarms.tkw")),
       m_soundFolder(chooseSoundFolder(placement))
 {
+    // Before any window exists, so the first list the user sees already holds the kept alarms; the book
+    // is watched only after that, so reading the file does not write it straight back.
+    m_kept.restore(Alarms);
+    Alarms.onChanged = [this] { m_kept.keep(Alarms.all()); };
 }
 
 modMain::~modMain()

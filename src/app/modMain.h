@@ -1,6 +1,7 @@
 #pragma once
 
 #include "alarms/AlarmBook.h"
+#include "alarms/KeptAlarms.h"
 #include "platform/Desktop.h"
 #include "settings/Settings.h"
 #include "tray/modTray.h"
@@ -39,6 +40,7 @@ public:
         QString applicationName; // the program file's base name, under which settings are kept
         QString programFolder;   // the folder that holds the executable
         QString cacheFolder;     // per-user fallback for the sound files
+        QString dataFolder;      // per-user folder where the alarm table is kept across runs
         Origin origin = Origin::RunInPlace;
     };
     modMain(Desktop desktop, const Placement& placement);
@@ -109,6 +111,7 @@ private:
     Desktop m_desktop;
     Settings::Store m_settings;
     modTray m_tray;
+    KeptAlarms m_kept;
     QString m_soundFolder;
     std::array<QPointer<QWidget>, 7> m_forms;
 };

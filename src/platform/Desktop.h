@@ -117,6 +117,16 @@ public:
     virtual void end() = 0;
 };
 
+// The desktop's own record that the program starts when the user logs in (on Linux an XDG autostart entry).
+class AutostartEntry {
+public:
+    virtual ~AutostartEntry() = default;
+    virtual bool isThere() const = 0;
+    // Both return an empty text on success, otherwise the reason, for the user.
+    virtual QString write() = 0;
+    virtual QString remove() = 0;
+};
+
 // Shows a dialog modally and returns when it is gone. Timers keep firing meanwhile.
 class ModalRunner {
 public:
@@ -135,4 +145,5 @@ struct Desktop {
     SettingsBackend& settings;
     ProgramEnd& programEnd;
     ModalRunner& modal;
+    AutostartEntry& autostart;
 };

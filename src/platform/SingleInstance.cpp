@@ -41,7 +41,7 @@ QString SingleInstance::socketPathForUser()
     return folder + QStringLiteral("/tockwell-") + userName();
 }
 
-SingleInstance::Role SingleInstance::claim()
+SingleInstance::Role SingleInstance::claim(Ask ask)
 {
     // Two starts at the same moment must not both find no one and both listen: looking and
     // listening happen under a lock. A lock whose owner died is taken over at once, and one held
@@ -54,8 +54,10 @@ SingleInstance::Role SingleInstance::claim()
     QLocalSocket running;
     running.connectToServer(m_socketPath);
     if (running.waitForConnected(HandOverTimeoutMs)) {
-        running.write(RaiseRequest);
-        running.waitForBytesWritten(HandOverTimeoutMs);
+        if (ask == Ask::Raise) {
+            running.write(RaiseRequest);
+            running.waitForBytesWritten(HandOverTimeoutMs);
+        }
         running.disconnectFromServer();
         if (running.state() != QLocalSocket::UnconnectedState)
             running.waitForDisconnected(HandOverTimeoutMs);

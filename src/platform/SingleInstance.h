@@ -11,12 +11,15 @@ class SingleInstance : public QObject {
     Q_OBJECT
 public:
     enum class Role { First, HandedOver };
+    // What a later start asks of the running one: to come to the front, or nothing (a start at login
+    // finds the program running already, and the user did not ask to see it).
+    enum class Ask { Raise, Nothing };
 
     explicit SingleInstance(const QString& socketPath, QObject* parent = nullptr);
 
     // Hands over to a running instance if there is one, and otherwise becomes the instance later
     // starts hand over to. A socket left behind by a run that was killed does not count as running.
-    Role claim();
+    Role claim(Ask ask = Ask::Raise);
 
     // The user's socket: in the private runtime folder of the session, or the temporary folder
     // when the session has none; the name carries the user either way.

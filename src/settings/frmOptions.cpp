@@ -130,11 +130,13 @@ frmOptions::frmOptions(modMain& context) : QDialog(nullptr), m_context(context)
 
     auto [general, generalLayout] = addPage(QStringLiteral("General"));
     chkGraphicalClockonStartup = new QCheckBox(QStringLiteral("Show Graphical-Clock on Startup"), general);
+    chkStartAtLogin = new QCheckBox(QStringLiteral("Start Tockwell when I log in"), general);
     lblDes = note(QStringLiteral("Note: All settings altered will changed immediately. To restore all settings to "
                                  "original default positions hit \"Restore to Default\" below:"),
                   general);
     cmdRestoretoDefault = wideButton(QStringLiteral("Restore to Default"), general);
     generalLayout->addWidget(chkGraphicalClockonStartup);
+    generalLayout->addWidget(chkStartAtLogin);
     generalLayout->addSpacing(8);
     generalLayout->addWidget(lblDes);
     generalLayout->addSpacing(4);
@@ -243,7 +245,8 @@ void frmOptions::followValueChanges()
     const std::pair<QCheckBox*, Handler> checkBoxes[] = {
         {chkGraphicalClockonStartup, &frmOptions::chkGraphicalClockonStartup_Click},
         {chkFormCaption, &frmOptions::chkFormCaption_Click},
-        {chkSystemTrayDate, &frmOptions::chkSystemTrayDate_Click}};
+        {chkSystemTrayDate, &frmOptions::chkSystemTrayDate_Click},
+        {chkStartAtLogin, &frmOptions::chkStartAtLogin_Click}};
     for (const auto& [box, handler] : checkBoxes)
         connect(box, &QCheckBox::toggled, this, handler);
     // An option button's handler runs when it becomes the chosen one, not when it stops being it.
@@ -285,6 +288,7 @@ void frmOptions::Form_Load()
         chkSystemTrayDate->setChecked(true);
     if (settings.read(Settings::Key::DateInFormCaption) == Settings::On)
         chkFormCaption->setChecked(true);
+    chkStartAtLogin->setChecked(m_context.desktop().autostart.isThere());
     lblCurrentVersion->setText(AppInfo::runningVersion());
     lblVersionAvailable->setText(UpdateCheck::UnknownVersion);
 }
@@ -312,6 +316,23 @@ void frmOptions::chkSystemTrayDate_Click()
 {
     m_context.settings().write(Settings::Key::SystemTrayDate,
                                chkSystemTrayDate->isChecked() ? Settings::On : Settings::Off);
+}
+
+void frmOptions::chkStartAtLogin_Click()
+{
+    AutostartEntry& entry = m_context.desktop().autostart;
+    const bool wanted = chkStartAtLogin->isChecked();
+    // Showing the entry's state runs this handler too; only a box that differs from the desktop acts.
+    if (wanted == entry.isThere())
+        return;
+    const QString failure = wanted ? entry.write() : entry.remove();
+    if (failure.isEmpty())
+        return;
+    m_context.desktop().messages.show(wanted ? QStringLiteral("Tockwell could not set itself to start when you log in.")
+                                             : QStringLiteral("Tockwell could not stop starting when you log in."),
+                                      MsgBox::OkOnly | MsgBox::Critical, AppInfo::ProductName, failure);
+    // Back to what is so; the handler runs again and finds nothing to do.
+    chkStartAtLogin->setChecked(entry.isThere());
 }
 
 void frmOptions::cmbClockColour_Click()

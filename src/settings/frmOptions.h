@@ -25,6 +25,8 @@ public:
     void chkFormCaption_Click();
     void chkGraphicalClockonStartup_Click();
     void chkSystemTrayDate_Click();
+    // Writes or removes the desktop's autostart entry; not one of the six stored preferences.
+    void chkStartAtLogin_Click();
     void cmbClockColour_Click();
     void cmbDateFormat_Click();
     void opt12HR_Click();
@@ -40,6 +42,7 @@ public:
 
     QTabWidget* sstMain;
     QCheckBox* chkGraphicalClockonStartup;
+    QCheckBox* chkStartAtLogin;
     QLabel* lblDes;
     QPushButton* cmdRestoretoDefault;
     QLabel* Label1;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The program's main job, end to end: an alarm recorded through the record window rings at its
-# minute with the alarm window and real sound, the stop button silences it and Enter closes it.
+# The program's main job, end to end: an alarm recorded through the record window, kept across an
+# exit with Yes and a new start, rings at its minute with the alarm window and real sound, the stop
+# button silences it and Enter closes it.
 # Then the clock jumps past the alarm while the process is stopped (a computer asleep): two hours
 # past, it stays silent when the program runs again; ten minutes past, it rings at once. Last, the
 # ways the program is ended from outside: SIGTERM (alarm window open, main window shown), X server gone.
@@ -10,10 +11,15 @@ need Xvfb dbus-daemon xdotool xwininfo pulseaudio pactl parec od awk
 
 start_x
 start_pulse
-# The clock starts well before 07:05 and moves to ten seconds before it once the alarm is recorded,
-# however long a slow start and slow typing took on a loaded machine.
 start_program "2026-12-06 06:30:00"
 record_alarm 07 05 AM "e2e wake-up"
+# Closed with Yes (Ctrl+Q asks as the close box does) and started again: the alarm is still there.
+keys_until "box Tockwell" ctrl+q || fail "Ctrl+Q did not ask before closing"
+keys "$(box Tockwell)" Return
+wait_for 10 eval "! kill -0 $APP 2>/dev/null" || fail "Yes did not end the program"
+# Once the program is up again, its clock moves to ten seconds before 07:05, however long a slow start
+# and slow typing took on a loaded machine.
+start_program "2026-12-06 06:40:00"
 set_clock "2026-12-06 07:04:50"
 minute_at=$(real_ms_at "2026-12-06 07:05:00")
 
@@ -72,4 +78,4 @@ start_program "2026-12-09 12:00:00"
 ends "SIGTERM to the main window" 0 kill -TERM "$APP"
 start_program "2026-12-09 12:00:00"
 ends "the X server gone" 1 kill "$XVFB" # Qt's own end: exit(1) at once, no window runs again
-echo "PASS: recorded, rang ${delay} ms after its minute, sounded, stopped, closed; missed, not rung 2 hours late, rung 10 minutes late; ended by $ended"
+echo "PASS: recorded, kept across a restart, rang ${delay} ms after its minute, sounded, stopped, closed; missed, not rung 2 hours late, rung 10 minutes late; ended by $ended"

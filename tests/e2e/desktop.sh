@@ -2,12 +2,13 @@
 # The real program among real desktop parts: the Options window from the keyboard (LED at start, green,
 # 24 hour; the update check against a local HTTP server offers a newer version, then with the server
 # gone says it could not check); under a tray host the window goes away and comes back (double-click, tray host ended); a
-# second start brings it to the front and ends with 0; a start after a SIGKILL comes up with the
-# settings kept, and a third start hands over to it; the icon's menu ends the program without a question.
-# $4 is the desktop entry.
+# second start brings it to the front and ends with 0; a start at login after a SIGKILL comes up in the
+# tray with the settings kept; the login box writes and removes the autostart entry; the icon's menu
+# ends the program without a question. $4 is the desktop entry.
 set -uo pipefail
 . "$(dirname "$0")/lib.sh"
-need Xvfb dbus-daemon xdotool xwininfo xprop xmessage trayer python3
+need Xvfb dbus-daemon xdotool xwininfo xprop xmessage trayer python3 desktop-file-validate
+AUTOSTART="$XDG_CONFIG_HOME/autostart/$(basename "$4")"
 
 # The program's icon window, embedded in the tray host's panel.
 icon() { xwininfo -root -tree | awk '/^ +0x[0-9a-f]+ "panel": / {p = 1; next} p && /^     0x/ {p = 0} p && !id && /\("tockwell" "tockwell"\)/ {id = $1} END {if (id) print id; else exit 1}'; }
@@ -49,9 +50,9 @@ start_program "2026-12-06 15:41:50"
 
 keys_until "window_of Options" ctrl+comma || fail "Ctrl+comma did not open the Options window"
 options=$(window_of Options)
-# General: the LED at start. Time & Display: Green, then 24 hour. Back past General (Date takes the
+# General: the LED at start, the start at login. Time & Display: Green, then 24 hour. Back past General (Date takes the
 # tab keys into its list) to Version Information, where a click presses Check for Updates.
-keys "$options" Tab space ctrl+Tab Down Tab Right ctrl+shift+Tab ctrl+shift+Tab ctrl+shift+Tab
+keys "$options" Tab space Tab space ctrl+Tab Down Tab Right ctrl+shift+Tab ctrl+shift+Tab ctrl+shift+Tab
 xdotool mousemove --window "$options" 110 130 click 1
 wait_for 20 box "Download Latest Version" >/dev/null || fail "no download question for a newer version"
 keys "$(box "Download Latest Version")" Escape
@@ -63,6 +64,8 @@ keys "$(box Tockwell)" Return
 wait_for 10 eval "! box Tockwell >/dev/null" || fail "the failure message stayed"
 keys "$options" Escape
 wait_for 10 gone Options || fail "Escape did not close the Options window"
+desktop-file-validate "$AUTOSTART" || fail "no valid autostart entry"
+grep -qx "Exec=$PROGRAM --autostart" "$AUTOSTART" || fail "the autostart entry runs $(grep ^Exec "$AUTOSTART")"
 
 put_away
 xdotool mousemove --window "$(icon)" 10 10 click --repeat 2 --delay 80 1
@@ -86,12 +89,23 @@ kill "${PIDS[-1]}"
 kill -KILL "$APP"
 [ -S "$XDG_RUNTIME_DIR/tockwell-$(id -un)" ] || fail "the killed program left no socket behind, so this tests nothing"
 wait_for 10 gone Tockwell || fail "the killed program's window stayed"
-start_program "2026-12-06 15:41:50"
+# The start at login: neither splash nor main window, only the icon; another one then shows nothing.
+start_program "2026-12-06 15:41:50" --autostart
+shown() { splash_exists || window_of Tockwell >/dev/null; }
+quietly_in_tray() { ! shown || fail "the start at login showed a window"; icon >/dev/null; }
+wait_for 30 quietly_in_tray || fail "the start at login put no icon under the tray host"
+timeout 30 "$PROGRAM" --autostart || fail "a second start at login ended with status $?"
+sleep 3
+! shown || fail "the start at login showed a window later"
+xdotool mousemove --window "$(icon)" 10 10 click --repeat 2 --delay 80 1
+wait_for 10 window_of Tockwell >/dev/null || fail "a double-click on the icon did not bring the window back"
+main=$(window_of Tockwell)
 led_shows_15_green() { try_grab options-restart "$main" && "$GRAB" --find-led "$ARTIFACTS/options-restart.png" 15 2; }
 wait_for 10 led_shows_15_green || fail "after the restart the LED does not show 15 in green (see options-restart.png)"
-# The restarted program took over the socket the killed one left: a third start hands over to it.
-timeout 30 "$PROGRAM" >"$WORK/third.log" 2>&1 || fail "the start after the restart ended with status $?"
-[ "$(window_of Tockwell | wc -l)" = 1 ] || fail "not one Tockwell window after the restart: $(window_of Tockwell)"
+# The box shows the entry; unchecked, it takes the entry away.
+keys_until "window_of Options" ctrl+comma || fail "Ctrl+comma did not open the Options window"
+keys "$(window_of Options)" Tab Tab space Escape
+wait_for 10 eval '! test -e "$AUTOSTART"' || fail "unchecking the start at login left the autostart entry"
 
 put_away
 xdotool mousemove --window "$(icon)" 10 10 click 3
@@ -99,4 +113,4 @@ wait_for 10 menu_up || fail "the right button did not open the icon's menu"
 xdotool key --delay 60 Up Return
 wait_for 10 bash -c "! kill -0 $APP 2>/dev/null" || fail "Exit Tockwell from the icon's menu did not end the program"
 wait "$APP" || fail "the program ended with status $?"
-echo "PASS: options and update check from the keyboard, tray, second start, restart after SIGKILL, exit from the tray"
+echo "PASS: options, start at login and update check from the keyboard, tray, second start, start at login after SIGKILL, exit from the tray"

@@ -38,7 +38,7 @@ mkdir -p "$ARTIFACTS" "$WORK/program" "$WORK/home" && mkdir -m 700 "$WORK/runtim
 PROGRAM="$WORK/program/tockwell"
 cp "$PROGRAM_BUILT" "$PROGRAM"
 export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" XDG_CACHE_HOME="$WORK/home/.cache" \
-    XDG_RUNTIME_DIR="$WORK/runtime"
+    XDG_DATA_HOME="$WORK/home/.local/share" XDG_RUNTIME_DIR="$WORK/runtime"
 unset QT_QPA_PLATFORM
 
 now_ms() { date +%s%3N; }
@@ -172,15 +172,17 @@ FAKETIME_LIB=$(compgen -G "/usr/lib/*/faketime/libfaketime.so.1" | head -n 1)
 CLOCK_FILE="$WORK/clock-offset"
 export TZ=UTC
 
-# Starts the program with its clock at $1 ("YYYY-MM-DD hh:mm:ss"), output to tockwell.log; waits
-# for its main window and the splash to go. Sets APP (the program's process) and main.
+# Starts the program with its clock at $1 ("YYYY-MM-DD hh:mm:ss") and the arguments $2.., output to
+# tockwell.log; waits for its main window and the splash to go, unless it starts at login (--autostart).
+# Sets APP (the program's process) and main.
 start_program() {
     [ -n "$FAKETIME_LIB" ] || { echo "SKIP: libfaketime is not installed"; exit 77; }
     set_clock "$1"
     LD_PRELOAD="$FAKETIME_LIB" FAKETIME_TIMESTAMP_FILE="$CLOCK_FILE" FAKETIME_NO_CACHE=1 DONT_FAKE_MONOTONIC=1 \
-        "$PROGRAM" >"$WORK/tockwell.log" 2>&1 &
+        "$PROGRAM" "${@:2}" >"$WORK/tockwell.log" 2>&1 &
     APP=$!
     PIDS+=("$APP")
+    [ "${2:-}" != --autostart ] || return 0
     # A sanitizer build on a loaded machine can take many seconds to come up.
     wait_for 60 window_of Tockwell >/dev/null || fail "the main window did not appear"
     main=$(window_of Tockwell)

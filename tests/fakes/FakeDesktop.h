@@ -170,6 +170,21 @@ struct FakeModalRunner final : ModalRunner {
     }
 };
 
+struct FakeAutostartEntry final : AutostartEntry {
+    bool there = false;
+    QString failure;   // what write() and remove() answer; empty: they succeed
+    QStringList calls; // "write", "remove"
+    bool isThere() const override { return there; }
+    QString write() override { return change(u"write"_qs, true); }
+    QString remove() override { return change(u"remove"_qs, false); }
+    QString change(const QString& call, bool after)
+    {
+        calls << call;
+        there = failure.isEmpty() ? after : there;
+        return failure;
+    }
+};
+
 struct FakeDesktop {
     FakeClock clock;
     FakeMessageBoxes messages;
@@ -181,6 +196,10 @@ struct FakeDesktop {
     FakeSettingsBackend settings;
     FakeProgramEnd programEnd;
     FakeModalRunner modal;
+    FakeAutostartEntry autostart;
 
-    Desktop desktop() { return Desktop{clock, messages, sound, tray, shell, files, web, settings, programEnd, modal}; }
+    Desktop desktop()
+    {
+        return Desktop{clock, messages, sound, tray, shell, files, web, settings, programEnd, modal, autostart};
+    }
 };

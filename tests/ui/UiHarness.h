@@ -22,13 +22,14 @@ struct UiHarness {
 
     QString programFolder() const { return root.filePath(QStringLiteral("program")); }
     QString cacheFolder() const { return root.filePath(QStringLiteral("cache")); }
+    QString dataFolder() const { return root.filePath(QStringLiteral("data")); }
 
     // A new process: fresh shared state and windows; the fakes (settings, clock) carry over.
     modMain& restart()
     {
         context.reset();
-        context =
-            std::make_unique<modMain>(fakes.desktop(), modMain::Placement{Application, programFolder(), cacheFolder()});
+        context = std::make_unique<modMain>(
+            fakes.desktop(), modMain::Placement{Application, programFolder(), cacheFolder(), dataFolder()});
         return *context;
     }
 

@@ -1,11 +1,13 @@
 #include "TestFiles.h"
 #include "UiHarness.h"
+#include "alarms/SessionFile.h"
 #include "alarms/frmEdit.h"
 #include "alarms/frmRecordNewTime.h"
 #include "alarms/frmRemove.h"
 #include "app/frmMain.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -61,6 +63,7 @@ private slots:
         click(m_main->cmdRecordNewAlarm);
         fillAndAccept(h->context->form<frmRecordNewTime>(), u"12|00|PM|"_qs + QString(40, u'x'), Saved);
         QTRY_COMPARE(m_main->lstAlarmTimes->count(), 4);
+        QCOMPARE(kept(), SessionFile::write(book().all()));
 
         // The edit window opens with the alarm's choices, blanks cut, and may keep the alarm's own time.
         QCOMPARE(edit(u"12:00 AM   -    Tea  "_qs, {}, Updated), u"12|00|AM|Tea"_qs);
@@ -77,6 +80,9 @@ private slots:
         QVERIFY(!h->context->isLoaded<frmEdit>());
         QCOMPARE(book().lines(),
                  QStringList({"12:00 AM   -   Tea", "19:10 PM   -     ", "21:00 PM   -   News", "7:30 AM   -   N/A"}));
+        // The change made behind the window's back is not one of the book's; everything before it is kept.
+        book()[2] = {19, 0, QStringLiteral("Dinner")};
+        QCOMPARE(kept(), SessionFile::write(book().all()));
     }
     void recordFillsTheLowestFreeSlotUntilAllAreInUse()
     {
@@ -124,6 +130,7 @@ private slots:
         removeFirstLine();
         QVERIFY(!h->context->isLoaded<frmRemove>());
         QCOMPARE(m_main->lstAlarmTimes->count(), 0);
+        QCOMPARE(kept(), SessionFile::write(book().all()));
     }
     void saveAndLoad()
     {
@@ -140,16 +147,39 @@ private slots:
         const AlarmBook::Table table = book().all();
         session(true, folder.filePath(QStringLiteral("gone/a.tkw")), failed.arg("while saving").arg(76));
         session(false, folder.filePath(QStringLiteral("notes.txt")), failed.arg("during loading").arg(13));
-        QVERIFY(book().all() == table);
+        QVERIFY(book().all() == table && kept() == SessionFile::write(table));
         // The list is whole before the message box opens, not after it closes.
         const QStringList loaded = {"13:00 PM   -   Lunch", "9:15 AM   -   Slot 0"};
         session(false, folder.filePath(QStringLiteral("monday")),
                 QStringLiteral("You have successfully loaded your session."),
                 [&] { QCOMPARE(listed(m_main->lstAlarmTimes), loaded); });
         QCOMPARE(listed(m_main->lstAlarmTimes), loaded);
+        QCOMPARE(kept(), SessionFile::write(book().all()));
         const FakeMessageBoxes::Call loadFailure = h->fakes.messages.calls.at(2);
         QCOMPARE(loadFailure.style, MsgBox::OkOnly | MsgBox::Critical);
         QVERIFY2(loadFailure.details.startsWith(folder.path() + u'/'), qPrintable(loadFailure.details));
+    }
+    void keptAcrossStarts()
+    {
+        const QString path = h->dataFolder() + "/alarms.tkw";
+        book()[3] = {7, 5, QStringLiteral("Wake")};
+        book().free(1);
+        QCOMPARE(h->restart().Alarms.lines(), QStringList{"7:05 AM   -   Wake"});
+        // Not a session file: moved aside, named by the day, and told once; the next start finds nothing.
+        QVERIFY(writeFile(path, "7\n"));
+        const QString aside = path + ".bad-2026-12-05";
+        h->fakes.messages.expect("Tockwell could not read the alarms it kept from its last run (Err: 62), so the "
+                                 "list starts empty.\n\nThe file was moved aside, not deleted: " +
+                                 aside);
+        QCOMPARE(h->restart().Alarms.AlarmCount(), 0);
+        QCOMPARE(readFile(aside), "7\n");
+        h->restart();
+        // A folder that takes no files: the first failed write of the run is told, the next ones are not.
+        QVERIFY(QDir(h->dataFolder()).removeRecursively() && writeFile(h->dataFolder(), "not a folder"));
+        h->fakes.messages.expect("Tockwell could not keep your alarms for its next start (Err: 76): " + path +
+                                 "\n\nUntil this is mended, save them to a session file before you exit.");
+        book().free(1);
+        book().free(1);
     }
     // The longest description fits whole in every list and box, at any screen scale.
     void longestTextShowsWhole()
@@ -232,6 +262,7 @@ private:
         return h->context->form<frmEdit>();
     }
     AlarmBook& book() { return h->context->Alarms; }
+    QByteArray kept() { return readFile(h->dataFolder() + "/alarms.tkw"); }
     void prepare() override
     {
         m_main = &h->context->form<frmMain>();

@@ -1,6 +1,7 @@
 #include "AppAddresses.h"
 #include "UiHarness.h"
 #include "app/frmMain.h"
+#include "app/frmSplash.h"
 #include "led/LedSprites.h"
 #include "platform/QtDesktop.h"
 #include "settings/VersionText.h"
@@ -12,6 +13,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -83,6 +85,8 @@ private slots:
     void optionsChanged();
     void restoreToDefault();
     void versionOrder();
+    void startAtLogin();
+    void autostartEntry();
     void updateCheck_data();
     void updateCheck();
     void optionsClosedMidCheck();
@@ -166,6 +170,7 @@ void tst_desktop::restoreToDefault()
 {
     for (const QString& setting : settings("T2 G2 C2 D3 S2 F2"))
         h->storeSetting(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    h->fakes.autostart.there = true;
     const QString before = shown();
     // Return presses no button the user is not on, least of all this one (its question defaults to Yes).
     options().show();
@@ -183,6 +188,34 @@ void tst_desktop::restoreToDefault()
     QCOMPARE(h->fakes.settings.writes, settings("G1 G1 T1 T1 C1 C1 D1 D1 S1 S1 F1 F1"));
     QCOMPARE(shown(), "12|-|Red (Default)|MMMM DD, YYYY|-|-|Tockwell|1");
     QCOMPARE(h->context->DateFormat, "MMMM DD, YYYY");
+    // Not one of the six preferences: left as it was. Showing the entry that is there wrote nothing.
+    QVERIFY(options().chkStartAtLogin->isChecked() && h->fakes.autostart.calls.isEmpty());
+}
+
+void tst_desktop::startAtLogin()
+{
+    QCheckBox* box = options().chkStartAtLogin;
+    box->click();
+    box->click();
+    h->fakes.autostart.failure = QStringLiteral("Permission denied");
+    h->fakes.messages.expect(QStringLiteral("Tockwell could not set itself to start when you log in."));
+    box->click();
+    // The box goes back to what is so, without trying again.
+    QVERIFY(!box->isChecked());
+    QCOMPARE(h->fakes.autostart.calls, QStringList({"write", "remove", "write"}));
+    QCOMPARE(h->fakes.messages.calls.last().details, QStringLiteral("Permission denied"));
+}
+
+void tst_desktop::autostartEntry()
+{
+    // The installed entry: its command is kept when it names this program, actions and all untouched.
+    const QByteArray installed = "# x\n[Desktop Entry]\nName=Tockwell\nExec=sh\n[Desktop Action a]\nExec=sh -a\n";
+    QCOMPARE(QtAutostartEntry::entryText(installed, QStandardPaths::findExecutable("sh")),
+             "# x\n[Desktop Entry]\nName=Tockwell\nExec=sh --autostart\n[Desktop Action a]\nExec=sh -a\n");
+    // Another program: its own path, quoted and escaped as the desktop entry format asks.
+    QCOMPARE(QtAutostartEntry::entryText({}, "/opt/a \"b\" $c/100%/tockwell"),
+             "[Desktop Entry]\nType=Application\nName=Tockwell\nExec=\"/opt/a \\\\\"b\\\\\" \\\\$c/100%%/tockwell\" "
+             "--autostart\nTerminal=false\n");
 }
 
 void tst_desktop::versionOrder()
@@ -286,9 +319,11 @@ void tst_desktop::optionsClosedMidCheck()
 void tst_desktop::trayIcon()
 {
     h->storeSetting("Date Format", "3");
-    main().show();
-    // No notification area: minimised to the task bar, no icon.
+    // No notification area: a start at login is minimised to the task bar, and so is the window put away.
     h->fakes.tray.available = false;
+    h->context->form<frmSplash>().handOverPutAway();
+    QVERIFY(main().isVisible() && main().isMinimized() && !h->context->isLoaded<frmSplash>());
+    main().showNormal();
     main().cmdMinimize_Click();
     QVERIFY(main().isVisible() && main().isMinimized() && h->fakes.tray.tips.isEmpty());
     main().setWindowState(Qt::WindowNoState);

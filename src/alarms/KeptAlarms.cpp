@@ -1,0 +1,65 @@
+#include "KeptAlarms.h"
+
+#include "SessionFile.h"
+#include "app/AppInfo.h"
+#include "platform/Desktop.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <utility>
+
+KeptAlarms::KeptAlarms(MessageBoxes& messages, const Clock& clock, const QString& path)
+    : m_messages(messages), m_clock(clock), m_path(path)
+{
+}
+
+void KeptAlarms::restore(AlarmBook& book)
+{
+    const SessionFile::Outcome outcome = SessionFile::load(m_path, book);
+    // No file (nor folder) yet: the first start, or the first after a version that kept nothing.
+    if (outcome.ok() || outcome.error == SessionFile::Err::FileNotFound ||
+        outcome.error == SessionFile::Err::PathNotFound)
+        return;
+    const QString aside = moveAside();
+    m_writable = !aside.isEmpty();
+    const QString text =
+        QStringLiteral("Tockwell could not read the alarms it kept from its last run (Err: %1), so the list starts "
+                       "empty.\n\n")
+            .arg(outcome.error) +
+        (m_writable ? QStringLiteral("The file was moved aside, not deleted: %1").arg(QDir::toNativeSeparators(aside))
+                    : QStringLiteral("The file could not be moved aside either, so it stays as it is and the alarms "
+                                     "of this run will not be kept: %1")
+                          .arg(QDir::toNativeSeparators(m_path)));
+    m_messages.show(text, MsgBox::OkOnly | MsgBox::Critical, AppInfo::ProductName, outcome.reason);
+}
+
+QString KeptAlarms::moveAside()
+{
+    // Named by the day, and never over an earlier one: each may hold alarms the user wants back.
+    const QString stem = m_path + QStringLiteral(".bad-") + m_clock.now().date().toString(Qt::ISODate);
+    for (int n = 1; n <= 100; ++n) {
+        const QString target = n == 1 ? stem : QStringLiteral("%1-%2").arg(stem).arg(n);
+        const QFileInfo taken(target);
+        if (taken.exists() || taken.isSymLink())
+            continue;
+        return QFile::rename(m_path, target) ? target : QString();
+    }
+    return {};
+}
+
+void KeptAlarms::keep(const AlarmBook::Table& table)
+{
+    if (!m_writable)
+        return;
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    const SessionFile::Outcome outcome = SessionFile::save(m_path, table);
+    if (outcome.ok() || std::exchange(m_failureTold, true))
+        return;
+    m_messages.show(QStringLiteral("Tockwell could not keep your alarms for its next start (Err: %1): %2\n\nUntil "
+                                   "this is mended, save them to a session file before you exit.")
+                        .arg(outcome.error)
+                        .arg(QDir::toNativeSeparators(m_path)),
+                    MsgBox::OkOnly | MsgBox::Critical, AppInfo::ProductName, outcome.reason);
+}

@@ -351,6 +351,8 @@ void tst_desktop::trayIcon()
     // The tip is cut to 63 characters, never inside a character.
     h->context->tray().AddTrayIcon(QString(62, u'x') + QStringLiteral("\U0001F514"));
     QCOMPARE(h->fakes.tray.tips.last(), QString(62, u'x'));
+    h->context->tray().AddTrayIcon(QString(63, u'y'));
+    QCOMPARE(h->fakes.tray.tips.last(), QString(63, u'y'));
 }
 
 void tst_desktop::links()
@@ -367,6 +369,7 @@ void tst_desktop::links()
     QTest::mousePress(label, Qt::LeftButton);
     QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(-4, -4));
     QTest::mouseClick(label, Qt::LeftButton);
+    QCOMPARE(colour(), "#ffffff"); // followed
     QTest::keyClick(main().lblWebLink, Qt::Key_Space);
     QTest::keyClick(options().lblWebLink, Qt::Key_Return);
     QCOMPARE(h->fakes.shell.opened,

@@ -142,13 +142,14 @@ private slots:
 private:
     frmMain& main() { return h->context->form<frmMain>(); }
     const QImage& led() { return main().LED_Clock->backing(); }
-    // Shows a real box and presses `key` in it once it is up: the answer, or -1 when the icon is not `icon`.
+    // Shows a real box and presses `key` in it once it is up: the answer, or -1 when the text or the icon is
+    // not what was asked for.
     int answer(int style, Qt::Key key, QMessageBox::Icon icon)
     {
         QMessageBox::Icon shown = QMessageBox::NoIcon;
         QTimer::singleShot(0, this, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            shown = box->icon();
+            shown = box->text() == QStringLiteral("Sure?") ? box->icon() : QMessageBox::NoIcon;
             QTest::keyClick(box, key);
         });
         const int result = QtMessageBoxes().show(QStringLiteral("Sure?"), style, QStringLiteral("Tockwell"), {});

@@ -58,6 +58,8 @@ private:
         std::optional<QDateTime> before;
         for (const qint64 end = real + 288 * Hour; real < end && !QTest::currentTestFailed();) {
             qint64 step = bounded(0, 5) ? bounded(1000, 57'000) : bounded(850, 951); // a look, or a tick
+            if (bounded(0, 30) == 0) // or a look in the last millisecond of a minute
+                step = Minute - 1 - (real + offset) % Minute;
             if ((awake -= step) < 0) { // asleep or stalled, some waking on the minute; then awake for a while
                 step = bounded(0, 20) ? bounded(10'000, 4 * Hour) : bounded(4 * Hour, 14 * Hour);
                 step += bounded(0, 4) ? 0 : Minute - (real + offset + step) % Minute;

@@ -154,6 +154,8 @@ private slots:
         QCoreApplication::sendEvent(qApp, &quit);
         std::raise(SIGHUP);
         QTRY_COMPARE(requests, 2);
+        QCoreApplication::processEvents(); // once each: the wake-up was taken from the pipe
+        QCOMPARE(requests, 2);
         modMain::WriteWaveResource(102, h->context->silenceSoundPath());
         h->fakes.tray.add(QStringLiteral("Tockwell"));
         for (const int answer : {int(MsgBox::No), int(MsgBox::Yes)}) {

@@ -45,12 +45,7 @@ keys "$(window_of Alarm)" Return
 wait_for 10 gone Alarm || fail "Close did not close the alarm window"
 
 # The program is stopped at 06:50 of day $1 (its 07:05 alarm ahead) and runs again at $2.
-stopped_until() {
-    set_clock "$1 06:50:00"
-    kill -STOP "$APP"
-    set_clock "$1 $2"
-    kill -CONT "$APP"
-}
+stopped_until() { set_clock "$1 06:50:00" && kill -STOP "$APP" && set_clock "$1 $2" && kill -CONT "$APP"; }
 stopped_until 2026-12-07 09:05:30
 # Time enough for a loaded machine to act on the jump; the next check shows the program still runs.
 sleep 5

@@ -3,11 +3,7 @@
 
 PROGRAM_BUILT=$1 GRAB=$2 ARTIFACTS=$3
 
-need() {
-    for tool in "$@"; do
-        command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed" && exit 77; }
-    done
-}
+need() { for tool; do command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed" && exit 77; }; done; }
 
 # Says what went wrong and what the test saw: the named windows with their sizes and map states, a
 # screenshot, and the program's log.
@@ -26,12 +22,7 @@ fail() {
 
 WORK=$(mktemp -d /tmp/tockwell-e2e.XXXXXX)
 PIDS=()
-cleanup() {
-    kill "${PIDS[@]}" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
+trap 'kill "${PIDS[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$WORK"' EXIT
 
 # The program runs from a folder of its own, so its tempFiles land there.
 mkdir -p "$ARTIFACTS" "$WORK/program" "$WORK/home" && mkdir -m 700 "$WORK/runtime"

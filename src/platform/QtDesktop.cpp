@@ -334,5 +334,6 @@ QtDesktop::QtDesktop(const QIcon& trayIcon) : m_tray(trayIcon) {}
 
 Desktop QtDesktop::desktop()
 {
-    return Desktop{m_clock, m_messages, m_sound, m_tray, m_shell, m_files, m_web, m_settings, m_programEnd, m_modal};
+    return Desktop{m_clock, m_messages, m_sound,      m_tray,  m_shell,        m_files,
+                   m_web,   m_settings, m_programEnd, m_modal, m_notifications};
 }

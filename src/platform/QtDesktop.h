@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Desktop.h"
+#include "QtNotifications.h"
 
 #include <QIcon>
 
@@ -117,4 +118,5 @@ private:
     QtSettingsBackend m_settings;
     QtProgramEnd m_programEnd;
     QtModalRunner m_modal;
+    QtNotifications m_notifications;
 };

@@ -72,7 +72,7 @@ void QtNotifications::post(const Notice& notice)
         if (!id.isValid())
             return;
         if (ask == m_ask)
-            m_shown = id.value();
+            m_shown = m_latest = id.value();
         else if (id.value() != m_shown) // withdrawn or replaced while on its way
             close(id.value());
     });
@@ -90,7 +90,7 @@ void QtNotifications::withdraw()
     m_posting = false;
     if (m_shown != 0)
         close(m_shown);
-    m_shown = 0;
+    m_shown = m_latest = 0;
 }
 
 void QtNotifications::close(uint id)
@@ -101,7 +101,7 @@ void QtNotifications::close(uint id)
 
 void QtNotifications::actionInvoked(uint id, const QString& action)
 {
-    if (id == 0 || id != m_shown)
+    if (id == 0 || id != m_latest)
         return;
     if (action == StopAction && onStop)
         onStop();
@@ -113,5 +113,5 @@ void QtNotifications::notificationClosed(uint id, uint)
 {
     // Dismissed by the user, expired or withdrawn: the program carries on as it was.
     if (id == m_shown)
-        m_shown = 0;
+        m_shown = m_latest = 0;
 }

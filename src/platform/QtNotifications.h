@@ -29,7 +29,10 @@ private:
     QDBusConnection m_bus;
     // Until the server says otherwise it may read markup: a user's "<b>" shown as text is the lesser harm.
     bool m_markup = true;
-    uint m_shown = 0;       // the server's id of the notice on show, 0 when none
+    uint m_shown = 0; // the server's id of the notice on show, 0 when none
+    // The id of the latest notice until it is withdrawn: a server may announce an action's notice
+    // closed before the action itself.
+    uint m_latest = 0;
     quint64 m_ask = 0;      // counts posts and withdrawals: an answer to an older post is out of date
     bool m_posting = false; // the latest post awaits its id
 };

@@ -1,19 +1,34 @@
 #!/usr/bin/env bash
 # The program's main job, end to end: an alarm recorded through the record window rings at its
-# minute with the alarm window and real sound, the stop button silences it and Enter closes it.
+# minute with the alarm window, real sound and a notification drawn by a real notification server,
+# whose "Stop Alarm" button silences it; Enter closes the window and with it the notification.
 # Then the clock jumps past the alarm while the process is stopped (a computer asleep): two hours
-# past, it stays silent when the program runs again; ten minutes past, it rings at once. Last, the
+# past, it stays silent when the program runs again; ten minutes past, it rings at once, and once
+# more when the notification server is gone. Last, the
 # ways the program is ended from outside: SIGTERM (alarm window open, main window shown), X server gone.
 set -uo pipefail
 . "$(dirname "$0")/lib.sh"
-need Xvfb dbus-daemon xdotool xwininfo pulseaudio pactl parec od awk
+need Xvfb dbus-daemon dbus-monitor dbus-send xdotool xwininfo pulseaudio pactl parec od awk
+NOTIFICATION_SERVER=/usr/lib/notification-daemon/notification-daemon
+[ -x "$NOTIFICATION_SERVER" ] || { echo "SKIP: notification-daemon is not installed" && exit 77; }
 
 start_x
 start_pulse
+# A notification server on the private bus, and a record of every message sent to or by it.
+dbus-monitor --session "interface='org.freedesktop.Notifications'" >"$WORK/notifications.log" 2>&1 &
+PIDS+=($!)
+"$NOTIFICATION_SERVER" >"$WORK/notification-server.log" 2>&1 &
+NOTIFIER=$!
+PIDS+=("$NOTIFIER")
+serving() {
+    [[ "$(dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Notifications 2>&1)" == *"boolean true"* ]]
+}
+wait_for 15 serving || fail "the notification server did not start"
 # The clock starts well before 07:05 and moves to ten seconds before it once the alarm is recorded,
 # however long a slow start and slow typing took on a loaded machine.
 start_program "2026-12-06 06:30:00"
-record_alarm 07 05 AM "e2e wake-up"
+record_alarm 07 05 AM "e2e <wake-up>"
 set_clock "2026-12-06 07:04:50"
 minute_at=$(real_ms_at "2026-12-06 07:05:00")
 
@@ -28,9 +43,24 @@ audible() { loud=$(first_loud_sample "$WORK/sound.raw" $((RECORD_BYTES_AT_START 
 wait_for 10 audible || fail "nothing audible came from the sound server"
 echo "minute to alarm window: $delay ms; to first audible sample: $((RECORD_STARTED + (loud - RECORD_BYTES_AT_START / 2) / 8 - minute_at)) ms"
 
-# Stop: the sound ends, the window stays. A loaded machine may take a moment to act on the key, so
-# all from 2 s after it must be silent: the alarm sound beeps at least once a second.
-keys "$(window_of Alarm)" Tab space
+# The notification: the alarm's line (escaped: the server reads markup), critical, with "Stop Alarm".
+bubble() { window_of Notification; }
+wait_for 10 bubble >/dev/null || fail "no notification bubble came"
+notified() {
+    local told part
+    told=$(cat "$WORK/notifications.log")
+    for part in 'string "Tockwell"' 'string "One of your recorded alarms has gone off!"' \
+        'string "7:05 AM   -   e2e &lt;wake-up&gt;"' 'string "Stop Alarm"' 'string "urgency"'$'\n''         variant             byte 2'; do
+        [[ "$told" == *"$part"* ]] || return 1
+    done
+}
+wait_for 10 notified || fail "the notification lacks a part: $(cat "$WORK/notifications.log")"
+try_grab notification "$(bubble)"
+# Stop, from the bubble's "Stop Alarm" button (its place in notification-daemon's layout): the sound
+# ends, the window stays. A loaded machine may take a moment to act on the click, so all from 2 s
+# after it must be silent: the alarm sound beeps at least once a second.
+size=$(xwininfo -id "$(bubble)") && width=$(sed -n 's/^ *Width: //p' <<<"$size") && height=$(sed -n 's/^ *Height: //p' <<<"$size")
+xdotool mousemove --window "$(bubble)" $((width - 96)) $((height - 38)) click 1
 stop_sample=$((RECORD_BYTES_AT_START / 2 + ($(now_ms) - RECORD_STARTED) * 8))
 recorded_past() { [ "$(stat -c %s "$WORK/sound.raw")" -gt $((2 * $1)) ]; }
 wait_for 15 recorded_past $((stop_sample + 28000)) || fail "the recorder stalled"
@@ -51,6 +81,16 @@ sleep 5
 gone Alarm || fail "an alarm two hours old rang"
 stopped_until 2026-12-08 07:15:00
 wait_for 30 window_of Alarm >/dev/null || fail "the alarm missed 10 minutes ago did not ring"
+wait_for 10 bubble >/dev/null || fail "no notification bubble came with the late alarm"
+keys "$(window_of Alarm)" Return
+wait_for 10 gone Alarm || fail "Close did not close the alarm window"
+# Withdrawn: the server says so (notification-daemon 3.20 leaves the bubble drawn, closed or not).
+withdrawn='member=NotificationClosed'$'\n''   uint32 [0-9]+'$'\n''   uint32 3'
+wait_for 10 eval '[[ "$(cat "$WORK/notifications.log")" =~ $withdrawn ]]' || fail "the notification was not withdrawn"
+# No notification server: the alarm rings as ever.
+kill "$NOTIFIER" && wait_for 10 eval '! serving' || fail "the notification server did not go"
+stopped_until 2026-12-09 07:15:00
+wait_for 30 window_of Alarm >/dev/null || fail "the alarm did not ring without a notification server"
 
 # The command $3.. ($1 tells what it does) ends the program with status $2 within a second, taking both
 # sound files with it and asking nothing.
@@ -72,4 +112,4 @@ start_program "2026-12-09 12:00:00"
 ends "SIGTERM to the main window" 0 kill -TERM "$APP"
 start_program "2026-12-09 12:00:00"
 ends "the X server gone" 1 kill "$XVFB" # Qt's own end: exit(1) at once, no window runs again
-echo "PASS: recorded, rang ${delay} ms after its minute, sounded, stopped, closed; missed, not rung 2 hours late, rung 10 minutes late; ended by $ended"
+echo "PASS: recorded, rang ${delay} ms after its minute, sounded, notified, stopped from the notification, closed; missed, not rung 2 hours late, rung 10 minutes late, rung with no notification server; ended by $ended"

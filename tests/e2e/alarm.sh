@@ -5,10 +5,11 @@
 # Then the clock jumps past the alarm while the process is stopped (a computer asleep): two hours
 # past, it stays silent when the program runs again; ten minutes past, it rings at once, and once
 # more when the notification server is gone. Last, the
-# ways the program is ended from outside: SIGTERM (alarm window open, main window shown), X server gone.
+# ways the program is ended from outside: SIGTERM (alarm window open, main window shown), X server gone,
+# and SIGTERM in a Wayland session.
 set -uo pipefail
 . "$(dirname "$0")/lib.sh"
-need Xvfb dbus-daemon dbus-monitor dbus-send mutter xmessage xprop xdotool xwininfo pulseaudio pactl parec od awk
+need Xvfb dbus-daemon dbus-monitor dbus-send mutter xmessage xprop weston weston-screenshooter xdotool xwininfo pulseaudio pactl parec od awk
 NOTIFICATION_SERVER=/usr/lib/notification-daemon/notification-daemon
 [ -x "$NOTIFICATION_SERVER" ] || { echo "SKIP: notification-daemon is not installed" && exit 77; }
 
@@ -128,4 +129,17 @@ start_program "2026-12-09 12:00:00"
 ends "SIGTERM to the main window" 0 kill -TERM "$APP"
 start_program "2026-12-09 12:00:00"
 ends "the X server gone" 1 kill "$XVFB" # Qt's own end: exit(1) at once, no window runs again
+# A Wayland session (weston, headless, with XWayland): the program goes through XWayland without
+# first trying a native Wayland connection, shows its main window and ends on SIGTERM.
+weston --backend=headless-backend.so --use-pixman --debug --xwayland --socket=wayland-tockwell \
+    --width=1280 --height=800 >"$WORK/weston.log" 2>&1 &
+PIDS+=($!)
+xwayland() { DISPLAY=$(sed -n 's/.*xserver listening on display //p' "$WORK/weston.log") && [ -n "$DISPLAY" ]; }
+wait_for 15 xwayland || fail "weston did not start with XWayland"
+export DISPLAY WAYLAND_DISPLAY=wayland-tockwell XDG_SESSION_TYPE=wayland
+start_program "2026-12-09 12:00:00"
+[[ "$(cat "$WORK/tockwell.log")" != *'"wayland"'* ]] || fail "the program tried native Wayland first"
+(cd "$ARTIFACTS" && rm -f wayland-screenshot-*.png && weston-screenshooter && mv wayland-screenshot-*.png wayland.png) ||
+    fail "weston-screenshooter took no screenshot"
+ends "SIGTERM under Wayland" 0 kill -TERM "$APP"
 echo "PASS: recorded, rang ${delay} ms after its minute, sounded, notified, stopped from the notification, closed; missed, not rung 2 hours late, rung 10 minutes late, rung with no notification server; ended by $ended"

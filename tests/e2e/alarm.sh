@@ -60,8 +60,14 @@ try_grab notification "$(bubble)"
 # Stop, from the bubble's "Stop Alarm" button (its place in notification-daemon's layout): the sound
 # ends, the window stays. A loaded machine may take a moment to act on the click, so all from 2 s
 # after it must be silent: the alarm sound beeps at least once a second.
-size=$(xwininfo -id "$(bubble)") && width=$(sed -n 's/^ *Width: //p' <<<"$size") && height=$(sed -n 's/^ *Height: //p' <<<"$size")
-xdotool mousemove --window "$(bubble)" $((width - 96)) $((height - 38)) click 1
+# A bubble still settling its size on a loaded machine may miss a click: clicked again then.
+stop_pressed='member=ActionInvoked'$'\n''   uint32 [0-9]+'$'\n''   string "stop"'
+for attempt in 1 2 3; do
+    size=$(xwininfo -id "$(bubble)") && width=$(sed -n 's/^ *Width: //p' <<<"$size") &&
+        height=$(sed -n 's/^ *Height: //p' <<<"$size") &&
+        xdotool mousemove --window "$(bubble)" $((width - 96)) $((height - 38)) click 1
+    wait_for 5 eval '[[ "$(cat "$WORK/notifications.log")" =~ $stop_pressed ]]' && break
+done
 stop_sample=$((RECORD_BYTES_AT_START / 2 + ($(now_ms) - RECORD_STARTED) * 8))
 recorded_past() { [ "$(stat -c %s "$WORK/sound.raw")" -gt $((2 * $1)) ]; }
 wait_for 15 recorded_past $((stop_sample + 28000)) || fail "the recorder stalled"

@@ -21,10 +21,10 @@ PIDS+=($!)
 "$NOTIFICATION_SERVER" >"$WORK/notification-server.log" 2>&1 &
 NOTIFIER=$!
 PIDS+=("$NOTIFIER")
-serving() {
-    [[ "$(dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-        org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Notifications 2>&1)" == *"boolean true"* ]]
-}
+serving() { [[ "$(dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+    org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Notifications 2>&1)" == *"boolean true"* ]]; }
+# Whether the server's record matches the regular expression $1.
+logged() { [[ "$(cat "$WORK/notifications.log")" =~ $1 ]]; }
 wait_for 15 serving || fail "the notification server did not start"
 # The clock starts well before 07:05 and moves to ten seconds before it once the alarm is recorded,
 # however long a slow start and slow typing took on a loaded machine.
@@ -58,15 +58,15 @@ notified() {
 wait_for 10 notified || fail "the notification lacks a part: $(cat "$WORK/notifications.log")"
 try_grab notification "$(bubble)"
 # Stop, from the bubble's "Stop Alarm" button (its place in notification-daemon's layout): the sound
-# ends, the window stays. A loaded machine may take a moment to act on the click, so all from 2 s
-# after it must be silent: the alarm sound beeps at least once a second.
-# A bubble still settling its size on a loaded machine may miss a click: clicked again then.
+# ends, the window stays (a bubble still settling its size may miss a click: clicked again then). A
+# loaded machine may take a moment to act on the click, so all from 2 s after it must be silent: the
+# alarm sound beeps at least once a second.
 stop_pressed='member=ActionInvoked'$'\n''   uint32 [0-9]+'$'\n''   string "stop"'
 for attempt in 1 2 3; do
     size=$(xwininfo -id "$(bubble)") && width=$(sed -n 's/^ *Width: //p' <<<"$size") &&
         height=$(sed -n 's/^ *Height: //p' <<<"$size") &&
         xdotool mousemove --window "$(bubble)" $((width - 96)) $((height - 38)) click 1
-    wait_for 5 eval '[[ "$(cat "$WORK/notifications.log")" =~ $stop_pressed ]]' && break
+    wait_for 5 logged "$stop_pressed" && break
 done
 stop_sample=$((RECORD_BYTES_AT_START / 2 + ($(now_ms) - RECORD_STARTED) * 8))
 recorded_past() { [ "$(stat -c %s "$WORK/sound.raw")" -gt $((2 * $1)) ]; }
@@ -93,7 +93,7 @@ keys "$(window_of Alarm)" Return
 wait_for 10 gone Alarm || fail "Close did not close the alarm window"
 # Withdrawn: the server says so (notification-daemon 3.20 leaves the bubble drawn, closed or not).
 withdrawn='member=NotificationClosed'$'\n''   uint32 [0-9]+'$'\n''   uint32 3'
-wait_for 10 eval '[[ "$(cat "$WORK/notifications.log")" =~ $withdrawn ]]' || fail "the notification was not withdrawn"
+wait_for 10 logged "$withdrawn" || fail "the notification was not withdrawn"
 # No notification server, and now a real window manager with another program focused and covering
 # the screen: the alarm rings as ever, its window on top of every other and focused.
 kill "$NOTIFIER" && wait_for 10 eval '! serving' || fail "the notification server did not go"

@@ -421,9 +421,16 @@ void frmMain::RingAlarm(const AlarmRecord& record)
     m_context.playSound(modMain::AlarmSound);
     timAlarm->start();
     if (AlarmOpen) {
+        Notifications& notifications = m_context.desktop().notifications;
+        notifications.post(frmAlarm::Notice(alarmLine(record), true));
         m_context.desktop().messages.show(QStringLiteral("An alarm has gone off but since your last alarm was not "
                                                          "closed properly, a new page has not been opened"),
                                           MsgBox::OkOnly | MsgBox::Critical, AppInfo::ProductName);
+        // The box told of this alarm; an alarm window still open goes on telling of its own.
+        if (m_context.isLoaded<frmAlarm>() && m_context.form<frmAlarm>().isVisible())
+            m_context.form<frmAlarm>().Notify();
+        else
+            notifications.withdraw();
         return;
     }
     AlarmOpen = true;

@@ -70,6 +70,10 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(AppInfo::runningVersion());
     answerQuestionsAndExit(argc, argv);
 
+    // In a Wayland session the program runs through XWayland, where it places its windows, keeps its
+    // tray icon and raises its alarm as on X11; natively only where there is no X server at all.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(TOCKWELL_APP_ID));
     const bool atLogin = readArguments(app);

@@ -1,5 +1,7 @@
 #include "modMain.h"
 
+#include "app/frmMain.h"
+#include "engine/frmAlarm.h"
 #include "platform/WriteWhole.h"
 
 #include <QDir>
@@ -7,6 +9,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QTemporaryFile>
+#include <QTimer>
+#include <QToolButton>
 
 namespace {
 
@@ -29,10 +33,24 @@ modMain::modMain(Desktop desktop, const Placement& placement)
     // is watched only after that, so reading the file does not write it straight back.
     m_kept.restore(Alarms);
     Alarms.onChanged = [this] { m_kept.keep(Alarms.all()); };
+    // The notification's "Stop Alarm" is the alarm window's stop button, also when a message box told
+    // of the alarm instead; a click on the notification brings the alarm to the front.
+    m_desktop.notifications.onStop = [this] {
+        if (isLoaded<frmAlarm>()) {
+            if (form<frmAlarm>().cmdStop->isEnabled())
+                form<frmAlarm>().cmdStop_Click();
+        } else if (form<frmMain>().timAlarm->isActive()) {
+            playSound(SilenceSound);
+            form<frmMain>().timAlarm->stop();
+        }
+    };
+    m_desktop.notifications.onActivate = [this] { form<frmMain>().bringToFront(); };
 }
 
 modMain::~modMain()
 {
+    m_desktop.notifications.onStop = nullptr;
+    m_desktop.notifications.onActivate = nullptr;
     for (QPointer<QWidget>& window : m_forms)
         delete window.data();
 }

@@ -6,6 +6,7 @@
 #include "app/frmMain.h"
 #include "app/modMain.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,15 +17,20 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+namespace {
+const QString Label1Text = QStringLiteral("One of your recorded alarms has gone off!");
+} // namespace
+
 frmAlarm::frmAlarm(modMain& context) : QDialog(nullptr), m_context(context)
 {
     setObjectName(QStringLiteral("frmAlarm"));
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    // Above every other window while it is open: a full-screen program must not hide the alarm.
+    setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowTitle(QStringLiteral("Alarm"));
     setFont(WindowFonts::tahomaBold());
 
-    Label1 = new QLabel(QStringLiteral("One of your recorded alarms has gone off!"), this);
+    Label1 = new QLabel(Label1Text, this);
     Label1->setTextFormat(Qt::PlainText);
     Frame1 = new QGroupBox(QStringLiteral("Alarm Information"), this);
     lblAlarmInformation = new QLabel(Frame1);
@@ -77,6 +83,7 @@ void frmAlarm::timCheckMain_Timer()
     } else {
         cmdStop->setEnabled(false);
         timCheckMain->stop();
+        m_context.desktop().notifications.update(Notice(lblAlarmInformation->text(), false));
     }
 }
 
@@ -115,4 +122,33 @@ void frmAlarm::keyPressEvent(QKeyEvent* event)
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+Notifications::Notice frmAlarm::Notice(const QString& line, bool soundPlaying)
+{
+    return {Label1Text, line, soundPlaying};
+}
+
+void frmAlarm::Notify()
+{
+    if (isVisible())
+        m_context.desktop().notifications.post(
+            Notice(lblAlarmInformation->text(), m_context.form<frmMain>().timAlarm->isActive()));
+}
+
+void frmAlarm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    raise();
+    activateWindow();
+    // Where the window manager keeps the focus elsewhere, the window asks for attention instead; the
+    // request ends by itself once the window is active.
+    QApplication::alert(this);
+    Notify();
+}
+
+void frmAlarm::hideEvent(QHideEvent* event)
+{
+    QDialog::hideEvent(event);
+    m_context.desktop().notifications.withdraw();
 }

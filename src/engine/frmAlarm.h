@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Desktop.h"
+
 #include <QDialog>
 
 class modMain;
@@ -19,6 +21,10 @@ public:
     void timCheckMain_Timer();
     void cmdStop_Click();
     void cmdClose_Click();
+    // The desktop notification of an alarm ringing with `line`; "Stop Alarm" only while the sound plays.
+    static Notifications::Notice Notice(const QString& line, bool soundPlaying);
+    // Posts this window's notification afresh, as the sound now is.
+    void Notify();
 
     QLabel* Label1;
     QGroupBox* Frame1;
@@ -30,6 +36,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     modMain& m_context;

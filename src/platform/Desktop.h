@@ -69,6 +69,28 @@ public:
     std::function<void(bool available)> onAvailabilityChanged;
 };
 
+// The desktop's notification service: a message that reaches the user over full-screen programs, on
+// the lock screen and in the list of missed notifications. At most one is shown at a time.
+class Notifications {
+public:
+    struct Notice {
+        QString summary;
+        QString body;           // plain text, as the user typed it
+        bool offerStop = false; // the "Stop Alarm" action
+        bool operator==(const Notice&) const = default;
+    };
+    virtual ~Notifications() = default;
+    // All return at once and never report a failure: with no service the alarm is told as before.
+    // A notice posted replaces the one shown.
+    virtual void post(const Notice& notice) = 0;
+    // Changes the notice shown; one the user dismissed stays dismissed.
+    virtual void update(const Notice& notice) = 0;
+    virtual void withdraw() = 0;
+    // The user chose "Stop Alarm", or clicked the notice itself.
+    std::function<void()> onStop;
+    std::function<void()> onActivate;
+};
+
 class Shell {
 public:
     virtual ~Shell() = default;
@@ -146,4 +168,5 @@ struct Desktop {
     ProgramEnd& programEnd;
     ModalRunner& modal;
     AutostartEntry& autostart;
+    Notifications& notifications;
 };

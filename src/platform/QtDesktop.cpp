@@ -428,6 +428,6 @@ QtDesktop::QtDesktop(const QIcon& trayIcon) : m_tray(trayIcon) {}
 
 Desktop QtDesktop::desktop()
 {
-    return Desktop{m_clock, m_messages, m_sound,      m_tray,  m_shell,    m_files,
-                   m_web,   m_settings, m_programEnd, m_modal, m_autostart};
+    return Desktop{m_clock, m_messages, m_sound,      m_tray,  m_shell,     m_files,
+                   m_web,   m_settings, m_programEnd, m_modal, m_autostart, m_notifications};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Desktop.h"
+#include "QtNotifications.h"
 
 #include <QIcon>
 
@@ -137,4 +138,5 @@ private:
     QtProgramEnd m_programEnd;
     QtModalRunner m_modal;
     QtAutostartEntry m_autostart;
+    QtNotifications m_notifications;
 };

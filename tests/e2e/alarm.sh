@@ -1,18 +1,34 @@
 #!/usr/bin/env bash
 # The program's main job, end to end: an alarm recorded through the record window, kept across an
-# exit with Yes and a new start, rings at its minute with the alarm window and real sound, the stop
-# button silences it and Enter closes it.
+# exit with Yes and a new start, rings at its minute with the alarm window, real sound and a
+# notification drawn by a real notification server, whose "Stop Alarm" button silences it; Enter
+# closes the window and with it the notification.
 # Then the clock jumps past the alarm while the process is stopped (a computer asleep): two hours
-# past, it stays silent when the program runs again; ten minutes past, it rings at once. Last, the
-# ways the program is ended from outside: SIGTERM (alarm window open, main window shown), X server gone.
+# past, it stays silent when the program runs again; ten minutes past, it rings at once, and once
+# more when the notification server is gone. Last, the
+# ways the program is ended from outside: SIGTERM (alarm window open, main window shown), X server gone,
+# and SIGTERM in a Wayland session.
 set -uo pipefail
 . "$(dirname "$0")/lib.sh"
-need Xvfb dbus-daemon xdotool xwininfo pulseaudio pactl parec od awk
+need Xvfb dbus-daemon dbus-monitor dbus-send mutter xmessage xprop weston weston-screenshooter xdotool xwininfo pulseaudio pactl parec od awk
+NOTIFICATION_SERVER=/usr/lib/notification-daemon/notification-daemon
+[ -x "$NOTIFICATION_SERVER" ] || { echo "SKIP: notification-daemon is not installed" && exit 77; }
 
 start_x
 start_pulse
+# A notification server on the private bus, and a record of every message sent to or by it.
+dbus-monitor --session "interface='org.freedesktop.Notifications'" >"$WORK/notifications.log" 2>&1 &
+PIDS+=($!)
+"$NOTIFICATION_SERVER" >"$WORK/notification-server.log" 2>&1 &
+NOTIFIER=$!
+PIDS+=("$NOTIFIER")
+serving() { [[ "$(dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+    org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Notifications 2>&1)" == *"boolean true"* ]]; }
+# Whether the server's record matches the regular expression $1.
+logged() { [[ "$(cat "$WORK/notifications.log")" =~ $1 ]]; }
+wait_for 15 serving || fail "the notification server did not start"
 start_program "2026-12-06 06:30:00"
-record_alarm 07 05 AM "e2e wake-up"
+record_alarm 07 05 AM "e2e <wake-up>"
 # Closed with Yes (Ctrl+Q asks as the close box does) and started again: the alarm is still there.
 keys_until "box Tockwell" ctrl+q || fail "Ctrl+Q did not ask before closing"
 keys "$(box Tockwell)" Return
@@ -34,9 +50,30 @@ audible() { loud=$(first_loud_sample "$WORK/sound.raw" $((RECORD_BYTES_AT_START 
 wait_for 10 audible || fail "nothing audible came from the sound server"
 echo "minute to alarm window: $delay ms; to first audible sample: $((RECORD_STARTED + (loud - RECORD_BYTES_AT_START / 2) / 8 - minute_at)) ms"
 
-# Stop: the sound ends, the window stays. A loaded machine may take a moment to act on the key, so
-# all from 2 s after it must be silent: the alarm sound beeps at least once a second.
-keys "$(window_of Alarm)" Tab space
+# The notification: the alarm's line (escaped: the server reads markup), critical, with "Stop Alarm".
+bubble() { window_of Notification; }
+wait_for 10 bubble >/dev/null || fail "no notification bubble came"
+notified() {
+    local told part
+    told=$(cat "$WORK/notifications.log")
+    for part in 'string "Tockwell"' 'string "One of your recorded alarms has gone off!"' \
+        'string "7:05 AM   -   e2e &lt;wake-up&gt;"' 'string "Stop Alarm"' 'string "urgency"'$'\n''         variant             byte 2'; do
+        [[ "$told" == *"$part"* ]] || return 1
+    done
+}
+wait_for 10 notified || fail "the notification lacks a part: $(cat "$WORK/notifications.log")"
+try_grab notification "$(bubble)"
+# Stop, from the bubble's "Stop Alarm" button (its place in notification-daemon's layout): the sound
+# ends, the window stays (a bubble still settling its size may miss a click: clicked again then). A
+# loaded machine may take a moment to act on the click, so all from 2 s after it must be silent: the
+# alarm sound beeps at least once a second.
+stop_pressed='member=ActionInvoked'$'\n''   uint32 [0-9]+'$'\n''   string "stop"'
+for attempt in 1 2 3; do
+    size=$(xwininfo -id "$(bubble)") && width=$(sed -n 's/^ *Width: //p' <<<"$size") &&
+        height=$(sed -n 's/^ *Height: //p' <<<"$size") &&
+        xdotool mousemove --window "$(bubble)" $((width - 96)) $((height - 38)) click 1
+    wait_for 5 logged "$stop_pressed" && break
+done
 stop_sample=$((RECORD_BYTES_AT_START / 2 + ($(now_ms) - RECORD_STARTED) * 8))
 recorded_past() { [ "$(stat -c %s "$WORK/sound.raw")" -gt $((2 * $1)) ]; }
 wait_for 15 recorded_past $((stop_sample + 28000)) || fail "the recorder stalled"
@@ -52,6 +89,32 @@ sleep 5
 gone Alarm || fail "an alarm two hours old rang"
 stopped_until 2026-12-08 07:15:00
 wait_for 30 window_of Alarm >/dev/null || fail "the alarm missed 10 minutes ago did not ring"
+wait_for 10 bubble >/dev/null || fail "no notification bubble came with the late alarm"
+keys "$(window_of Alarm)" Return
+wait_for 10 gone Alarm || fail "Close did not close the alarm window"
+# Withdrawn: the server says so (notification-daemon 3.20 leaves the bubble drawn, closed or not).
+withdrawn='member=NotificationClosed'$'\n''   uint32 [0-9]+'$'\n''   uint32 3'
+wait_for 10 logged "$withdrawn" || fail "the notification was not withdrawn"
+# No notification server, and now a real window manager with another program focused and covering
+# the screen: the alarm rings as ever, its window on top of every other and focused.
+kill "$NOTIFIER" && wait_for 10 eval '! serving' || fail "the notification server did not go"
+mutter --x11 --replace >"$WORK/mutter.log" 2>&1 &
+PIDS+=($!)
+managed() { [[ "$(xprop -root _NET_SUPPORTING_WM_CHECK 2>&1)" == *"window id"* ]]; }
+wait_for 15 managed || fail "mutter did not start"
+xmessage -geometry 1280x800+0+0 "A program in the way" &
+PIDS+=($!)
+# Whether window $1 is the top of the stacking order and has the focus.
+in_front() {
+    local stacking active
+    stacking=$(xprop -root _NET_CLIENT_LIST_STACKING) && active=$(xprop -root _NET_ACTIVE_WINDOW) || return 1
+    [ $((${stacking##* })) -eq $(($1)) ] && [ $((${active##* })) -eq $(($1)) ]
+}
+wait_for 10 eval 'cover=$(window_of xmessage) && in_front "$cover"' || fail "the covering program was not in front"
+stopped_until 2026-12-09 07:15:00
+wait_for 30 window_of Alarm >/dev/null || fail "the alarm did not ring without a notification server"
+wait_for 10 eval 'in_front "$(window_of Alarm)"' || fail "the alarm window is not in front of the program in the way"
+try_grab alarm-over-cover
 
 # The command $3.. ($1 tells what it does) ends the program with status $2 within a second, taking both
 # sound files with it and asking nothing.
@@ -73,4 +136,17 @@ start_program "2026-12-09 12:00:00"
 ends "SIGTERM to the main window" 0 kill -TERM "$APP"
 start_program "2026-12-09 12:00:00"
 ends "the X server gone" 1 kill "$XVFB" # Qt's own end: exit(1) at once, no window runs again
-echo "PASS: recorded, kept across a restart, rang ${delay} ms after its minute, sounded, stopped, closed; missed, not rung 2 hours late, rung 10 minutes late; ended by $ended"
+# A Wayland session (weston, headless, with XWayland): the program goes through XWayland without
+# first trying a native Wayland connection, shows its main window and ends on SIGTERM.
+weston --backend=headless-backend.so --use-pixman --debug --xwayland --socket=wayland-tockwell \
+    --width=1280 --height=800 >"$WORK/weston.log" 2>&1 &
+PIDS+=($!)
+xwayland() { DISPLAY=$(sed -n 's/.*xserver listening on display //p' "$WORK/weston.log") && [ -n "$DISPLAY" ]; }
+wait_for 15 xwayland || fail "weston did not start with XWayland"
+export DISPLAY WAYLAND_DISPLAY=wayland-tockwell XDG_SESSION_TYPE=wayland
+start_program "2026-12-09 12:00:00"
+[[ "$(cat "$WORK/tockwell.log")" != *'"wayland"'* ]] || fail "the program tried native Wayland first"
+(cd "$ARTIFACTS" && rm -f wayland-screenshot-*.png && weston-screenshooter && mv wayland-screenshot-*.png wayland.png) ||
+    fail "weston-screenshooter took no screenshot"
+ends "SIGTERM under Wayland" 0 kill -TERM "$APP"
+echo "PASS: recorded, kept across a restart, rang ${delay} ms after its minute, sounded, notified, stopped from the notification, closed; missed, not rung 2 hours late, rung 10 minutes late, rung with no notification server; ended by $ended"

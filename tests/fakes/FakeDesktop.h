@@ -89,6 +89,15 @@ struct FakeTrayService final : TrayService {
     void fire(Event event) { onEvent(event); }
 };
 
+struct FakeNotifications final : Notifications {
+    QList<Notice> notices; // posted or updated, in turn
+    // P posted, U updated, W withdrawn, in turn.
+    QString calls;
+    void post(const Notice& notice) override { notices << notice, calls += u'P'; }
+    void update(const Notice& notice) override { notices << notice, calls += u'U'; }
+    void withdraw() override { calls += u'W'; }
+};
+
 struct FakeShell final : Shell {
     QStringList opened;
     bool succeeds = true;
@@ -197,9 +206,11 @@ struct FakeDesktop {
     FakeProgramEnd programEnd;
     FakeModalRunner modal;
     FakeAutostartEntry autostart;
+    FakeNotifications notifications;
 
     Desktop desktop()
     {
-        return Desktop{clock, messages, sound, tray, shell, files, web, settings, programEnd, modal, autostart};
+        return Desktop{clock, messages, sound,      tray,  shell,     files,
+                       web,   settings, programEnd, modal, autostart, notifications};
     }
 };

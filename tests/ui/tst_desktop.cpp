@@ -2,6 +2,7 @@
 #include "UiHarness.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
+#include "engine/frmAlarm.h"
 #include "led/LedSprites.h"
 #include "platform/QtDesktop.h"
 #include "settings/VersionText.h"
@@ -92,6 +93,7 @@ private slots:
     void optionsClosedMidCheck();
     void trayIcon();
     void links();
+    void notification();
     void webFetch_data();
     void webFetch();
 
@@ -374,6 +376,20 @@ void tst_desktop::links()
     QTest::keyClick(options().lblWebLink, Qt::Key_Return);
     QCOMPARE(h->fakes.shell.opened,
              QStringList({"mailto:" + AppAddresses::SupportEmail, AppAddresses::Web, AppAddresses::Web}));
+}
+
+void tst_desktop::notification()
+{
+    const Notifications::Notice ringing = frmAlarm::Notice(u"7:05 AM   -   <b>Tea</b> &amp;"_qs, true);
+    const QVariantMap hints = {{"urgency", QVariant::fromValue(uchar(2))}, {"desktop-entry", TOCKWELL_APP_ID}};
+    QCOMPARE(QtNotifications::notifyArguments(ringing, 7, true),
+             QVariantList({"Tockwell", 7u, TOCKWELL_APP_ID, ringing.summary,
+                           "7:05 AM   -   &lt;b&gt;Tea&lt;/b&gt; &amp;amp;",
+                           QStringList{"default", "Show Alarm", "stop", "Stop Alarm"}, hints, 0}));
+    // A server that reads no markup gets the text as it is; with the sound over there is nothing to stop.
+    const QVariantList plain = QtNotifications::notifyArguments({ringing.summary, ringing.body, false}, 0, false);
+    QCOMPARE(plain.at(4), ringing.body);
+    QCOMPARE(plain.at(5), QStringList({"default", "Show Alarm"}));
 }
 
 void tst_desktop::webFetch_data()

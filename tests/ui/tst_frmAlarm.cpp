@@ -29,7 +29,10 @@ private slots:
         whileOpen([&](frmAlarm& alarm) {
             QVERIFY(main().isVisible() && !h->fakes.tray.shown);
             QCOMPARE(alarm.lblAlarmInformation->textFormat(), Qt::PlainText);
+            QVERIFY(alarm.windowFlags() & Qt::WindowStaysOnTopHint);
+            QTRY_VERIFY(alarm.isActiveWindow());
             shown << alarm.lblAlarmInformation->text();
+            QCOMPARE(h->fakes.notifications.notices.last(), frmAlarm::Notice(shown.last(), true));
             // The clock keeps ticking while the window is open, through the rest of the minute.
             tickAt(h->fakes.clock.now().addMSecs(900), 70);
             alarm.cmdClose_Click();
@@ -38,6 +41,8 @@ private slots:
         QCOMPARE(shown, QStringList({"7:05 AM   -   <b>bold</b> &amp;", "7:05 AM   -   Wake", "7:05 AM   -   third"}));
         QCOMPARE(main().lblCurrentTime->text(), QStringLiteral("07:08:11 AM / 07:08:11"));
         QCOMPARE(heard(), QStringLiteral("ASASAS"));
+        QCOMPARE(h->fakes.notifications.calls, u"PWPWPW"_qs);
+        QCOMPARE(frmAlarm::Notice("x", true).summary, u"One of your recorded alarms has gone off!"_qs);
         QCOMPARE(readFile(h->context->alarmSoundPath()), WaveSynth::alarmSound());
         QCOMPARE(readFile(h->context->silenceSoundPath()), WaveSynth::silenceSound());
     }
@@ -56,19 +61,26 @@ private slots:
         // Of this alarm and the next one: A the alarm sound, S the silence that cuts it short; the next
         // finds a file where the sound folder belongs and gets the desktop's beep instead.
         QTest::addColumn<QString>("sounds");
-        QTest::newRow("Escape") << "Escape" << u"ASS"_qs;
-        QTest::newRow("Stop, then Close") << "Stop, Close" << u"ASS"_qs;
-        // Not closed properly: the next alarm sounds, but only a message box tells of it.
-        QTest::newRow("title bar") << "title bar" << u"A"_qs;
+        // The desktop notifications of both: P posted with "Stop Alarm", U updated to none, W withdrawn.
+        QTest::addColumn<QString>("told");
+        QTest::newRow("Escape") << "Escape" << u"ASS"_qs << u"PWPW"_qs;
+        QTest::newRow("Stop, then Close") << "Stop, Close" << u"ASS"_qs << u"PUWPUW"_qs;
+        QTest::newRow("the notification's Stop, then Close") << "notice Stop, Close" << u"ASS"_qs << u"PUWPUW"_qs;
+        // Not closed properly: the next alarm sounds, but only a message box (and the notification
+        // while it is open, its "Stop Alarm" used) tells of it.
+        QTest::newRow("title bar") << "title bar" << u"AS"_qs << u"PWPW"_qs;
     }
     void closing()
     {
         QFETCH(QString, steps);
         QFETCH(QString, sounds);
+        QFETCH(QString, told);
         whileOpen([&](frmAlarm& alarm) {
-            const bool stop = steps.startsWith(u"Stop");
-            if (stop)
+            const bool stop = steps.contains(u"Stop");
+            if (steps.startsWith(u"Stop"))
                 QTest::mouseClick(alarm.cmdStop, Qt::LeftButton);
+            else if (stop)
+                h->fakes.notifications.onStop();
             alarm.timCheckMain_Timer();
             QVERIFY(main().timAlarm->isActive() != stop && alarm.cmdStop->isEnabled() != stop);
             QVERIFY(alarm.timCheckMain->isActive() != stop);
@@ -81,20 +93,27 @@ private slots:
         });
         tickAt(QDateTime(QDate(2026, 12, 5), QTime(7, 5, 0, 100)));
         QVERIFY(!h->context->isLoaded<frmAlarm>());
-        const bool open = sounds == u"A";
+        const bool open = steps == u"title bar";
         QCOMPARE(main().AlarmOpen, open);
         h->context->Alarms[2] = {7, 6, QStringLiteral("Again")};
         QVERIFY(QDir(h->context->soundFolder()).removeRecursively());
         QVERIFY(writeFile(h->context->soundFolder(), "in the way"));
         if (open)
             h->fakes.messages.expect(QStringLiteral("An alarm has gone off but since your last alarm was not closed "
-                                                    "properly, a new page has not been opened"));
+                                                    "properly, a new page has not been opened"),
+                                     MsgBox::Ok, [&] { h->fakes.notifications.onStop(); });
         tickAt(QDateTime(QDate(2026, 12, 5), QTime(7, 6, 0, 300))); // and closed the same way
         QCOMPARE(heard(), sounds);
         QCOMPARE(h->fakes.sound.beeps, 1);
         QCOMPARE(h->fakes.modal.runs, open ? 1 : 2);
         if (open)
             QCOMPARE(h->fakes.messages.calls.at(0).style, MsgBox::OkOnly | MsgBox::Critical);
+        QCOMPARE(h->fakes.notifications.calls, told);
+        QCOMPARE(h->fakes.notifications.notices.last().body, u"7:06 AM   -   Again"_qs);
+        // A click on the notification brings the program to the front.
+        main().hide();
+        h->fakes.notifications.onActivate();
+        QVERIFY(main().isVisible());
     }
 
 private:

@@ -3,10 +3,9 @@
 # exit with Yes and a new start, rings at its minute with the alarm window, real sound and a
 # notification drawn by a real notification server, whose "Stop Alarm" button silences it; Enter
 # closes the window and with it the notification.
-# Then the clock jumps past the alarm while the process is stopped (a computer asleep): two hours
-# past, it stays silent when the program runs again; ten minutes past, it rings at once, and once
-# more when the notification server is gone. Last, the
-# ways the program is ended from outside: SIGTERM (alarm window open, main window shown), X server gone,
+# Then the clock jumps past the alarm while the process is stopped (a computer asleep): ten minutes
+# past, it rings at once, and once more when the notification server is gone. Last, the ways the
+# program is ended from outside: SIGTERM (alarm window open, main window shown), X server gone,
 # and SIGTERM in a Wayland session.
 set -uo pipefail
 . "$(dirname "$0")/lib.sh"
@@ -83,10 +82,6 @@ wait_for 10 gone Alarm || fail "Close did not close the alarm window"
 
 # The program is stopped at 06:50 of day $1 (its 07:05 alarm ahead) and runs again at $2.
 stopped_until() { set_clock "$1 06:50:00" && kill -STOP "$APP" && set_clock "$1 $2" && kill -CONT "$APP"; }
-stopped_until 2026-12-07 09:05:30
-# Time enough for a loaded machine to act on the jump; the next check shows the program still runs.
-sleep 5
-gone Alarm || fail "an alarm two hours old rang"
 stopped_until 2026-12-08 07:15:00
 wait_for 30 window_of Alarm >/dev/null || fail "the alarm missed 10 minutes ago did not ring"
 wait_for 10 bubble >/dev/null || fail "no notification bubble came with the late alarm"
@@ -149,4 +144,4 @@ start_program "2026-12-09 12:00:00"
 (cd "$ARTIFACTS" && rm -f wayland-screenshot-*.png && weston-screenshooter && mv wayland-screenshot-*.png wayland.png) ||
     fail "weston-screenshooter took no screenshot"
 ends "SIGTERM under Wayland" 0 kill -TERM "$APP"
-echo "PASS: recorded, kept across a restart, rang ${delay} ms after its minute, sounded, notified, stopped from the notification, closed; missed, not rung 2 hours late, rung 10 minutes late, rung with no notification server; ended by $ended"
+echo "PASS: recorded, kept across a restart, rang ${delay} ms after its minute, sounded, notified, stopped from the notification, closed; missed, rung 10 minutes late, rung with no notification server; ended by $ended"

@@ -84,6 +84,7 @@ private slots:
         QCOMPARE(main().lblDate->text(), date);
         main().timTimers_Timer();
         QCOMPARE(ledDigits(led()), digits);
+        QCOMPARE(main().LED_Clock->grab().toImage().convertToFormat(QImage::Format_RGB32), led()); // as painted
         // In the language's own designators, whatever their case.
         QCOMPARE(main().lblCurrentTime->text().toUpper(),
                  QLocale().toString(time, u"hh:mm:ss AP") + " / " + time.toString(u"HH:mm:ss"));

@@ -3,11 +3,11 @@
 # qt6-svg-dev: the build paints the scalable icon with QSvgGenerator; the program itself does not link it.
 BUILD_PACKAGES="cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-svg-dev"
 # Test-time tools: a virtual X server, a private session bus with a notification server and a monitor
-# (dbus-bin), a window manager, a headless Wayland compositor with XWayland, a tray host, a private sound
+# (dbus-bin), a headless Wayland compositor with XWayland, a tray host, a private sound
 # server, a shifted clock, the desktop's validators for the installed files, dpkg-shlibdeps for the
 # Debian package, and setpriv to run the installed program as an ordinary user.
 # xdg-utils stays out on purpose: its xdg-open "succeeds" without any browser.
-TEST_PACKAGES="xvfb xauth dbus-daemon dbus-bin notification-daemon mutter weston xwayland x11-utils xdotool trayer pulseaudio pulseaudio-utils faketime tzdata python3 fonts-dejavu-core clang-format desktop-file-utils appstream dpkg-dev util-linux"
+TEST_PACKAGES="xvfb xauth dbus-daemon dbus-bin notification-daemon weston xwayland x11-utils xdotool trayer pulseaudio pulseaudio-utils faketime tzdata python3 fonts-dejavu-core clang-format desktop-file-utils appstream dpkg-dev util-linux"
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -9,7 +9,7 @@
 # and SIGTERM in a Wayland session.
 set -uo pipefail
 . "$(dirname "$0")/lib.sh"
-need Xvfb dbus-daemon dbus-monitor dbus-send mutter xmessage xprop weston weston-screenshooter xdotool xwininfo pulseaudio pactl parec od awk
+need Xvfb dbus-daemon dbus-monitor dbus-send weston weston-screenshooter xdotool xwininfo pulseaudio pactl parec od awk
 NOTIFICATION_SERVER=/usr/lib/notification-daemon/notification-daemon
 [ -x "$NOTIFICATION_SERVER" ] || { echo "SKIP: notification-daemon is not installed" && exit 77; }
 
@@ -52,15 +52,9 @@ echo "minute to alarm window: $delay ms; to first audible sample: $((RECORD_STAR
 # The notification: the alarm's line (escaped: the server reads markup), critical, with "Stop Alarm".
 bubble() { window_of Notification; }
 wait_for 10 bubble >/dev/null || fail "no notification bubble came"
-notified() {
-    local told part
-    told=$(cat "$WORK/notifications.log")
-    for part in 'string "Tockwell"' 'string "One of your recorded alarms has gone off!"' \
-        'string "7:05 AM   -   e2e &lt;wake-up&gt;"' 'string "Stop Alarm"' 'string "urgency"'$'\n''         variant             byte 2'; do
-        [[ "$told" == *"$part"* ]] || return 1
-    done
-}
-wait_for 10 notified || fail "the notification lacks a part: $(cat "$WORK/notifications.log")"
+notified='string "Tockwell".*string "One of your recorded alarms has gone off!"'
+notified+='.*string "7:05 AM   -   e2e &lt;wake-up&gt;".*string "Stop Alarm".*string "urgency"'$'\n'' *variant +byte 2'
+wait_for 10 logged "$notified" || fail "the notification lacks a part: $(cat "$WORK/notifications.log")"
 try_grab notification "$(bubble)"
 # Stop, from the bubble's "Stop Alarm" button (its place in notification-daemon's layout): the sound
 # ends, the window stays (a bubble still settling its size may miss a click: clicked again then). A
@@ -90,26 +84,10 @@ wait_for 10 gone Alarm || fail "Close did not close the alarm window"
 # Withdrawn: the server says so (notification-daemon 3.20 leaves the bubble drawn, closed or not).
 withdrawn='member=NotificationClosed'$'\n''   uint32 [0-9]+'$'\n''   uint32 3'
 wait_for 10 logged "$withdrawn" || fail "the notification was not withdrawn"
-# No notification server, and now a real window manager with another program focused and covering
-# the screen: the alarm rings as ever, its window on top of every other and focused.
+# No notification server: the alarm rings as ever.
 kill "$NOTIFIER" && wait_for 10 eval '! serving' || fail "the notification server did not go"
-mutter --x11 --replace >"$WORK/mutter.log" 2>&1 &
-PIDS+=($!)
-managed() { [[ "$(xprop -root _NET_SUPPORTING_WM_CHECK 2>&1)" == *"window id"* ]]; }
-wait_for 15 managed || fail "mutter did not start"
-xmessage -geometry 1280x800+0+0 "A program in the way" &
-PIDS+=($!)
-# Whether window $1 is the top of the stacking order and has the focus.
-in_front() {
-    local stacking active
-    stacking=$(xprop -root _NET_CLIENT_LIST_STACKING) && active=$(xprop -root _NET_ACTIVE_WINDOW) || return 1
-    [ $((${stacking##* })) -eq $(($1)) ] && [ $((${active##* })) -eq $(($1)) ]
-}
-wait_for 10 eval 'cover=$(window_of xmessage) && in_front "$cover"' || fail "the covering program was not in front"
 stopped_until 2026-12-09 07:15:00
 wait_for 30 window_of Alarm >/dev/null || fail "the alarm did not ring without a notification server"
-wait_for 10 eval 'in_front "$(window_of Alarm)"' || fail "the alarm window is not in front of the program in the way"
-try_grab alarm-over-cover
 
 # The command $3.. ($1 tells what it does) ends the program with status $2 within a second, taking both
 # sound files with it and asking nothing.

@@ -19,10 +19,7 @@ start_trayer() {
     PIDS+=("$TRAYER")
     wait_for 10 eval '[[ "$(xwininfo -root -tree)" == *\"panel\"* ]]' || fail "the tray host did not start"
 }
-put_away() {
-    keys_until "gone Tockwell" ctrl+m
-    wait_for 10 icon >/dev/null || fail "Ctrl+M put no icon under the tray host"
-}
+put_away() { keys_until "gone Tockwell" ctrl+m && wait_for 10 icon >/dev/null || fail "Ctrl+M put no icon under the tray host"; }
 # Whether the topmost viewable top-level window is another than the main window.
 covered() {
     for id in $(xwininfo -root -children | awk '$1 ~ /^0x/ { print $1 }'); do

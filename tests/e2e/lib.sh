@@ -86,9 +86,7 @@ splash_exists() { [[ "$(xwininfo -root -tree 2>/dev/null)" == *" 496x254+"* ]]; 
 start_bus() {
     dbus-daemon --session --fork --nopidfile --print-address=4 --print-pid=5 4>"$WORK/bus-address" 5>"$WORK/bus-pid" ||
         fail "no session bus could be started"
-    PIDS+=("$(cat "$WORK/bus-pid")")
-    DBUS_SESSION_BUS_ADDRESS=$(cat "$WORK/bus-address")
-    export DBUS_SESSION_BUS_ADDRESS
+    PIDS+=("$(cat "$WORK/bus-pid")") && export DBUS_SESSION_BUS_ADDRESS="$(cat "$WORK/bus-address")"
 }
 
 # Saves a screenshot of window $2 (default: the screen) as $1.png; returns non-zero when the window
@@ -127,21 +125,11 @@ gone() { ! window_of "$1" >/dev/null; }
 # The first window titled $1 other than the main window: a message box of the program carries its name.
 box() { window_of "$1" | grep -vx "$main" | sed -n 1p | grep .; }
 # Focuses window $1, then presses the keys that follow.
-keys() {
-    local id=$1
-    shift
-    xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
-    xdotool key --delay 60 "$@"
-}
+keys() { xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"; xdotool key --delay 60 "${@:2}"; }
 # Presses $2.. in window $main until the command $1 succeeds: a window just mapped may not have
 # taken the focus when the first key arrives.
 keys_until() {
-    local until=$1 attempt
-    shift
-    for attempt in 1 2 3 4 5; do
-        keys "$main" "$@"
-        wait_for 2 eval "$until" >/dev/null && return 0
-    done
+    for _ in 1 2 3 4 5; do keys "$main" "${@:2}"; wait_for 2 eval "$1" >/dev/null && return 0; done
     return 1
 }
 

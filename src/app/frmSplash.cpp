@@ -56,8 +56,15 @@ QString frmSplash::versionText()
 void frmSplash::Form_Load()
 {
     lblCopyright->setText(AppInfo::CopyrightLine);
-    m_context.form<frmMain>().hide();
     lblVersion->setText(versionText());
+}
+
+void frmSplash::LoadBehind()
+{
+    if (m_loadedBehind)
+        return;
+    m_loadedBehind = true;
+    m_context.form<frmMain>().hide();
     modMain::WriteWaveResource(modMain::AlarmSound, m_context.alarmSoundPath());
     modMain::WriteWaveResource(modMain::SilenceSound, m_context.silenceSoundPath());
     // Read once now, so that an alarm sounds the moment it is due rather than after a file read.
@@ -67,6 +74,7 @@ void frmSplash::Form_Load()
 
 void frmSplash::timLoad_Timer()
 {
+    LoadBehind(); // in case the splash was never painted
     frmMain& main = m_context.form<frmMain>();
     main.adjustSize();
     centreOnScreen(main);
@@ -78,4 +86,10 @@ void frmSplash::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawPixmap(0, 0, AppArt::splashPicture(devicePixelRatioF()));
+    // The rest of the start waits until the splash is on screen: the first thing a user sees
+    // should not wait for a window that stays hidden, nor for the sound server.
+    if (!m_behindQueued) {
+        m_behindQueued = true;
+        QTimer::singleShot(0, this, &frmSplash::LoadBehind);
+    }
 }

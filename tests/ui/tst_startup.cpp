@@ -18,7 +18,12 @@ private slots:
         QCOMPARE(splash->timLoad->interval(), 2000);
         // A coarse timer may fire 5 % early, and the splash would go before its two seconds are up.
         QCOMPARE(splash->timLoad->timerType(), Qt::PreciseTimer);
-        QVERIFY(!h->context->form<frmMain>().isVisible());
+        splash->timLoad->stop(); // the hand-over is this test's to make
+        // The main window and the sounds are loaded once the splash is on screen, not before it.
+        QVERIFY(!h->context->isLoaded<frmMain>() && h->fakes.sound.prepared.isEmpty());
+        splash->show();
+        QTRY_COMPARE(h->fakes.sound.prepared.size(), 2);
+        QVERIFY(h->context->isLoaded<frmMain>() && !h->context->form<frmMain>().isVisible());
         splash->timLoad_Timer();
         QVERIFY(h->context->form<frmMain>().isVisible());
         QVERIFY(!h->context->isLoaded<frmSplash>());
@@ -33,7 +38,7 @@ private slots:
         // A sound file already there is used as it is: written only when missing.
         const QString folder = h->cacheFolder() + "/tempFiles/";
         QVERIFY(QDir().mkpath(folder) && writeFile(folder + "snd1.$$$", "stranger"));
-        h->restart().form<frmSplash>();
+        h->restart().form<frmSplash>().LoadBehind();
         QCOMPARE(h->fakes.sound.prepared, QStringList({folder + "snd1.$$$", folder + "snd2.$$$"}));
         QCOMPARE(readFile(folder + "snd1.$$$"), "stranger");
         // A RIFF/WAVE header for 16-bit mono PCM with an 18-byte format chunk, then silence.
@@ -45,9 +50,9 @@ private slots:
     void soundWriteCutShortLeavesNoFile()
     {
         // Both writes fail part-way: a cut-off file would be kept, unchecked, for every later start.
-        QVERIFY(withFileSizeLimit(64 * 1024, [&] { h->context->form<frmSplash>(); }));
+        QVERIFY(withFileSizeLimit(64 * 1024, [&] { h->context->form<frmSplash>().LoadBehind(); }));
         QCOMPARE(QDir(h->context->soundFolder()).entryList(QDir::Files | QDir::Hidden), QStringList());
-        h->restart().form<frmSplash>();
+        h->restart().form<frmSplash>().LoadBehind();
         QCOMPARE(readFile(h->context->alarmSoundPath()), WaveSynth::alarmSound());
         QCOMPARE(readFile(h->context->silenceSoundPath()), WaveSynth::silenceSound());
     }

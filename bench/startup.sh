@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # What starting and then idling costs, against the floor: a bare Qt program that opens one window.
-# Both are built here, in one Release build, and started $RUNS times (6) in turn under Xvfb with a
-# private session bus and sound server, as in the end-to-end tests. Per figure it prints the median
+# Both are built here, in one Release build (with build/bench/bench/tockwell_bench, the logic
+# benchmark), and started $RUNS times (6) in turn under Xvfb with a private session bus and sound
+# server, as in the end-to-end tests. Per figure it prints the median
 # and range of each and the ratio of the medians:
 #   exec to the first window mapped (the splash) and to the main window; resident memory 5 s after
 #   the main window, all and anonymous (heap and private); threads; shared objects mapped; CPU over
@@ -18,7 +19,7 @@ build=$(mkdir -p "${BUILD:-$here/build/bench}" && cd "${BUILD:-$here/build/bench
 install_missing $BUILD_PACKAGES $TEST_PACKAGES $BENCH_PACKAGES
 echo "Building the program and the floor in $build"
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTOCKWELL_BENCH=ON >/dev/null &&
-    cmake --build "$build" -j2 --target tockwell tockwell_grab tockwell_bare tockwell_mapwatch >/dev/null || exit 1
+    cmake --build "$build" -j2 --target tockwell tockwell_grab tockwell_bare tockwell_mapwatch tockwell_bench >/dev/null || exit 1
 . "$here/tests/e2e/lib.sh" "$build/tockwell" "$build/tests/tockwell_grab" "$build/bench-artifacts"
 need Xvfb dbus-daemon pulseaudio pactl strace
 RUNS=${RUNS:-6} IDLE_SECONDS=${IDLE_SECONDS:-60} STRACE_SECONDS=${STRACE_SECONDS:-30}

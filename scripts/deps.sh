@@ -7,7 +7,10 @@ BUILD_PACKAGES="cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-svg-dev"
 # server, a shifted clock, the desktop's validators for the installed files, dpkg-shlibdeps for the
 # Debian package, and setpriv to run the installed program as an ordinary user.
 # xdg-utils stays out on purpose: its xdg-open "succeeds" without any browser.
-TEST_PACKAGES="xvfb xauth dbus-daemon dbus-bin notification-daemon weston xwayland x11-utils xdotool trayer pulseaudio pulseaudio-utils faketime tzdata python3 fonts-dejavu-core clang-format desktop-file-utils appstream dpkg-dev util-linux"
+# clang and its runtimes build the session reader's fuzz target.
+TEST_PACKAGES="xvfb xauth dbus-daemon dbus-bin notification-daemon weston xwayland x11-utils xdotool trayer pulseaudio pulseaudio-utils faketime tzdata python3 fonts-dejavu-core clang-format desktop-file-utils appstream dpkg-dev util-linux clang libclang-rt-dev"
+# Only bench/ needs these: Google Benchmark, the X client library the window watch uses, and strace.
+BENCH_PACKAGES="libbenchmark-dev libxcb1-dev pkgconf strace"
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -24,15 +24,20 @@ QPixmap canvas(int size, qreal dpr)
 
 QIcon appIcon()
 {
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128}) {
-        QPixmap pixmap = canvas(size, 1.0);
-        QPainter p(&pixmap);
-        ClockFace::paintIcon(p, size);
-        p.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    // Drawn once: the application, its windows and the tray share this one set of pictures rather
+    // than holding a drawing each. Never freed: no picture is destroyed after the application.
+    static const QIcon* const drawn = [] {
+        auto* icon = new QIcon;
+        for (int size : {16, 32, 48, 64, 128}) {
+            QPixmap pixmap = canvas(size, 1.0);
+            QPainter p(&pixmap);
+            ClockFace::paintIcon(p, size);
+            p.end();
+            icon->addPixmap(pixmap);
+        }
+        return icon;
+    }();
+    return *drawn;
 }
 
 QPixmap splashPicture(qreal dpr)

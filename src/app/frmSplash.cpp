@@ -11,6 +11,23 @@
 #include <QPainter>
 #include <QTimer>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
+namespace {
+
+// The start leaves much of what it needed freed but held by the allocator (the splash picture,
+// the font configuration it read); handed back, it no longer counts against the running program.
+void returnFreedMemory()
+{
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
+}
+
+} // namespace
+
 frmSplash::frmSplash(modMain& context) : QWidget(nullptr), m_context(context)
 {
     setObjectName(QStringLiteral("frmSplash"));
@@ -72,6 +89,8 @@ void frmSplash::timLoad_Timer()
     centreOnScreen(main);
     main.ShowActivated();
     m_context.unload<frmSplash>();
+    // Once the main window is painted and the splash is gone.
+    QTimer::singleShot(1000, &main, returnFreedMemory);
 }
 
 void frmSplash::handOverPutAway()

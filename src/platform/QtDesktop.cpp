@@ -229,10 +229,7 @@ WebFetch::Result outcome(QNetworkReply& reply, const Transfer& transfer)
 
 } // namespace
 
-QtWebFetch::QtWebFetch(std::chrono::milliseconds timeout)
-    : m_network(std::make_unique<QNetworkAccessManager>()), m_timeout(timeout)
-{
-}
+QtWebFetch::QtWebFetch(std::chrono::milliseconds timeout) : m_timeout(timeout) {}
 
 QtWebFetch::~QtWebFetch() = default;
 
@@ -256,6 +253,10 @@ void QtWebFetch::get(const QString& url, qint64 maxBytes, QObject* context, Done
     request.setMaximumRedirectsAllowed(5);
     // A cache on the way must not answer an update check with yesterday's version.
     request.setRawHeader("Cache-Control", "no-cache");
+    // Made on the first fetch, not at start: most runs never check for an update, and the manager
+    // costs memory from the moment it exists.
+    if (!m_network)
+        m_network = std::make_unique<QNetworkAccessManager>();
     QNetworkReply* reply = m_network->get(request);
     // Qt stops reading from the socket once this much waits unread, so an endless answer never fills memory.
     reply->setReadBufferSize(maxBytes + 1);

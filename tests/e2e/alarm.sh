@@ -19,8 +19,7 @@ start_pulse
 dbus-monitor --session "interface='org.freedesktop.Notifications'" >"$WORK/notifications.log" 2>&1 &
 PIDS+=($!)
 "$NOTIFICATION_SERVER" >"$WORK/notification-server.log" 2>&1 &
-NOTIFIER=$!
-PIDS+=("$NOTIFIER")
+NOTIFIER=$! && PIDS+=("$NOTIFIER")
 serving() { [[ "$(dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
     org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Notifications 2>&1)" == *"boolean true"* ]]; }
 # Whether the server's record matches the regular expression $1.

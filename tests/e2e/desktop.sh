@@ -15,8 +15,7 @@ icon() { xwininfo -root -tree | awk '/^ +0x[0-9a-f]+ "panel": / {p = 1; next} p 
 menu_up() { [ -n "$(xdotool search --onlyvisible --class tockwell | grep -vx "$(($(icon)))")" ]; }
 start_trayer() {
     trayer --edge top --align right --widthtype request --height 24 --transparent false >"$WORK/trayer.log" 2>&1 &
-    TRAYER=$!
-    PIDS+=("$TRAYER")
+    TRAYER=$! && PIDS+=("$TRAYER")
     wait_for 10 eval '[[ "$(xwininfo -root -tree)" == *\"panel\"* ]]' || fail "the tray host did not start"
 }
 put_away() { keys_until "gone Tockwell" ctrl+m && wait_for 10 icon >/dev/null || fail "Ctrl+M put no icon under the tray host"; }

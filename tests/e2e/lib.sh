@@ -48,14 +48,11 @@ wait_for() {
 # running side by side never share (or race for) a display. Without -noreset the server resets
 # whenever its last client leaves, and a client connecting during that reset is turned away.
 start_x() {
-    local number
     start_bus
     Xvfb -displayfd 3 -noreset -screen 0 1280x800x24 -nolisten tcp 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
-    XVFB=$!
-    PIDS+=("$XVFB")
+    XVFB=$! && PIDS+=("$XVFB")
     wait_for 15 test -s "$WORK/display" || fail "no X server could be started"
-    read -r number <"$WORK/display"
-    export DISPLAY=":$number"
+    export DISPLAY=":$(cat "$WORK/display")"
 }
 
 # Whether window $1 is mapped and viewable. The whole answer is read before it is looked at: a reader

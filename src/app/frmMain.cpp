@@ -276,6 +276,12 @@ void frmMain::Form_Unload()
     m_context.desktop().programEnd.end();
 }
 
+void frmMain::StopAlarmSound()
+{
+    m_context.playSound(modMain::SilenceSound);
+    timAlarm->stop();
+}
+
 void frmMain::GetRecordedTimes()
 {
     AlarmLineViews::showLines(*lstAlarmTimes, m_context.Alarms.lines());

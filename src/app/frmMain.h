@@ -31,6 +31,8 @@ public:
     // Asks before closing; true means the close goes on.
     bool Form_QueryUnload();
     void Form_Unload();
+    // Ends the alarm sound: the silence cuts it short, and the timer that repeats it stops.
+    void StopAlarmSound();
 
     void GetRecordedTimes();
     void cmdRecordNewAlarm_Click();

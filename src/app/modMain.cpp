@@ -40,8 +40,7 @@ modMain::modMain(Desktop desktop, const Placement& placement)
             if (form<frmAlarm>().cmdStop->isEnabled())
                 form<frmAlarm>().cmdStop_Click();
         } else if (form<frmMain>().timAlarm->isActive()) {
-            playSound(SilenceSound);
-            form<frmMain>().timAlarm->stop();
+            form<frmMain>().StopAlarmSound();
         }
     };
     m_desktop.notifications.onActivate = [this] { form<frmMain>().bringToFront(); };

@@ -89,18 +89,15 @@ void frmAlarm::timCheckMain_Timer()
 
 void frmAlarm::cmdStop_Click()
 {
-    m_context.playSound(modMain::SilenceSound);
-    m_context.form<frmMain>().timAlarm->stop();
+    m_context.form<frmMain>().StopAlarmSound();
     cmdStop->setEnabled(false);
 }
 
 void frmAlarm::cmdClose_Click()
 {
     frmMain& main = m_context.form<frmMain>();
-    if (main.timAlarm->isActive()) {
-        m_context.playSound(modMain::SilenceSound);
-        main.timAlarm->stop();
-    }
+    if (main.timAlarm->isActive())
+        main.StopAlarmSound();
     main.AlarmOpen = false;
     m_context.unload<frmAlarm>();
     main.ShowActivated();

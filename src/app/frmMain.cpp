@@ -3,6 +3,7 @@
 #include "AppAddresses.h"
 #include "AppArt.h"
 #include "AppInfo.h"
+#include "WindowColours.h"
 #include "WindowFonts.h"
 #include "alarms/AlarmLineViews.h"
 #include "alarms/SessionFile.h"
@@ -84,16 +85,21 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
     frmCurrentStatus = new QGroupBox(QStringLiteral("Current Status"), this);
     Label1 = plainLabel(QStringLiteral("Current Time:"), frmCurrentStatus);
     lblCurrentTime = plainLabel(QStringLiteral("00:00:00 PM"), frmCurrentStatus);
-    lblCurrentTime->setStyleSheet(QStringLiteral("color: rgb(0, 128, 0);"));
+    WindowColours::setText(*lblCurrentTime, QColor(0, 128, 0));
     Label2 = plainLabel(QStringLiteral("Date:"), frmCurrentStatus);
     lblDate = plainLabel(QStringLiteral("January 1, 1990"), frmCurrentStatus);
-    lblDate->setStyleSheet(QStringLiteral("color: rgb(128, 0, 0);"));
+    WindowColours::setText(*lblDate, QColor(128, 0, 0));
 
     picLED = new QWidget(frmCurrentStatus);
     picLED->setObjectName(QStringLiteral("picLED"));
     shpClockBorder = new QFrame(picLED);
     shpClockBorder->setObjectName(QStringLiteral("shpClockBorder"));
-    shpClockBorder->setStyleSheet(QStringLiteral("#shpClockBorder { border: 1px solid white; background: black; }"));
+    // A white line around a black panel.
+    shpClockBorder->setFrameStyle(QFrame::Box | QFrame::Plain);
+    shpClockBorder->setLineWidth(1);
+    WindowColours::setText(*shpClockBorder, Qt::white);
+    WindowColours::set(*shpClockBorder, QPalette::Window, Qt::black);
+    shpClockBorder->setAutoFillBackground(true);
     LED_Clock = new LedSurface(shpClockBorder);
     auto* borderLayout = new QHBoxLayout(shpClockBorder);
     borderLayout->setContentsMargins(2, 2, 2, 2);
@@ -142,7 +148,6 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
     lstAlarmTimes->setAccessibleName(frmRecordedAlarms->title());
     lstAlarmTimes->setSelectionMode(QAbstractItemView::SingleSelection);
     lstAlarmTimes->setMinimumSize(290, 112);
-    AlarmLineViews::fitLongestLine(*lstAlarmTimes);
     lstAlarmTimes->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     cmdRecordNewAlarm = new QPushButton(QStringLiteral("Record New Alarm"), frmRecordedAlarms);
     cmdRecordNewAlarm->setToolTip(QStringLiteral("Record New Alarm"));

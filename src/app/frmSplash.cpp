@@ -3,6 +3,7 @@
 #include "AppArt.h"
 #include "AppInfo.h"
 #include "ScreenPlacement.h"
+#include "WindowColours.h"
 #include "WindowFonts.h"
 #include "frmMain.h"
 #include "modMain.h"
@@ -41,7 +42,8 @@ frmSplash::frmSplash(modMain& context) : QWidget(nullptr), m_context(context)
         label->setTextFormat(Qt::PlainText);
         label->setFont(WindowFonts::arialBold());
         label->setAlignment(alignment);
-        label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+        // A label fills no background of its own: the picture shows through.
+        WindowColours::setText(*label, Qt::white);
         return label;
     };
     lblVersion = overlay(Qt::AlignRight | Qt::AlignVCenter);

@@ -2,6 +2,7 @@
 
 #include "app/AppArt.h"
 #include "app/ScreenPlacement.h"
+#include "app/WindowColours.h"
 #include "app/WindowFonts.h"
 #include "app/frmMain.h"
 #include "app/modMain.h"
@@ -39,7 +40,7 @@ frmAlarm::frmAlarm(modMain& context) : QDialog(nullptr), m_context(context)
     lblAlarmInformation->setWordWrap(true);
     lblAlarmInformation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblAlarmInformation->setMinimumSize(355, 72);
-    lblAlarmInformation->setStyleSheet(QStringLiteral("color: rgb(0, 128, 0);"));
+    WindowColours::setText(*lblAlarmInformation, QColor(0, 128, 0));
     auto* frameLayout = new QVBoxLayout(Frame1);
     frameLayout->addWidget(lblAlarmInformation);
 

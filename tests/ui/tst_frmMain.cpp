@@ -82,6 +82,8 @@ private slots:
         QCOMPARE(!main().picLED->isHidden(), ledShown);
         // Filled at load: a window manager may never activate the window.
         QCOMPARE(main().lblDate->text(), date);
+        QCOMPARE(main().lblCurrentTime->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+        QCOMPARE(main().lblDate->palette().color(QPalette::WindowText), QColor(128, 0, 0));
         main().timTimers_Timer();
         QCOMPARE(ledDigits(led()), digits);
         QCOMPARE(main().LED_Clock->grab().toImage().convertToFormat(QImage::Format_RGB32), led()); // as painted

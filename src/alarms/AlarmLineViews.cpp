@@ -28,25 +28,27 @@ QString widestDescription(const QFontMetrics& metrics)
 }
 
 // The widest line an alarm can have in this font. Digits need not share one width, so the minute and
-// then the hour are each the widest the table can hold.
+// then the hour are each the widest the table can hold. Every line ends in the same separator and
+// description, so the time alone decides which is widest; each text is measured once.
 QString widestLine(const QFontMetrics& metrics)
 {
     const auto line = [](int hour, int minute, const QString& description) {
         return alarmLine(AlarmRecord{static_cast<float>(hour), static_cast<float>(minute), description});
     };
-    int widestMinute = 0;
-    for (int minute = 1; minute <= 59; ++minute) {
-        if (metrics.horizontalAdvance(line(1, minute, {})) > metrics.horizontalAdvance(line(1, widestMinute, {})))
-            widestMinute = minute;
-    }
-    const QString description = widestDescription(metrics);
-    QString widest;
-    for (int hour = 1; hour <= 24; ++hour) {
-        const QString candidate = line(hour, widestMinute, description);
-        if (metrics.horizontalAdvance(candidate) > metrics.horizontalAdvance(widest))
-            widest = candidate;
-    }
-    return widest;
+    const auto widest = [&metrics](auto&& candidate, int from, int to) {
+        int best = from;
+        int bestWidth = metrics.horizontalAdvance(candidate(from));
+        for (int value = from + 1; value <= to; ++value) {
+            if (const int width = metrics.horizontalAdvance(candidate(value)); width > bestWidth) {
+                best = value;
+                bestWidth = width;
+            }
+        }
+        return best;
+    };
+    const int minute = widest([&line](int m) { return line(1, m, {}); }, 0, 59);
+    const int hour = widest([&line, minute](int h) { return line(h, minute, {}); }, 1, 24);
+    return line(hour, minute, widestDescription(metrics));
 }
 
 } // namespace

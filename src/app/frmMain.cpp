@@ -523,6 +523,11 @@ QString frmMain::captionWithDate() const
 
 bool frmMain::event(QEvent* event)
 {
+    // The list is made as wide as the widest alarm line when the window is first laid out for showing
+    // (its size taken, or shown), not while the splash waits to appear: measuring every hour and
+    // minute is the dearest part of making the window.
+    if (event->type() == QEvent::Polish)
+        AlarmLineViews::fitLongestLine(*lstAlarmTimes);
     if (event->type() == QEvent::WindowActivate)
         Form_Activate();
     else if (event->type() == QEvent::MouseMove)

@@ -79,6 +79,13 @@ void frmSplash::Form_Load()
     lblVersion->setText(versionText());
     modMain::WriteWaveResource(modMain::AlarmSound, m_context.alarmSoundPath());
     modMain::WriteWaveResource(modMain::SilenceSound, m_context.silenceSoundPath());
+}
+
+void frmSplash::PrepareSounds()
+{
+    if (m_soundsPrepared)
+        return;
+    m_soundsPrepared = true;
     // Read once now, so that an alarm sounds the moment it is due rather than after a file read.
     m_context.desktop().sound.prepare(m_context.alarmSoundPath());
     m_context.desktop().sound.prepare(m_context.silenceSoundPath());
@@ -86,6 +93,8 @@ void frmSplash::Form_Load()
 
 void frmSplash::timLoad_Timer()
 {
+    // Where the splash was never painted (a desktop that never exposed it), the sounds are read now.
+    PrepareSounds();
     frmMain& main = m_context.form<frmMain>();
     main.adjustSize();
     centreOnScreen(main);
@@ -98,6 +107,7 @@ void frmSplash::timLoad_Timer()
 void frmSplash::handOverPutAway()
 {
     timLoad->stop();
+    PrepareSounds();
     frmMain& main = m_context.form<frmMain>();
     main.adjustSize();
     // Where it appears when the user brings it back.
@@ -112,4 +122,8 @@ void frmSplash::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawPixmap(0, 0, AppArt::splashPicture(devicePixelRatioF()));
+    // Loading the sound player and reading the sounds waits until the splash is on screen: the
+    // first window a user sees should not wait on the audio stack.
+    if (!m_soundsPrepared)
+        QMetaObject::invokeMethod(this, &frmSplash::PrepareSounds, Qt::QueuedConnection);
 }

@@ -18,6 +18,8 @@ public:
     // The start at login: the splash's work without showing it, and the main window put away into the
     // notification area (minimised where there is none) instead of shown.
     void handOverPutAway();
+    // Loads the sound player and reads both sounds ahead of the first alarm; once in the splash's life.
+    void PrepareSounds();
 
     static QString versionText();
 
@@ -30,4 +32,5 @@ protected:
 
 private:
     modMain& m_context;
+    bool m_soundsPrepared = false;
 };

@@ -15,6 +15,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fontconfig/fontconfig.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -74,7 +76,11 @@ int main(int argc, char* argv[])
     // tray icon and raises its alarm as on X11; natively only where there is no X server at all.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+    // The main window is laid out before the splash shows, and its first text needs the font
+    // configuration; reading it overlaps the toolkit's connection to the display.
+    std::thread fontConfiguration([] { FcInit(); });
     QApplication app(argc, argv);
+    fontConfiguration.join();
     QGuiApplication::setDesktopFileName(QStringLiteral(TOCKWELL_APP_ID));
     const bool atLogin = readArguments(app);
 
@@ -91,7 +97,9 @@ int main(int argc, char* argv[])
     // true of `cmake --install` under any --prefix and of the package, never of a build folder or a copy.
     const QString programFolder = QApplication::applicationDirPath();
     const bool installed = QFileInfo::exists(programFolder + QStringLiteral("/" TOCKWELL_INSTALLED_ENTRY));
-    QtDesktop services(AppArt::appIcon());
+    QtDesktop services(AppArt::appIcon(), installed
+                                              ? programFolder + QStringLiteral("/" TOCKWELL_INSTALLED_SOUND_MODULE)
+                                              : QStringLiteral(TOCKWELL_BUILT_SOUND_MODULE));
     modMain context(services.desktop(), {QFileInfo(QApplication::applicationFilePath()).completeBaseName(),
                                          programFolder, QStandardPaths::writableLocation(QStandardPaths::CacheLocation),
                                          QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),

@@ -5,8 +5,8 @@
 #include "platform/WriteWhole.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
+#include <QResource>
 #include <QSaveFile>
 #include <QTemporaryFile>
 #include <QTimer>
@@ -79,12 +79,13 @@ void modMain::WriteWaveResource(int resourceId, const QString& filePath)
     const QFileInfo target(filePath);
     if (target.exists() || target.isSymLink())
         return;
-    QFile resource(QStringLiteral(":/sounds/%1.wav").arg(resourceId));
-    if (!resource.open(QIODevice::ReadOnly))
+    // Unpacked once, straight into the bytes written: the alarm sound is half a megabyte.
+    const QByteArray sound = QResource(QStringLiteral(":/sounds/%1.wav").arg(resourceId)).uncompressedData();
+    if (sound.isEmpty())
         return;
     // Written whole or not at all: a file cut short would otherwise be kept, never checked, forever.
     QSaveFile file(filePath);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && writeWhole(file, resource.readAll()))
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && writeWhole(file, sound))
         file.commit();
 }
 

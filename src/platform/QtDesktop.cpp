@@ -9,13 +9,13 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QMessageBox>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSettings>
-#include <QSoundEffect>
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -73,40 +73,62 @@ int QtMessageBoxes::show(const QString& text, int style, const QString& title, c
     return MsgBox::Ok;
 }
 
-QtSoundPlayer::QtSoundPlayer() = default;
-
-QtSoundPlayer::~QtSoundPlayer() = default;
-
-void QtSoundPlayer::prepare(const QString& filePath)
+QtDeferredSoundPlayer::QtDeferredSoundPlayer(MessageBoxes& messages, QString modulePath)
+    : m_messages(messages), m_modulePath(std::move(modulePath))
 {
-    std::unique_ptr<QSoundEffect>& holder = m_prepared[filePath];
-    if (holder && holder->status() != QSoundEffect::Error)
-        return;
-    // A file that could not be read before (missing then, written since) is read afresh.
-    holder.reset();
-    holder = std::make_unique<QSoundEffect>();
-    holder->setSource(QUrl::fromLocalFile(filePath));
 }
 
-void QtSoundPlayer::play(const QString& filePath)
+QtDeferredSoundPlayer::~QtDeferredSoundPlayer() = default;
+
+SoundPlayer* QtDeferredSoundPlayer::player()
 {
-    prepare(filePath);
-    // Dropping the effect stops its sound: a new request replaces the one playing.
-    m_playing.reset();
-    m_playing = std::make_unique<QSoundEffect>();
-    m_playing->setLoopCount(1);
-    // The prepared effect holds the samples, so this one finds them ready and starts at once.
-    m_playing->setSource(QUrl::fromLocalFile(filePath));
-    m_playing->play();
+    if (m_player || m_tried)
+        return m_player.get();
+    m_tried = true;
+    // Never unloaded: the player's code runs until the process ends.
+    QLibrary module(m_modulePath);
+    using Make = SoundPlayer* (*)();
+    if (const auto make = reinterpret_cast<Make>(module.resolve("tockwell_make_sound_player"))) {
+        m_player.reset(make());
+        return m_player.get();
+    }
+    m_messages.show(QStringLiteral("Tockwell cannot play its sounds: a part of the program is missing or damaged. "
+                                   "Alarms will still show their window, with the desktop's alert sound. "
+                                   "Installing Tockwell again should mend this."),
+                    MsgBox::OkOnly | MsgBox::Critical, QStringLiteral("Tockwell"), module.errorString());
+    return nullptr;
 }
 
-void QtSoundPlayer::beep()
+void QtDeferredSoundPlayer::prepare(const QString& filePath)
+{
+    if (SoundPlayer* sound = player())
+        sound->prepare(filePath);
+}
+
+void QtDeferredSoundPlayer::play(const QString& filePath)
+{
+    if (SoundPlayer* sound = player())
+        sound->play(filePath);
+    else
+        beep();
+}
+
+void QtDeferredSoundPlayer::beep()
 {
     QApplication::beep();
 }
 
-QtTrayService::QtTrayService(const QIcon& icon) : m_icon(std::make_unique<QSystemTrayIcon>(icon))
+QtTrayService::QtTrayService(const QIcon& icon) : m_picture(icon) {}
+
+QtTrayService::~QtTrayService() = default;
+
+QSystemTrayIcon& QtTrayService::icon()
 {
+    // Made the first time it is wanted: the toolkit asks the desktop's bus for a notification area
+    // when the icon comes into being, and a start has better things to do before its first window.
+    if (m_icon)
+        return *m_icon;
+    m_icon = std::make_unique<QSystemTrayIcon>(m_picture);
     QObject::connect(m_icon.get(), &QSystemTrayIcon::activated, m_icon.get(),
                      [this](QSystemTrayIcon::ActivationReason reason) {
                          if (!onEvent)
@@ -132,26 +154,27 @@ QtTrayService::QtTrayService(const QIcon& icon) : m_icon(std::make_unique<QSyste
         if (onAvailabilityChanged)
             onAvailabilityChanged(false);
     });
+    return *m_icon;
 }
-
-QtTrayService::~QtTrayService() = default;
 
 void QtTrayService::add(const QString& tip)
 {
-    m_icon->setToolTip(tip);
+    icon().setToolTip(tip);
     m_icon->show();
     m_watch->start();
 }
 
 void QtTrayService::remove()
 {
+    if (!m_icon)
+        return;
     m_watch->stop();
     m_icon->hide();
 }
 
 bool QtTrayService::isShown() const
 {
-    return m_icon->isVisible();
+    return m_icon && m_icon->isVisible();
 }
 
 bool QtTrayService::isAvailable() const
@@ -425,7 +448,10 @@ void QtModalRunner::exec(QDialog& dialog)
     dialog.exec();
 }
 
-QtDesktop::QtDesktop(const QIcon& trayIcon) : m_tray(trayIcon) {}
+QtDesktop::QtDesktop(const QIcon& trayIcon, const QString& soundModule)
+    : m_sound(m_messages, soundModule), m_tray(trayIcon)
+{
+}
 
 Desktop QtDesktop::desktop()
 {

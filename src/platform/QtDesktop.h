@@ -6,10 +6,8 @@
 #include <QIcon>
 
 #include <chrono>
-#include <map>
 #include <memory>
 
-class QSoundEffect;
 class QSystemTrayIcon;
 class QTimer;
 class QNetworkAccessManager;
@@ -25,23 +23,25 @@ public:
     int show(const QString& text, int style, const QString& title, const QString& details) override;
 };
 
-class QtSoundPlayer final : public SoundPlayer {
+// Plays through the sound module, loaded when a sound is first wanted: the audio stack it brings
+// (Qt Multimedia, the sound server's client, their codecs) costs a start several milliseconds before
+// its first window, and nothing needs it before the splash is on screen. Without the module, a
+// request to play gets the desktop's alert sound, and the user is told once.
+class QtDeferredSoundPlayer final : public SoundPlayer {
 public:
-    QtSoundPlayer();
-    ~QtSoundPlayer() override;
+    QtDeferredSoundPlayer(MessageBoxes& messages, QString modulePath);
+    ~QtDeferredSoundPlayer() override;
     void prepare(const QString& filePath) override;
     void play(const QString& filePath) override;
     void beep() override;
-    // What a test can look at: the source and loop count of the sound playing.
-    const QSoundEffect* playing() const { return m_playing.get(); }
 
 private:
-    // One effect per prepared file, never played: it keeps the file's samples in memory, where every
-    // later request for the file finds them ready.
-    std::map<QString, std::unique_ptr<QSoundEffect>> m_prepared;
-    // The sound playing, a fresh effect per request: Qt's audio output for one effect falls silent
-    // after a few stops and restarts.
-    std::unique_ptr<QSoundEffect> m_playing;
+    SoundPlayer* player();
+
+    MessageBoxes& m_messages;
+    QString m_modulePath;
+    std::unique_ptr<SoundPlayer> m_player;
+    bool m_tried = false;
 };
 
 class QtTrayService final : public TrayService {
@@ -54,10 +54,13 @@ public:
     bool isAvailable() const override;
 
 private:
+    QSystemTrayIcon& icon();
+
+    QIcon m_picture;
     std::unique_ptr<QSystemTrayIcon> m_icon;
     // The desktop announces no notification area going away, so while the icon is meant to be
     // shown its presence is looked at now and then.
-    QTimer* m_watch;
+    QTimer* m_watch = nullptr;
 };
 
 class QtShell final : public Shell {
@@ -120,16 +123,16 @@ public:
     void exec(QDialog& dialog) override;
 };
 
-// Owns one of each Qt-backed service.
+// Owns one of each Qt-backed service. `soundModule`: the path of the sound module.
 class QtDesktop {
 public:
-    explicit QtDesktop(const QIcon& trayIcon);
+    QtDesktop(const QIcon& trayIcon, const QString& soundModule);
     Desktop desktop();
 
 private:
     QtClock m_clock;
     QtMessageBoxes m_messages;
-    QtSoundPlayer m_sound;
+    QtDeferredSoundPlayer m_sound;
     QtTrayService m_tray;
     QtShell m_shell;
     QtFileDialogs m_files;

@@ -24,7 +24,7 @@ else
 fi
 
 {
-    printf '%s\n' bin/tockwell "share/applications/$APP_ID.desktop" share/doc/tockwell/{changelog.gz,copyright} \
+    printf '%s\n' bin/tockwell lib/tockwell/libtockwell_sound.so "share/applications/$APP_ID.desktop" share/doc/tockwell/{changelog.gz,copyright} \
         "share/icons/hicolor/scalable/apps/$APP_ID.svg" share/man/man1/tockwell.1.gz "share/metainfo/$APP_ID.metainfo.xml"
     for size in 16 24 32 48 64 128 256; do echo "share/icons/hicolor/${size}x${size}/apps/$APP_ID.png"; done
 } | LC_ALL=C sort >"$WORK/expected"
@@ -50,6 +50,9 @@ if [ "$MODE" = installed ]; then
             XDG_RUNTIME_DIR="$home/run" DISPLAY=":$(cat "$WORK/display")" "$ROOT/bin/tockwell" >"$WORK/run.log" 2>&1 &
         sounds=("$home/cache/tockwell/tempFiles/"snd{1,2}.\$\$\$)
         await test -s "${sounds[1]}" || { cat "$WORK/run.log"; fail "$user: no sound files in the cache"; }
+        # The sound player is loaded from the prefix once the splash is up.
+        await grep -q "$ROOT/lib/tockwell/libtockwell_sound.so" "/proc/$!/maps" ||
+            { cat "$WORK/run.log"; fail "$user: the sound module was not loaded"; }
         kill -TERM $! && wait $! || fail "$user: SIGTERM ended the program with status $?"
         ! ls "${sounds[@]}" 2>/dev/null || fail "$user: the sound files outlived SIGTERM"
         find "$ROOT" | sort | diff -u "$WORK/before" - || fail "$user: the program wrote under its prefix"

@@ -1,10 +1,12 @@
 #include "TestFiles.h"
 #include "UiHarness.h"
+#include "app/AppArt.h"
 #include "app/WaveSynth.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
 #include "led/LedSurface.h"
 #include "platform/QtDesktop.h"
+#include "platform/QtSoundPlayer.h"
 #include "platform/SessionEnd.h"
 #include "settings/Settings.h"
 
@@ -126,8 +128,14 @@ private slots:
         // A sound file already there is used as it is: written only when missing.
         const QString folder = h->cacheFolder() + "/tempFiles/";
         QVERIFY(QDir().mkpath(folder) && writeFile(folder + "snd1.$$$", "stranger"));
-        h->restart().form<frmSplash>();
-        QCOMPARE(h->fakes.sound.prepared, QStringList({folder + "snd1.$$$", folder + "snd2.$$$"}));
+        frmSplash& splash = h->restart().form<frmSplash>();
+        splash.timLoad->stop();
+        // Read once the splash is on screen, not before, and only once.
+        QVERIFY(h->fakes.sound.prepared.isEmpty());
+        splash.show();
+        QTRY_COMPARE(h->fakes.sound.prepared, QStringList({folder + "snd1.$$$", folder + "snd2.$$$"}));
+        splash.timLoad_Timer();
+        QCOMPARE(h->fakes.sound.prepared.size(), 2);
         QCOMPARE(readFile(folder + "snd1.$$$"), "stranger");
         // A RIFF/WAVE header for 16-bit mono PCM with an 18-byte format chunk, then silence.
         const QByteArray silence = readFile(folder + "snd2.$$$");
@@ -176,6 +184,45 @@ private slots:
         QCOMPARE(answer(question, Qt::Key_Return, QMessageBox::Question), int(MsgBox::Yes));
         QCOMPARE(answer(question, Qt::Key_Escape, QMessageBox::Question), int(MsgBox::No));
         QCOMPARE(answer(MsgBox::OkOnly | MsgBox::Critical, Qt::Key_Return, QMessageBox::Critical), int(MsgBox::Ok));
+    }
+
+    // The buttons' pictures: drawn sharp at the screen's density, and greyed where the button is disabled.
+    void glyphs()
+    {
+        const QIcon icon = AppArt::glyph(AppArt::Glyph::Stop);
+        const QImage normal = icon.pixmap(QSize(16, 16), 1.0).toImage();
+        QCOMPARE(normal.size(), QSize(16, 16));
+        QCOMPARE(normal.pixelColor(8, 8), QColor(200, 30, 30));
+        QCOMPARE(icon.pixmap(QSize(16, 16), 2.0).toImage().size(), QSize(32, 32));
+        QVERIFY(icon.pixmap(QSize(16, 16), 1.0, QIcon::Disabled).toImage().pixelColor(8, 8) != QColor(200, 30, 30));
+    }
+
+    // The player comes from its module, loaded at the first request; without the module a request
+    // beeps, and the user hears why once.
+    void soundModule_data()
+    {
+        QTest::addColumn<QString>("module");
+        QTest::addColumn<int>("boxes");
+        QTest::newRow("built") << QStringLiteral(TOCKWELL_BUILT_SOUND_MODULE) << 0;
+        QTest::newRow("missing") << QStringLiteral("/nonexistent/libtockwell_sound.so") << 1;
+    }
+    void soundModule()
+    {
+        QFETCH(QString, module);
+        QFETCH(int, boxes);
+        qputenv("PULSE_SERVER", "unix:/nonexistent/tockwell-test-socket");
+        if (boxes)
+            h->fakes.messages.expect({});
+        QtDeferredSoundPlayer player(h->fakes.messages, module);
+        player.prepare(h->context->silenceSoundPath());
+        player.play(h->context->silenceSoundPath());
+        QCOMPARE(h->fakes.messages.calls.size(), boxes);
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        QCOMPARE(maps.readAll().contains(QFile::encodeName(module)), !boxes);
+        if (boxes)
+            QVERIFY(h->fakes.messages.calls[0].style & MsgBox::Critical &&
+                    !h->fakes.messages.calls[0].details.isEmpty());
     }
 
     // The real player plays a request once: a looping alarm sound would never end.

@@ -325,6 +325,7 @@ void tst_desktop::trayIcon()
     h->fakes.tray.available = false;
     h->context->form<frmSplash>().handOverPutAway();
     QVERIFY(main().isVisible() && main().isMinimized() && !h->context->isLoaded<frmSplash>());
+    QCOMPARE(h->fakes.sound.prepared.size(), 2); // no splash was painted to read them after
     main().showNormal();
     main().cmdMinimize_Click();
     QVERIFY(main().isVisible() && main().isMinimized() && h->fakes.tray.tips.isEmpty());

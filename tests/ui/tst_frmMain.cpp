@@ -116,6 +116,7 @@ private slots:
         QVERIFY(!h->context->form<frmMain>().isVisible());
         splash->timLoad_Timer();
         QVERIFY(h->context->form<frmMain>().isVisible());
+        QCOMPARE(h->fakes.sound.prepared.size(), 2); // never painted here: read at the hand-over
         QVERIFY(!h->context->isLoaded<frmSplash>());
         // Destroyed, not merely hidden: its window would otherwise stay for the life of the process.
         QTRY_VERIFY(splash.isNull());

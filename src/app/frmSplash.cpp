@@ -7,27 +7,11 @@
 #include "WindowFonts.h"
 #include "frmMain.h"
 #include "modMain.h"
+#include "platform/FreedMemory.h"
 
 #include <QLabel>
 #include <QPainter>
 #include <QTimer>
-
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
-
-namespace {
-
-// The start leaves much of what it needed freed but held by the allocator (the splash picture,
-// the font configuration it read); handed back, it no longer counts against the running program.
-void returnFreedMemory()
-{
-#ifdef __GLIBC__
-    malloc_trim(0);
-#endif
-}
-
-} // namespace
 
 frmSplash::frmSplash(modMain& context) : QWidget(nullptr), m_context(context)
 {
@@ -100,7 +84,8 @@ void frmSplash::timLoad_Timer()
     centreOnScreen(main);
     main.ShowActivated();
     m_context.unload<frmSplash>();
-    // Once the main window is painted and the splash is gone.
+    // Once the main window is painted and the splash is gone: the start leaves much of what it needed
+    // (the splash picture, the font configuration it read) freed but held by the allocator.
     QTimer::singleShot(1000, &main, returnFreedMemory);
 }
 

@@ -9,8 +9,9 @@ set -uo pipefail
 need Xvfb dbus-daemon xdotool xwininfo xprop xmessage trayer desktop-file-validate
 AUTOSTART="$XDG_CONFIG_HOME/autostart/$(basename "$4")"
 
-# The program's icon window, embedded in the tray host's panel.
-icon() { xwininfo -root -tree | awk '/^ +0x[0-9a-f]+ "panel": / {p = 1; next} p && /^     0x/ {p = 0} p && !id && /\("tockwell" "tockwell"\)/ {id = $1} END {if (id) print id; else exit 1}'; }
+# The program's icon window, embedded in the tray host's panel and shown there: only a shown icon
+# takes a click.
+icon() { local id; id=$(xwininfo -root -tree | awk '/^ +0x[0-9a-f]+ "panel": / {p = 1; next} p && /^     0x/ {p = 0} p && !id && /\("tockwell" "tockwell"\)/ {id = $1} END {if (id) print id; else exit 1}') && viewable "$id" && echo "$id"; }
 # With the main window away, a shown window of the program other than the icon is the menu.
 menu_up() { [ -n "$(xdotool search --onlyvisible --class tockwell | grep -vx "$(($(icon)))")" ]; }
 start_trayer() {
@@ -86,7 +87,10 @@ keys "$(window_of Options)" Tab Tab space Escape
 wait_for 10 eval '! test -e "$AUTOSTART"' || fail "unchecking the start at login left the autostart entry"
 
 put_away
+# Once, in a CI run, the first right click opened nothing; none of 112 since (side by side, beside busy
+# loops) missed. A second click is a user's answer too; a miss is said, and two fail.
 xdotool mousemove --window "$(icon)" 10 10 click 3
+wait_for 5 menu_up || { try_grab right-click-missed; echo "No menu after the first right click (right-click-missed.png)"; xdotool mousemove --window "$(icon)" 10 10 click 3; }
 wait_for 10 menu_up || fail "the right button did not open the icon's menu"
 xdotool key --delay 60 Up Return
 wait_for 10 bash -c "! kill -0 $APP 2>/dev/null" || fail "Exit Tockwell from the icon's menu did not end the program"

@@ -27,7 +27,7 @@ public:
 // (Qt Multimedia, the sound server's client, their codecs) costs a start several milliseconds before
 // its first window, and nothing needs it before the splash is on screen. Without the module, a
 // request to play gets the desktop's alert sound, and the user is told once.
-class QtDeferredSoundPlayer final : public SoundPlayer {
+class QtDeferredSoundPlayer : public SoundPlayer {
 public:
     QtDeferredSoundPlayer(MessageBoxes& messages, QString modulePath);
     ~QtDeferredSoundPlayer() override;

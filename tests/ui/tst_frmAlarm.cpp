@@ -29,6 +29,7 @@ private slots:
         whileOpen([&](frmAlarm& alarm) {
             QVERIFY(main().isVisible() && !h->fakes.tray.shown);
             QCOMPARE(alarm.lblAlarmInformation->textFormat(), Qt::PlainText);
+            QCOMPARE(alarm.lblAlarmInformation->palette().color(QPalette::WindowText), QColor(0, 128, 0));
             QVERIFY(alarm.windowFlags() & Qt::WindowStaysOnTopHint);
             QTRY_VERIFY(alarm.isActiveWindow());
             shown << alarm.lblAlarmInformation->text();

@@ -86,6 +86,7 @@ private slots:
         QCOMPARE(main().lblDate->text(), date);
         QCOMPARE(main().lblCurrentTime->palette().color(QPalette::WindowText), QColor(0, 128, 0));
         QCOMPARE(main().lblDate->palette().color(QPalette::WindowText), QColor(128, 0, 0));
+        QCOMPARE(main().shpClockBorder->palette().color(QPalette::WindowText), QColor(Qt::white));
         main().timTimers_Timer();
         QCOMPARE(ledDigits(led()), digits);
         QCOMPARE(main().LED_Clock->grab().toImage().convertToFormat(QImage::Format_RGB32), led()); // as painted
@@ -113,6 +114,7 @@ private slots:
         QCOMPARE(splash->timLoad->interval(), 2000);
         // A coarse timer may fire 5 % early, and the splash would go before its two seconds are up.
         QCOMPARE(splash->timLoad->timerType(), Qt::PreciseTimer);
+        QCOMPARE(splash->lblVersion->palette().color(QPalette::WindowText), QColor(Qt::white));
         QVERIFY(!h->context->form<frmMain>().isVisible());
         splash->timLoad_Timer();
         QVERIFY(h->context->form<frmMain>().isVisible());
@@ -214,10 +216,15 @@ private slots:
         qputenv("PULSE_SERVER", "unix:/nonexistent/tockwell-test-socket");
         if (boxes)
             h->fakes.messages.expect({});
-        QtDeferredSoundPlayer player(h->fakes.messages, module);
+        struct Player : QtDeferredSoundPlayer {
+            using QtDeferredSoundPlayer::QtDeferredSoundPlayer;
+            void beep() override { ++beeps; }
+            int beeps = 0;
+        } player(h->fakes.messages, module);
         player.prepare(h->context->silenceSoundPath());
         player.play(h->context->silenceSoundPath());
         QCOMPARE(h->fakes.messages.calls.size(), boxes);
+        QCOMPARE(player.beeps, boxes); // never a silent alarm
         QFile maps(QStringLiteral("/proc/self/maps"));
         QVERIFY(maps.open(QIODevice::ReadOnly));
         QCOMPARE(maps.readAll().contains(QFile::encodeName(module)), !boxes);

@@ -75,13 +75,21 @@ void frmSplash::PrepareSounds()
     m_context.desktop().sound.prepare(m_context.silenceSoundPath());
 }
 
-void frmSplash::timLoad_Timer()
+frmMain& frmSplash::mainWindowReady()
 {
-    // Where the splash was never painted (a desktop that never exposed it), the sounds are read now.
+    // Where the splash was never painted (a start at login, a desktop that never exposed it), the
+    // sounds are read now.
     PrepareSounds();
     frmMain& main = m_context.form<frmMain>();
     main.adjustSize();
+    // Where it appears, now or when the user brings it back.
     centreOnScreen(main);
+    return main;
+}
+
+void frmSplash::timLoad_Timer()
+{
+    frmMain& main = mainWindowReady();
     main.ShowActivated();
     m_context.unload<frmSplash>();
     // Once the main window is painted and the splash is gone: the start leaves much of what it needed
@@ -92,11 +100,7 @@ void frmSplash::timLoad_Timer()
 void frmSplash::handOverPutAway()
 {
     timLoad->stop();
-    PrepareSounds();
-    frmMain& main = m_context.form<frmMain>();
-    main.adjustSize();
-    // Where it appears when the user brings it back.
-    centreOnScreen(main);
+    frmMain& main = mainWindowReady();
     main.cmdMinimize_Click();
     if (!m_context.desktop().tray.isShown())
         main.showMinimized();

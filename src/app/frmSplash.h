@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class frmMain;
 class modMain;
 class QLabel;
 class QTimer;
@@ -31,6 +32,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The main window with the sounds read, sized and centred: what both hand-overs need first.
+    frmMain& mainWindowReady();
+
     modMain& m_context;
     bool m_soundsPrepared = false;
 };

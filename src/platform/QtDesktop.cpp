@@ -82,7 +82,7 @@ QtDeferredSoundPlayer::~QtDeferredSoundPlayer() = default;
 
 SoundPlayer* QtDeferredSoundPlayer::player()
 {
-    if (m_player || m_tried)
+    if (m_tried)
         return m_player.get();
     m_tried = true;
     // Never unloaded: the player's code runs until the process ends.

@@ -1,5 +1,7 @@
 #include "AlarmCheck.h"
 
+#include <QTimeZone>
+
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -8,6 +10,7 @@ namespace {
 
 constexpr qint64 MsPerMinute = 60'000;
 constexpr qint64 MsPerDay = 24 * 60 * MsPerMinute;
+constexpr qint64 JulianDayOfEpoch = 2440588; // 1970-01-01
 
 // A wall-clock reading as one number, blind to zones and offsets: what the clock face shows.
 qint64 wallMs(const QDate& date, qint64 msOfDay)
@@ -20,6 +23,32 @@ std::optional<int> clockMinute(float storedMinute)
     if (storedMinute < 0 || storedMinute > 59 || std::trunc(storedMinute) != storedMinute)
         return std::nullopt;
     return static_cast<int>(storedMinute);
+}
+
+// The first moment at which the clock, in `near`'s zone, shows the wall-clock reading `wall`, or the
+// moment it jumps past it (summer time beginning). The search starts from `near`'s offset from UTC and
+// moves by the offset's change in between; summer time never changes often enough to need more rounds.
+QDateTime firstShowing(qint64 wall, const QDateTime& near)
+{
+    const QTimeZone zone = near.timeZone();
+    qint64 utc = wall - near.offsetFromUtc() * qint64(1000) - JulianDayOfEpoch * MsPerDay;
+    std::optional<qint64> before; // a moment that shows an earlier reading
+    for (int round = 0; round < 4; ++round) {
+        const QDateTime at = QDateTime::fromMSecsSinceEpoch(utc, zone);
+        const qint64 shown = wallMs(at.date(), at.time().msecsSinceStartOfDay());
+        if (shown == wall)
+            return at;
+        if (shown < wall) {
+            before = utc;
+            utc += wall - shown;
+        } else if (before) {
+            // Earlier readings before, later ones after: the clock skipped `wall` at a change in between.
+            return zone.nextTransition(QDateTime::fromMSecsSinceEpoch(*before, zone)).atUtc.toTimeZone(zone);
+        } else {
+            utc -= shown - wall;
+        }
+    }
+    return QDateTime::fromMSecsSinceEpoch(utc, zone);
 }
 
 } // namespace
@@ -36,7 +65,7 @@ std::optional<int> AlarmCheck::clockHour(float storedHour)
     return hour;
 }
 
-QList<int> AlarmCheck::due(const AlarmBook& book, const QDateTime& now)
+AlarmCheck::Look AlarmCheck::look(const AlarmBook& book, const QDateTime& now)
 {
     const QDate today = now.date();
     const qint64 nowOfDay = now.time().msecsSinceStartOfDay();
@@ -44,17 +73,17 @@ QList<int> AlarmCheck::due(const AlarmBook& book, const QDateTime& now)
     const std::optional<qint64> last = std::exchange(m_lastLook, nowWall);
     if (!last || nowWall <= *last)
         return {};
-    // A minute rings when it began after the previous look and no longer ago than the catch-up time.
-    const qint64 earliest = std::max(*last + 1, nowWall - CatchUpMinutes * MsPerMinute);
     // Most looks fall in the minute of the previous one: no minute began, nothing to look up.
-    if (nowWall - nowOfDay % MsPerMinute < earliest)
+    if (nowWall - nowOfDay % MsPerMinute <= *last)
         return {};
+    // A minute that began after the previous look rings when it is no longer ago than the catch-up time.
+    const qint64 catchUpFrom = nowWall - CatchUpMinutes * MsPerMinute;
 
-    struct Due {
+    struct Found {
         qint64 minuteWall;
         int slot;
     };
-    QList<Due> found;
+    QList<Found> found;
     for (int slot = 0; slot <= AlarmBook::LastSlot; ++slot) {
         const AlarmRecord& record = book[slot];
         if (!record.inUse())
@@ -63,22 +92,53 @@ QList<int> AlarmCheck::due(const AlarmBook& book, const QDateTime& now)
         const std::optional<int> minute = clockMinute(record.Minute);
         if (!hour || !minute)
             continue;
-        // The latest time the clock showed the alarm's minute start; only that one can be in reach.
+        // The latest time the clock showed the alarm's minute start; only that one can be in reach. After
+        // days asleep an alarm was missed on each of them, and is named once.
         const int minuteOfDay = *hour * 60 + *minute;
         const QDate date = minuteOfDay * MsPerMinute <= nowOfDay ? today : today.addDays(-1);
         const qint64 minuteWall = wallMs(date, minuteOfDay * MsPerMinute);
-        if (minuteWall >= earliest && m_rungOn[static_cast<std::size_t>(minuteOfDay)] != date)
+        if (minuteWall > *last && m_rungOn[static_cast<std::size_t>(minuteOfDay)] != date)
             found.append({minuteWall, slot});
     }
     std::stable_sort(found.begin(), found.end(),
-                     [](const Due& a, const Due& b) { return a.minuteWall < b.minuteWall; });
+                     [](const Found& a, const Found& b) { return a.minuteWall < b.minuteWall; });
 
-    QList<int> dueSlots;
-    dueSlots.reserve(found.size());
-    for (const Due& due : found) {
-        const qint64 minuteOfDay = (due.minuteWall % MsPerDay) / MsPerMinute;
-        m_rungOn[static_cast<std::size_t>(minuteOfDay)] = QDate::fromJulianDay(due.minuteWall / MsPerDay);
-        dueSlots.append(due.slot);
+    Look look;
+    for (const Found& alarm : found) {
+        const qint64 minuteOfDay = (alarm.minuteWall % MsPerDay) / MsPerMinute;
+        m_rungOn[static_cast<std::size_t>(minuteOfDay)] = QDate::fromJulianDay(alarm.minuteWall / MsPerDay);
+        (alarm.minuteWall >= catchUpFrom ? look.ringing : look.missed).append(alarm.slot);
     }
-    return dueSlots;
+    return look;
+}
+
+std::optional<QDateTime> AlarmCheck::nextRing(const AlarmBook& book, const QDateTime& now) const
+{
+    const QDate today = now.date();
+    const qint64 nowWall = wallMs(today, now.time().msecsSinceStartOfDay());
+    std::optional<qint64> next;
+    for (int slot = 0; slot <= AlarmBook::LastSlot; ++slot) {
+        const AlarmRecord& record = book[slot];
+        const std::optional<int> hour = record.inUse() ? clockHour(record.Hour) : std::nullopt;
+        const std::optional<int> minute = clockMinute(record.Minute);
+        if (!hour || !minute)
+            continue;
+        const int minuteOfDay = *hour * 60 + *minute;
+        QDate date = wallMs(today, minuteOfDay * MsPerMinute) > nowWall ? today : today.addDays(1);
+        // Rung already today: the clock went back (summer time ending) and shows the minute again.
+        if (m_rungOn[static_cast<std::size_t>(minuteOfDay)] == date)
+            date = date.addDays(1);
+        const qint64 minuteWall = wallMs(date, minuteOfDay * MsPerMinute);
+        if (!next || minuteWall < *next)
+            next = minuteWall;
+    }
+    if (!next)
+        return std::nullopt;
+    return firstShowing(*next, now);
+}
+
+QDateTime AlarmCheck::wakeTime(const QDateTime& ring, const QDateTime& now)
+{
+    const QDateTime lead = ring.addSecs(-WakeLeadSeconds);
+    return lead > now ? lead : ring;
 }

@@ -12,8 +12,8 @@
 // Decides which recorded alarms ring. Each look covers the wall-clock time since the previous
 // look: an alarm rings on the first look at or after its minute began, so a tick that came late,
 // a program that could not run, or a computer that slept still rings it, once, as long as the
-// look comes within CatchUpMinutes of the alarm's time. Older ones stay silent: yesterday's
-// alarm at noon helps nobody.
+// look comes within CatchUpMinutes of the alarm's time. Older ones stay silent, since yesterday's
+// alarm at noon helps nobody, but they are named as missed, so that the user hears of them.
 //
 // The check works on wall-clock readings (date and time of day, as the zone shows them), since
 // that is what an alarm names. A monotonic clock cannot tell a suspend from a clock set forward
@@ -25,22 +25,37 @@
 class AlarmCheck {
 public:
     static constexpr int CatchUpMinutes = 60;
+    // How long before an alarm the computer is woken, so that it is up, and its sound server ready,
+    // when the minute comes.
+    static constexpr int WakeLeadSeconds = 60;
 
     // The hour of the day (0..23) at which an alarm stored with `storedHour` rings, or nothing
     // for a value no recording produces. Stored hours run 1..24 with 12 for 12 AM and 24 for
     // 12 PM, so those two map to midnight and noon.
     static std::optional<int> clockHour(float storedHour);
 
-    // The slots in use that are due at `now`: oldest minute first, then in slot order. The first
-    // look only sets the mark.
-    QList<int> due(const AlarmBook& book, const QDateTime& now);
+    struct Look {
+        // The slots in use that ring now: oldest minute first, then in slot order.
+        QList<int> ringing;
+        // The slots whose minute began since the previous look but too long ago to ring, in the same order.
+        QList<int> missed;
+    };
+    // What a look at `now` finds. The first look only sets the mark.
+    Look look(const AlarmBook& book, const QDateTime& now);
+
+    // The first moment after `now`, in `now`'s zone, at which an alarm of `book` rings, or nothing when
+    // none is recorded. A time the clock skips (summer time beginning) rings when the clock jumps past it.
+    std::optional<QDateTime> nextRing(const AlarmBook& book, const QDateTime& now) const;
+    // When to wake the computer for a ring at `ring`: WakeLeadSeconds before it, or at `ring` itself
+    // when that lead has already begun.
+    static QDateTime wakeTime(const QDateTime& ring, const QDateTime& now);
 
 private:
     static constexpr int MinutesPerDay = 24 * 60;
 
     std::optional<qint64> m_lastLook;
-    // Per alarm time (minute of the day), the date whose minute last rang. An alarm is known by its
-    // time (alarms of one time always ring together), so editing a description or loading the same
+    // Per alarm time (minute of the day), the date whose minute last rang or was missed. An alarm is known
+    // by its time (alarms of one time always ring together), so editing a description or loading the same
     // alarms into other slots keeps the memory, and an alarm moved to another time is a new one.
     std::array<QDate, MinutesPerDay> m_rungOn{};
 };

@@ -29,12 +29,77 @@ private slots:
         // Twelve days from up to three days before a change of summer time.
         for (int run = 0; run < 40 && !QTest::currentTestFailed(); ++run)
             simulate(random, timeZone, changes[run % 2].atUtc.toMSecsSinceEpoch() - random.bounded(72 * Hour));
-        QVERIFY(m_rang[0] > 0 && m_rang[1] > 0 && m_rang[2] > 0);
+        QVERIFY(m_rang[0] > 0 && m_rang[1] > 0 && m_rang[2] > 0 && m_missed > 0);
+    }
+
+    // The next ring and the wake-up before it, in Berlin, in UTC. Alarms as "slot=hour:minute" as stored:
+    // hours 1..24, 12 for 12 AM and 24 for 12 PM.
+    void nextRing_data()
+    {
+        QTest::addColumn<QString>("now");
+        QTest::addColumn<QString>("alarms");
+        QTest::addColumn<QString>("ring");
+        QTest::addColumn<QString>("wake");
+        QTest::newRow("none recorded") << "2026-12-07 05:00"
+                                       << ""
+                                       << ""
+                                       << "";
+        QTest::newRow("later today") << "2026-12-07 05:00"
+                                     << "1=7:00"
+                                     << "2026-12-07 06:00"
+                                     << "2026-12-07 05:59";
+        QTest::newRow("nearest, slots 0 and 100, a fraction ignored") << "2026-12-07 05:00"
+                                                                      << "0=9:00 100=6:30 50=8:00 2=6:05.5"
+                                                                      << "2026-12-07 05:30"
+                                                                      << "2026-12-07 05:29";
+        QTest::newRow("tomorrow, across midnight") << "2026-12-07 22:30"
+                                                   << "1=12:15 2=23:29"
+                                                   << "2026-12-07 23:15"
+                                                   << "2026-12-07 23:14";
+        QTest::newRow("its minute is now: tomorrow") << "2026-12-07 06:00:30"
+                                                     << "1=7:00"
+                                                     << "2026-12-08 06:00"
+                                                     << "2026-12-08 05:59";
+        QTest::newRow("inside the lead: at the minute") << "2026-12-07 05:59:30"
+                                                        << "1=7:00"
+                                                        << "2026-12-07 06:00"
+                                                        << "2026-12-07 06:00";
+        QTest::newRow("summer time skips it: at the jump") << "2026-03-29 00:00"
+                                                           << "1=2:30"
+                                                           << "2026-03-29 01:00"
+                                                           << "2026-03-29 00:59";
+        QTest::newRow("across the start of summer time") << "2026-03-28 11:00"
+                                                         << "1=10:00"
+                                                         << "2026-03-29 08:00"
+                                                         << "2026-03-29 07:59";
+        QTest::newRow("summer time ends: the first 02:30") << "2026-10-24 22:00"
+                                                           << "1=2:30"
+                                                           << "2026-10-25 00:30"
+                                                           << "2026-10-25 00:29";
+    }
+    void nextRing()
+    {
+        QFETCH(QString, now);
+        QFETCH(QString, alarms);
+        QFETCH(QString, ring);
+        QFETCH(QString, wake);
+        QDateTime at = QDateTime::fromString(now, now.size() > 16 ? u"yyyy-MM-dd HH:mm:ss" : u"yyyy-MM-dd HH:mm");
+        at.setTimeSpec(Qt::UTC);
+        at = at.toTimeZone(QTimeZone("Europe/Berlin"));
+        AlarmBook book;
+        for (const QString& alarm : alarms.split(u' ', Qt::SkipEmptyParts))
+            book[alarm.section(u'=', 0, 0).toInt()] = {alarm.section(u'=', 1).section(u':', 0, 0).toFloat(),
+                                                       alarm.section(u':', 1).toFloat(), QStringLiteral("x")};
+        const std::optional<QDateTime> next = AlarmCheck().nextRing(book, at);
+        const auto utc = [](const QDateTime& when) { return when.toUTC().toString(u"yyyy-MM-dd HH:mm"); };
+        QCOMPARE(next ? utc(*next) : QString(), ring);
+        QCOMPARE(next ? utc(AlarmCheck::wakeTime(*next, at)) : QString(), wake);
     }
 
 private:
     static constexpr qint64 Minute = 60'000, Hour = 60 * Minute;
     qint64 m_rang[3] = {}; // in the minute of their look, later, exactly an hour late
+    qint64 m_missed = 0;
 
     void simulate(QRandomGenerator& random, const QTimeZone& zone, qint64 real)
     {
@@ -69,7 +134,7 @@ private:
             }
             real += step;
             const QDateTime now = QDateTime::fromMSecsSinceEpoch(real + offset, zone);
-            const QList<int> rang = check.due(book, now);
+            const AlarmCheck::Look look = check.look(book, now);
             // What the clock face shows, with the zone taken away, so that its arithmetic is the face's.
             const QDateTime face(now.date(), now.time(), Qt::UTC);
             // The rule, walked back minute by minute from now: oldest minute first.
@@ -85,9 +150,21 @@ private:
                     ++m_rang[start.msecsTo(face) == Hour ? 2 : back ? 1 : 0];
                 }
             }
-            if (rang != expected)
+            // Missed: the alarm's latest minute began since the previous look, over an hour ago.
+            QMap<std::pair<QDateTime, int>, int> missed;
+            for (auto alarm = slotAt.cbegin(); before && alarm != slotAt.cend(); ++alarm) {
+                QDateTime start(face.date(), QTime(alarm.key() / 60, alarm.key() % 60), Qt::UTC);
+                start = start > face ? start.addDays(-1) : start;
+                if (start > *before && start.msecsTo(face) > Hour && rungOn.value(alarm.key()) != start.date()) {
+                    missed.insert({start, alarm.value()}, alarm.value());
+                    rungOn.insert(alarm.key(), start.date());
+                }
+            }
+            if (look.ringing != expected || look.missed != missed.values())
                 qWarning() << zone.id() << "look at" << now << "after" << before.value_or(QDateTime());
-            QCOMPARE(rang, expected);
+            QCOMPARE(look.ringing, expected);
+            QCOMPARE(look.missed, missed.values());
+            m_missed += missed.size();
             before = face;
         }
     }

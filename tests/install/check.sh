@@ -2,11 +2,12 @@
 # $5 = installed: installs into a scratch prefix, checks it with the desktop's own validators, and runs
 # it under Xvfb as root and as an ordinary user (or as the caller alone), each able to write the prefix.
 # $5 = package: builds the Debian package and reads it with dpkg-deb.
-# Either way: exactly the expected files. $1..$4: cmake, cpack, the build folder, the application id.
+# Either way: exactly the expected files, and (as root) a wake helper that holds its capability. $1..$4: cmake,
+# cpack, the build folder, the application id.
 set -uo pipefail
 CMAKE=$1 CPACK=$2 BUILD=$3 APP_ID=$4 MODE=$5
 fail() { echo "FAIL: $*"; exit 1; }
-[ "$MODE" = installed ] && tools="desktop-file-validate appstreamcli Xvfb setpriv" || tools="dpkg-deb dpkg-shlibdeps"
+[ "$MODE" = installed ] && tools="desktop-file-validate appstreamcli Xvfb setpriv getcap" || tools="dpkg-deb dpkg-shlibdeps lintian getcap setcap"
 for tool in $tools; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed" && exit 77; }
 done
@@ -24,11 +25,19 @@ else
 fi
 
 {
-    printf '%s\n' bin/tockwell lib/tockwell/libtockwell_sound.so "share/applications/$APP_ID.desktop" share/doc/tockwell/{changelog.gz,copyright} \
+    printf '%s\n' bin/tockwell lib/tockwell/libtockwell_sound.so lib/tockwell/tockwell-wake "share/applications/$APP_ID.desktop" share/doc/tockwell/{changelog.gz,copyright} \
         "share/icons/hicolor/scalable/apps/$APP_ID.svg" share/man/man1/tockwell.1.gz "share/metainfo/$APP_ID.metainfo.xml"
     for size in 16 24 32 48 64 128 256; do echo "share/icons/hicolor/${size}x${size}/apps/$APP_ID.png"; done
 } | LC_ALL=C sort >"$WORK/expected"
 (cd "$ROOT" && find . -type f -printf '%P\n' | LC_ALL=C sort) | diff -u "$WORK/expected" - || fail "other files than expected"
+if [ "$MODE" = package ]; then
+    # The package's own script, run as dpkg would run it for a system rooted at $WORK/root.
+    dpkg-deb -e "$DEB" "$WORK/control" && DPKG_ROOT="$WORK/root" sh "$WORK/control/postinst" configure ||
+        fail "the postinst failed"
+fi
+# Only root may give a file a capability; an install by anyone else says how to.
+[ "$(id -u)" -ne 0 ] || [ "$(getcap "$ROOT/lib/tockwell/tockwell-wake")" = "$ROOT/lib/tockwell/tockwell-wake cap_wake_alarm=ep" ] ||
+    fail "the wake helper lacks its capability: $(getcap "$ROOT/lib/tockwell/tockwell-wake")"
 
 if [ "$MODE" = installed ]; then
     DESKTOP="$ROOT/share/applications/$APP_ID.desktop"
@@ -58,8 +67,10 @@ if [ "$MODE" = installed ]; then
         find "$ROOT" | sort | diff -u "$WORK/before" - || fail "$user: the program wrote under its prefix"
     done
 else
+    lintian --fail-on error,warning "$DEB" 2>&1 | grep -v 'running with root privileges' | tee "$WORK/lintian"
+    [ "${PIPESTATUS[0]}" -eq 0 ] && ! grep -q . "$WORK/lintian" || fail "lintian finds fault with the package"
     depends=$(dpkg-deb -f "$DEB" Depends)
-    for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libqt6network6 qt6-qpa-plugins; do
+    for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libqt6network6 libcap2-bin qt6-qpa-plugins; do
         [[ ", $depends," =~ ", $package"[\ ,] ]] || fail "Depends lacks $package: $depends"
     done
 fi

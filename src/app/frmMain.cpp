@@ -264,6 +264,9 @@ void frmMain::Form_Load()
 void frmMain::Form_Activate()
 {
     GetRecordedTimes();
+    // Missed alarms waiting to be told: the user is back. After this event, not inside it.
+    if (!m_missed.isEmpty())
+        QTimer::singleShot(0, this, &frmMain::TellMissed);
 }
 
 bool frmMain::Form_QueryUnload()
@@ -359,6 +362,13 @@ void frmMain::timTimers_Timer()
     // The first tick of a new day (or of another day the clock was set to) brings the date along.
     if (m_context.desktop().clock.now().date() != m_dateShown)
         UpdateDateDisplay();
+    // A new minute (the first tick, one after an alarm rang, midnight, a jump of the clock) may bring
+    // another next alarm. Before the check, which may keep an alarm window open for a long time.
+    const qint64 minute = m_context.desktop().clock.now().toSecsSinceEpoch() / 60;
+    if (minute != m_wakeMinute) {
+        m_wakeMinute = minute;
+        ArmWakeUp();
+    }
     CheckAlarms();
     // Drawn even while the panel is hidden, so the LED is already current the moment it is shown.
     const TimeTexts::HourMode mode =
@@ -418,12 +428,67 @@ void frmMain::CheckAlarms()
     // Which alarms are due is settled before the first one rings: an alarm waiting behind an
     // open alarm window rings when that window closes, and a tick that runs while the window is
     // open only looks at the time since the previous look, so nothing rings twice.
-    const QList<int> due = m_alarmCheck.due(m_context.Alarms, m_context.desktop().clock.now());
+    const AlarmCheck::Look look = m_alarmCheck.look(m_context.Alarms, m_context.desktop().clock.now());
+    for (int slot : look.missed)
+        m_missed << alarmLine(m_context.Alarms[slot]);
     QList<AlarmRecord> ringing;
-    for (int slot : due)
+    for (int slot : look.ringing)
         ringing << m_context.Alarms[slot];
     for (const AlarmRecord& record : ringing)
         RingAlarm(record);
+    TellMissed();
+}
+
+void frmMain::ArmWakeUp()
+{
+    const QDateTime now = m_context.desktop().clock.now();
+    std::optional<QDateTime> at;
+    if (m_context.settings().wakeFromSleep()) {
+        if (const std::optional<QDateTime> ring = m_alarmCheck.nextRing(m_context.Alarms, now))
+            at = AlarmCheck::wakeTime(*ring, now);
+    }
+    if (at == m_wakeArmedFor)
+        return;
+    m_wakeArmedFor = at;
+    WakeTimer& wake = m_context.desktop().wakeTimer;
+    if (at)
+        wake.arm(*at);
+    else
+        wake.disarm();
+}
+
+void frmMain::Resumed()
+{
+    // Whatever minute it is now, the next alarm is looked up again.
+    m_wakeMinute = -1;
+    timTimers_Timer();
+}
+
+void frmMain::TellMissed()
+{
+    if (m_missed.isEmpty())
+        return;
+    Desktop& desktop = m_context.desktop();
+    // While an alarm window is open its notification is the one that matters; both wait for it to close.
+    const bool alarmShown = m_context.isLoaded<frmAlarm>() && m_context.form<frmAlarm>().isVisible();
+    if (!m_missedPosted && !alarmShown) {
+        desktop.notifications.post({QStringLiteral("Missed alarms"), m_missed.join(u'\n'), false});
+        m_missedPosted = true;
+    }
+    if (alarmShown || !isVisible() || isMinimized())
+        return;
+    const QStringList lines = std::exchange(m_missed, {});
+    m_missedPosted = false;
+    QString text = QStringLiteral("These alarms did not ring: their time passed more than an hour before Tockwell "
+                                  "could look at the clock (the computer was asleep, or its clock was set "
+                                  "forward).\n\n") +
+                   lines.join(u'\n');
+    const QString unavailable = desktop.wakeTimer.unavailableReason();
+    if (!unavailable.isEmpty())
+        text += QStringLiteral("\n\n") + unavailable;
+    else if (!m_context.settings().wakeFromSleep())
+        text += QStringLiteral("\n\nWaking the computer from sleep for alarms is turned off in Options.");
+    desktop.messages.show(text, MsgBox::OkOnly | MsgBox::Exclamation, AppInfo::ProductName);
 }
 
 void frmMain::RingAlarm(const AlarmRecord& record)

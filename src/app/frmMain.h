@@ -43,6 +43,14 @@ public:
     void timTimers_Timer();
     void CheckAlarms();
     void timAlarm_Timer();
+    // Keeps the computer's wake-up set for the next alarm, a lead before it, or unset when there is none
+    // or the user does not want it.
+    void ArmWakeUp();
+    // The computer woke from sleep: the alarms are looked at now, not at the next tick.
+    void Resumed();
+    // Tells the user of the alarms the check found missed: a notification at once, a box once the window is
+    // in front of the user and no alarm window is open.
+    void TellMissed();
 
     // Composes an "hh:mm:ss" text onto the LED and refreshes it.
     void Blit_Clock(const QString& timeText);
@@ -142,4 +150,11 @@ private:
     QTimer* m_minuteTick;
     // Hidden in the notification area by cmdMinimize_Click, until restored.
     bool m_inTray = false;
+    // The wake-up last set; nothing when none is.
+    std::optional<QDateTime> m_wakeArmedFor;
+    // The minute (since 1970) of the last look for the next wake-up: a new minute may need another one.
+    qint64 m_wakeMinute = -1;
+    // Lines of missed alarms not yet told in a box, and whether their notification went out.
+    QStringList m_missed;
+    bool m_missedPosted = false;
 };

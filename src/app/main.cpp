@@ -97,9 +97,11 @@ int main(int argc, char* argv[])
     // true of `cmake --install` under any --prefix and of the package, never of a build folder or a copy.
     const QString programFolder = QApplication::applicationDirPath();
     const bool installed = QFileInfo::exists(programFolder + QStringLiteral("/" TOCKWELL_INSTALLED_ENTRY));
-    QtDesktop services(AppArt::appIcon(), installed
-                                              ? programFolder + QStringLiteral("/" TOCKWELL_INSTALLED_SOUND_MODULE)
-                                              : QStringLiteral(TOCKWELL_BUILT_SOUND_MODULE));
+    QtDesktop services(AppArt::appIcon(),
+                       installed ? programFolder + QStringLiteral("/" TOCKWELL_INSTALLED_SOUND_MODULE)
+                                 : QStringLiteral(TOCKWELL_BUILT_SOUND_MODULE),
+                       installed ? programFolder + QStringLiteral("/" TOCKWELL_INSTALLED_WAKE_HELPER)
+                                 : QStringLiteral(TOCKWELL_BUILT_WAKE_HELPER));
     modMain context(services.desktop(), {QFileInfo(QApplication::applicationFilePath()).completeBaseName(),
                                          programFolder, QStandardPaths::writableLocation(QStandardPaths::CacheLocation),
                                          QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),

@@ -3,6 +3,7 @@
 #include "app/frmMain.h"
 #include "engine/frmAlarm.h"
 #include "platform/WriteWhole.h"
+#include "settings/frmOptions.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -32,7 +33,19 @@ modMain::modMain(Desktop desktop, const Placement& placement)
     // Before any window exists, so the first list the user sees already holds the kept alarms; the book
     // is watched only after that, so reading the file does not write it straight back.
     m_kept.restore(Alarms);
-    Alarms.onChanged = [this] { m_kept.keep(Alarms.all()); };
+    Alarms.onChanged = [this] {
+        m_kept.keep(Alarms.all());
+        if (isLoaded<frmMain>())
+            form<frmMain>().ArmWakeUp();
+    };
+    m_desktop.sleepWatcher.onResume = [this] {
+        if (isLoaded<frmMain>())
+            form<frmMain>().Resumed();
+    };
+    m_desktop.wakeTimer.onAvailabilityChanged = [this] {
+        if (isLoaded<frmOptions>())
+            form<frmOptions>().ShowWakeAvailability();
+    };
     // The notification's "Stop Alarm" is the alarm window's stop button, also when a message box told
     // of the alarm instead; a click on the notification brings the alarm to the front.
     m_desktop.notifications.onStop = [this] {
@@ -50,6 +63,8 @@ modMain::~modMain()
 {
     m_desktop.notifications.onStop = nullptr;
     m_desktop.notifications.onActivate = nullptr;
+    m_desktop.sleepWatcher.onResume = nullptr;
+    m_desktop.wakeTimer.onAvailabilityChanged = nullptr;
     for (QPointer<QWidget>& window : m_forms)
         delete window.data();
 }

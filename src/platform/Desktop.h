@@ -27,6 +27,7 @@ enum Style : int {
     YesNo = 4,
     Critical = 16,
     Question = 32,
+    Exclamation = 48,
     Information = 64,
 };
 enum Answer : int {
@@ -149,6 +150,33 @@ public:
     virtual QString remove() = 0;
 };
 
+// Wakes the computer from sleep at a wall-clock time. Waking needs a privilege the program itself never
+// holds, so where it cannot be had the rest of the program works as before and the user is told why.
+class WakeTimer {
+public:
+    virtual ~WakeTimer() = default;
+    // Wakes the computer at `when`, in place of the time set before. Returns at once.
+    virtual void arm(const QDateTime& when) = 0;
+    virtual void disarm() = 0;
+    // Empty while waking works here, or may (the answer is on its way); otherwise why it does not and what
+    // would make it work, as sentences for the user.
+    virtual QString unavailableReason() const = 0;
+    // Told when unavailableReason() changes.
+    std::function<void()> onAvailabilityChanged;
+};
+
+// The computer's sleep, as the system's session manager tells it: when the computer wakes, and a hold that
+// keeps it from going to sleep while an alarm rings. Without such a manager nothing is told and nothing held.
+class SleepWatcher {
+public:
+    virtual ~SleepWatcher() = default;
+    // Keeps the computer from sleeping until release(). Returns at once.
+    virtual void holdAwake() = 0;
+    virtual void release() = 0;
+    // The computer woke from sleep.
+    std::function<void()> onResume;
+};
+
 // Shows a dialog modally and returns when it is gone. Timers keep firing meanwhile.
 class ModalRunner {
 public:
@@ -169,4 +197,6 @@ struct Desktop {
     ModalRunner& modal;
     AutostartEntry& autostart;
     Notifications& notifications;
+    WakeTimer& wakeTimer;
+    SleepWatcher& sleepWatcher;
 };

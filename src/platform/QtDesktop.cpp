@@ -55,6 +55,8 @@ int QtMessageBoxes::show(const QString& text, int style, const QString& title, c
         box.setIcon(QMessageBox::Critical);
     else if (icon == MsgBox::Question)
         box.setIcon(QMessageBox::Question);
+    else if (icon == MsgBox::Exclamation)
+        box.setIcon(QMessageBox::Warning);
     else if (icon == MsgBox::Information)
         box.setIcon(QMessageBox::Information);
 
@@ -448,13 +450,13 @@ void QtModalRunner::exec(QDialog& dialog)
     dialog.exec();
 }
 
-QtDesktop::QtDesktop(const QIcon& trayIcon, const QString& soundModule)
-    : m_sound(m_messages, soundModule), m_tray(trayIcon)
+QtDesktop::QtDesktop(const QIcon& trayIcon, const QString& soundModule, const QString& wakeHelper)
+    : m_sound(m_messages, soundModule), m_tray(trayIcon), m_wakeTimer({wakeHelper})
 {
 }
 
 Desktop QtDesktop::desktop()
 {
-    return Desktop{m_clock, m_messages, m_sound,      m_tray,  m_shell,     m_files,
-                   m_web,   m_settings, m_programEnd, m_modal, m_autostart, m_notifications};
+    return Desktop{m_clock,    m_messages,   m_sound, m_tray,      m_shell,         m_files,     m_web,
+                   m_settings, m_programEnd, m_modal, m_autostart, m_notifications, m_wakeTimer, m_sleepWatcher};
 }

@@ -2,6 +2,8 @@
 
 #include "Desktop.h"
 #include "QtNotifications.h"
+#include "QtSleepWatcher.h"
+#include "QtWakeTimer.h"
 
 #include <QIcon>
 
@@ -123,10 +125,11 @@ public:
     void exec(QDialog& dialog) override;
 };
 
-// Owns one of each Qt-backed service. `soundModule`: the path of the sound module.
+// Owns one of each Qt-backed service. `soundModule`: the path of the sound module; `wakeHelper`: the
+// program that wakes the computer.
 class QtDesktop {
 public:
-    QtDesktop(const QIcon& trayIcon, const QString& soundModule);
+    QtDesktop(const QIcon& trayIcon, const QString& soundModule, const QString& wakeHelper);
     Desktop desktop();
 
 private:
@@ -142,4 +145,6 @@ private:
     QtModalRunner m_modal;
     QtAutostartEntry m_autostart;
     QtNotifications m_notifications;
+    QtWakeTimer m_wakeTimer;
+    QtSleepWatcher m_sleepWatcher;
 };

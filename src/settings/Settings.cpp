@@ -50,4 +50,14 @@ void Store::write(const QString& key, int value)
     m_backend.save(m_application, Section, key, QString::number(value));
 }
 
+bool Store::wakeFromSleep() const
+{
+    return decode(m_backend.get(m_application, DesktopSection, DesktopKey::WakeFromSleep, QString::number(On))) != Off;
+}
+
+void Store::setWakeFromSleep(bool wake)
+{
+    m_backend.save(m_application, DesktopSection, DesktopKey::WakeFromSleep, QString::number(wake ? On : Off));
+}
+
 } // namespace Settings

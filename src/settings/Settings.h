@@ -17,6 +17,13 @@ inline const QString SystemTrayDate = QStringLiteral("System Tray Date");
 inline const QString DateInFormCaption = QStringLiteral("Date in Form Caption");
 } // namespace Key
 
+// Preferences about the program's place on the desktop, kept in a section of their own beside the six
+// options, so that Restore to Default leaves them alone.
+inline const QString DesktopSection = QStringLiteral("Desktop");
+namespace DesktopKey {
+inline const QString WakeFromSleep = QStringLiteral("Wake from Sleep");
+} // namespace DesktopKey
+
 // On/off settings store 1 for off and 2 for on.
 enum OnOff : int { Off = 1, On = 2 };
 
@@ -34,6 +41,9 @@ public:
     // The decoded value (absent keys read as 1), or -1 for a value no reader lists.
     int read(const QString& key) const;
     void write(const QString& key, int value);
+    // Whether alarms wake the computer from sleep: yes unless the user said no. Kept in DesktopSection.
+    bool wakeFromSleep() const;
+    void setWakeFromSleep(bool wake);
     const QString& application() const { return m_application; }
 
 private:

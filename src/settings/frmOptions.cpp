@@ -131,12 +131,14 @@ frmOptions::frmOptions(modMain& context) : QDialog(nullptr), m_context(context)
     auto [general, generalLayout] = addPage(QStringLiteral("General"));
     chkGraphicalClockonStartup = new QCheckBox(QStringLiteral("Show Graphical-Clock on Startup"), general);
     chkStartAtLogin = new QCheckBox(QStringLiteral("Start Tockwell when I log in"), general);
+    chkWakeFromSleep = new QCheckBox(QStringLiteral("Wake the computer from sleep for alarms"), general);
     lblDes = note(QStringLiteral("Note: All settings altered will changed immediately. To restore all settings to "
                                  "original default positions hit \"Restore to Default\" below:"),
                   general);
     cmdRestoretoDefault = wideButton(QStringLiteral("Restore to Default"), general);
     generalLayout->addWidget(chkGraphicalClockonStartup);
     generalLayout->addWidget(chkStartAtLogin);
+    generalLayout->addWidget(chkWakeFromSleep);
     generalLayout->addSpacing(8);
     generalLayout->addWidget(lblDes);
     generalLayout->addSpacing(4);
@@ -246,7 +248,8 @@ void frmOptions::followValueChanges()
         {chkGraphicalClockonStartup, &frmOptions::chkGraphicalClockonStartup_Click},
         {chkFormCaption, &frmOptions::chkFormCaption_Click},
         {chkSystemTrayDate, &frmOptions::chkSystemTrayDate_Click},
-        {chkStartAtLogin, &frmOptions::chkStartAtLogin_Click}};
+        {chkStartAtLogin, &frmOptions::chkStartAtLogin_Click},
+        {chkWakeFromSleep, &frmOptions::chkWakeFromSleep_Click}};
     for (const auto& [box, handler] : checkBoxes)
         connect(box, &QCheckBox::toggled, this, handler);
     // An option button's handler runs when it becomes the chosen one, not when it stops being it.
@@ -289,6 +292,8 @@ void frmOptions::Form_Load()
     if (settings.read(Settings::Key::DateInFormCaption) == Settings::On)
         chkFormCaption->setChecked(true);
     chkStartAtLogin->setChecked(m_context.desktop().autostart.isThere());
+    chkWakeFromSleep->setChecked(settings.wakeFromSleep());
+    ShowWakeAvailability();
     lblCurrentVersion->setText(AppInfo::runningVersion());
     lblVersionAvailable->setText(UpdateCheck::UnknownVersion);
 }
@@ -333,6 +338,23 @@ void frmOptions::chkStartAtLogin_Click()
                                       MsgBox::OkOnly | MsgBox::Critical, AppInfo::ProductName, failure);
     // Back to what is so; the handler runs again and finds nothing to do.
     chkStartAtLogin->setChecked(entry.isThere());
+}
+
+void frmOptions::chkWakeFromSleep_Click()
+{
+    Settings::Store& settings = m_context.settings();
+    // Showing the stored choice runs this handler too; only the user's change is stored.
+    if (chkWakeFromSleep->isChecked() == settings.wakeFromSleep())
+        return;
+    settings.setWakeFromSleep(chkWakeFromSleep->isChecked());
+    m_context.form<frmMain>().ArmWakeUp();
+}
+
+void frmOptions::ShowWakeAvailability()
+{
+    const QString reason = m_context.desktop().wakeTimer.unavailableReason();
+    chkWakeFromSleep->setEnabled(reason.isEmpty());
+    chkWakeFromSleep->setToolTip(reason);
 }
 
 void frmOptions::cmbClockColour_Click()

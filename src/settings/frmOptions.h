@@ -27,6 +27,10 @@ public:
     void chkSystemTrayDate_Click();
     // Writes or removes the desktop's autostart entry; not one of the six stored preferences.
     void chkStartAtLogin_Click();
+    // Stores whether alarms wake the computer, beside the six preferences, and sets the wake-up to match.
+    void chkWakeFromSleep_Click();
+    // Enables the wake box where waking works, and says why not where it does not.
+    void ShowWakeAvailability();
     void cmbClockColour_Click();
     void cmbDateFormat_Click();
     void opt12HR_Click();
@@ -43,6 +47,7 @@ public:
     QTabWidget* sstMain;
     QCheckBox* chkGraphicalClockonStartup;
     QCheckBox* chkStartAtLogin;
+    QCheckBox* chkWakeFromSleep;
     QLabel* lblDes;
     QPushButton* cmdRestoretoDefault;
     QLabel* Label1;

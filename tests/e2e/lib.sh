@@ -31,6 +31,8 @@ cp "$PROGRAM_BUILT" "$PROGRAM"
 export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" XDG_CACHE_HOME="$WORK/home/.cache" \
     XDG_DATA_HOME="$WORK/home/.local/share" XDG_RUNTIME_DIR="$WORK/runtime"
 unset QT_QPA_PLATFORM
+# No test reaches the machine's own system bus; one that wants a system bus starts its own.
+export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$WORK/no-system-bus"
 
 now_ms() { date +%s%3N; }
 
@@ -119,6 +121,14 @@ first_loud_sample() {
 }
 
 gone() { ! window_of "$1" >/dev/null; }
+# The seconds left on the wake-up timer (clock 8, CLOCK_REALTIME_ALARM) of process $1, as the kernel records it.
+timer_left() {
+    local fd
+    fd=$(find "/proc/$1/fd" -lname 'anon_inode:\[timerfd\]' -printf '%f\n' | head -n 1) && [ -n "$fd" ] &&
+        grep -qx 'clockid: 8' "/proc/$1/fdinfo/$fd" && sed -n 's/^it_value: (\([0-9]*\),.*/\1/p' "/proc/$1/fdinfo/$fd" | grep .
+}
+# Whether `timer_left $1` is $2 seconds, give or take 5.
+timer_at() { local left; left=$(timer_left "$1") && [ "$left" -ge $(($2 - 5)) ] && [ "$left" -le $(($2 + 5)) ]; }
 # The first window titled $1 other than the main window: a message box of the program carries its name.
 box() { window_of "$1" | grep -vx "$main" | sed -n 1p | grep .; }
 # Focuses window $1, then presses the keys that follow.

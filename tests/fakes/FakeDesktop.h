@@ -194,6 +194,29 @@ struct FakeAutostartEntry final : AutostartEntry {
     }
 };
 
+struct FakeWakeTimer final : WakeTimer {
+    QStringList calls; // "arm <UTC time>", "disarm"
+    QString reason;    // empty: waking works
+    void arm(const QDateTime& when) override { calls << u"arm "_qs + when.toUTC().toString(u"yyyy-MM-dd hh:mm:ss"); }
+    void disarm() override { calls << u"disarm"_qs; }
+    QString unavailableReason() const override { return reason; }
+    void becomeUnavailable(const QString& why)
+    {
+        reason = why;
+        if (onAvailabilityChanged)
+            onAvailabilityChanged();
+    }
+};
+
+struct FakeSleepWatcher final : SleepWatcher {
+    bool held = false;
+    int holds = 0;
+    void holdAwake() override { held = true, ++holds; }
+    void release() override { held = false; }
+    // What the system does when the computer wakes.
+    void resume() { onResume(); }
+};
+
 struct FakeDesktop {
     FakeClock clock;
     FakeMessageBoxes messages;
@@ -207,10 +230,12 @@ struct FakeDesktop {
     FakeModalRunner modal;
     FakeAutostartEntry autostart;
     FakeNotifications notifications;
+    FakeWakeTimer wakeTimer;
+    FakeSleepWatcher sleepWatcher;
 
     Desktop desktop()
     {
-        return Desktop{clock, messages, sound,      tray,  shell,     files,
-                       web,   settings, programEnd, modal, autostart, notifications};
+        return Desktop{clock,    messages,   sound, tray,      shell,         files,     web,
+                       settings, programEnd, modal, autostart, notifications, wakeTimer, sleepWatcher};
     }
 };

@@ -22,6 +22,8 @@
 
 #include <optional>
 
+#include <unistd.h>
+
 Q_DECLARE_METATYPE(WebFetch::Result)
 
 namespace {
@@ -87,6 +89,7 @@ private slots:
     void restoreToDefault();
     void versionOrder();
     void startAtLogin();
+    void wakeFromSleep();
     void autostartEntry();
     void updateCheck_data();
     void updateCheck();
@@ -206,6 +209,35 @@ void tst_desktop::startAtLogin()
     QVERIFY(!box->isChecked());
     QCOMPARE(h->fakes.autostart.calls, QStringList({"write", "remove", "write"}));
     QCOMPARE(h->fakes.messages.calls.last().details, QStringLiteral("Permission denied"));
+}
+
+// Waking the computer: on by default and kept beside the six options (Restore to Default leaves it); off, no
+// wake-up; greyed with the reason where waking cannot work. The real helper refuses an ordinary user, and a
+// missing one is named, each with what would make it work.
+void tst_desktop::wakeFromSleep()
+{
+    main();
+    h->context->Alarms.record({7, 0, QStringLiteral("x")});
+    QCheckBox* box = options().chkWakeFromSleep;
+    QVERIFY(box->isChecked() && box->isEnabled() && box->toolTip().isEmpty());
+    box->click();
+    QCOMPARE(h->fakes.wakeTimer.calls, QStringList({"arm 2026-12-06 06:59:00", "disarm"}));
+    h->fakes.messages.expect({}, MsgBox::Yes);
+    h->fakes.messages.expect({});
+    options().cmdRestoretoDefault->click();
+    h->fakes.wakeTimer.becomeUnavailable(QStringLiteral("Why not."));
+    QVERIFY(!box->isChecked() && !box->isEnabled() && box->toolTip() == "Why not.");
+
+    const QString helper = QStringLiteral(TOCKWELL_BUILT_WAKE_HELPER);
+    const QString setpriv = QStandardPaths::findExecutable("setpriv");
+    for (const QStringList& command : {::getuid() ? QStringList{helper} : QStringList{setpriv, "--reuid=65534", helper},
+                                       QStringList{"/nonexistent/tockwell-wake"}}) {
+        QtWakeTimer wake(command);
+        wake.onAvailabilityChanged = [] {};
+        wake.arm(QDateTime::currentDateTime().addDays(1));
+        QTRY_VERIFY(!wake.unavailableReason().isEmpty());
+        QVERIFY(wake.unavailableReason().contains(command.size() > 1 ? "cap_wake_alarm" : "is missing"));
+    }
 }
 
 void tst_desktop::autostartEntry()

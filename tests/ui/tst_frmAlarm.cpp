@@ -117,6 +117,34 @@ private slots:
         QVERIFY(main().isVisible());
     }
 
+    // The wake-up follows the next alarm. Alarms passed by over an hour while the computer slept are told as
+    // missed, once: a notification at once, and a box, with why waking did not work, once the user is back.
+    void missedWhileAsleep()
+    {
+        h->context->Alarms.record({9, 0, QStringLiteral("Late")});
+        QCOMPARE(h->fakes.wakeTimer.calls, QStringList{"arm 2026-12-05 07:05:00"}); // 7:05 is inside the lead
+        main().show();
+        main().cmdMinimize_Click();
+        h->fakes.wakeTimer.reason = QStringLiteral("Tockwell may not wake the computer.");
+        h->fakes.clock.set(QDateTime(QDate(2026, 12, 5), QTime(12, 30)));
+        h->fakes.sleepWatcher.resume();
+        QCOMPARE(h->fakes.modal.runs, 0);
+        QCOMPARE(h->fakes.wakeTimer.calls.last(), "arm 2026-12-06 07:04:00");
+        const QString lines = QStringLiteral("7:05 AM   -   Wake\n9:00 AM   -   Late");
+        QCOMPARE(h->fakes.notifications.notices, QList<Notifications::Notice>({{"Missed alarms", lines, false}}));
+        h->fakes.messages.expect(
+            "These alarms did not ring: their time passed more than an hour before Tockwell "
+            "could look at the clock (the computer was asleep, or its clock was set forward).\n\n" +
+            lines + "\n\nTockwell may not wake the computer.");
+        main().mnuShow_Click();
+        QTRY_COMPARE(h->fakes.messages.calls.size(), 1);
+        QCOMPARE(h->fakes.messages.calls[0].style, MsgBox::OkOnly | MsgBox::Exclamation);
+        tickAt(QDateTime(QDate(2026, 12, 5), QTime(12, 31)), 2);
+        main().Form_Activate();
+        QCoreApplication::processEvents();
+        QCOMPARE(h->fakes.notifications.notices.size(), 1); // told once
+    }
+
 private:
     frmMain& main() { return h->context->form<frmMain>(); }
     // Ticks from `from` every 900 ms for `count` ticks.

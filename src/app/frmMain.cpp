@@ -447,9 +447,11 @@ void frmMain::ArmWakeUp()
         if (const std::optional<QDateTime> ring = m_alarmCheck.nextRing(m_context.Alarms, now))
             at = AlarmCheck::wakeTime(*ring, now);
     }
-    if (at == m_wakeArmedFor)
+    // The first word goes out even when it is "none": it tells whether waking works here.
+    if (at == m_wakeArmedFor && m_wakeTold)
         return;
     m_wakeArmedFor = at;
+    m_wakeTold = true;
     WakeTimer& wake = m_context.desktop().wakeTimer;
     if (at)
         wake.arm(*at);

@@ -152,6 +152,7 @@ private:
     bool m_inTray = false;
     // The wake-up last set; nothing when none is.
     std::optional<QDateTime> m_wakeArmedFor;
+    bool m_wakeTold = false;
     // The minute (since 1970) of the last look for the next wake-up: a new minute may need another one.
     qint64 m_wakeMinute = -1;
     // Lines of missed alarms not yet told in a box, and whether their notification went out.

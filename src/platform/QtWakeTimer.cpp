@@ -18,8 +18,6 @@ QtWakeTimer::~QtWakeTimer()
 void QtWakeTimer::arm(const QDateTime& when)
 {
     m_wanted = when.toSecsSinceEpoch();
-    if (!m_process && m_reason.isEmpty())
-        start();
     tell();
 }
 
@@ -80,6 +78,10 @@ void QtWakeTimer::start()
 
 void QtWakeTimer::tell()
 {
+    // Started with the first word, even one that wants no wake-up: whether waking works here is worth
+    // knowing before there is an alarm to wake for.
+    if (!m_process && m_reason.isEmpty())
+        start();
     if (!m_ready || m_wanted == m_told)
         return;
     // One line per change: the time, or nothing for no wake-up.

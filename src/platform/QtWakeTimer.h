@@ -10,7 +10,7 @@
 class QProcess;
 
 // Wakes the computer through the helper program installed beside Tockwell (tockwell-wake), the one part
-// that holds the privilege to. It is started with the first wish to wake, told each new time as a line,
+// that holds the privilege to. It is started with the first word for it, told each new time as a line,
 // and ends with the program, when its input closes. Nothing here waits on it.
 class QtWakeTimer final : public QObject, public WakeTimer {
     Q_OBJECT

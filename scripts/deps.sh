@@ -1,7 +1,8 @@
 # Sourced by run.sh and test.sh: installs the Debian packages that are missing, and nothing else.
 
 # qt6-svg-dev: the build paints the scalable icon with QSvgGenerator; the program itself does not link it.
-BUILD_PACKAGES="cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-svg-dev libfontconfig-dev"
+# qt6-tools-dev (CMake's qt_add_translations) and qt6-l10n-tools (lupdate, lrelease): the catalogues.
+BUILD_PACKAGES="cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-svg-dev libfontconfig-dev qt6-tools-dev qt6-l10n-tools"
 # Test-time tools: a virtual X server, a private session bus with a notification server and a monitor
 # (dbus-bin), a headless Wayland compositor with XWayland, a tray host, a private sound
 # server, a shifted clock, the desktop's validators for the installed files, dpkg-shlibdeps for the

@@ -10,10 +10,11 @@
 frmEdit::frmEdit(modMain& context) : AlarmTimeForm(context, tr("Edit Alarm"))
 {
     setObjectName(QStringLiteral("frmEdit"));
-    setTabOrder(txtShortDescription, cmbHour);
+    // Tab goes through the window as it is laid out; the description, most often edited, has the focus.
     setTabOrder(cmbHour, cmbMinutes);
     setTabOrder(cmbMinutes, cmbAmPm);
-    setTabOrder(cmbAmPm, cmdAccept);
+    setTabOrder(cmbAmPm, txtShortDescription);
+    setTabOrder(txtShortDescription, cmdAccept);
     txtShortDescription->setFocus();
     connect(cmdAccept, &QPushButton::clicked, this, &frmEdit::cmdAccept_Click);
 }

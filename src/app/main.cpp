@@ -1,3 +1,4 @@
+#include "Accessibility.h"
 #include "AppArt.h"
 #include "AppInfo.h"
 #include "Languages.h"
@@ -88,6 +89,7 @@ int main(int argc, char* argv[])
     // configuration; reading it overlaps the toolkit's connection to the display.
     std::thread fontConfiguration([] { FcInit(); });
     QApplication app(argc, argv);
+    Accessibility::install();
     fontConfiguration.join();
     QGuiApplication::setDesktopFileName(QStringLiteral(TOCKWELL_APP_ID));
     // Before anything says a word: the user's language, or English where Tockwell speaks none of theirs.

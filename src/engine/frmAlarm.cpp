@@ -1,5 +1,6 @@
 #include "frmAlarm.h"
 
+#include "app/Accessibility.h"
 #include "app/AppArt.h"
 #include "app/ScreenPlacement.h"
 #include "app/WindowColours.h"
@@ -40,6 +41,8 @@ frmAlarm::frmAlarm(modMain& context) : QDialog(nullptr), m_context(context)
     lblAlarmInformation = new QLabel(Frame1);
     // The line carries the user's own description: never read it as markup.
     lblAlarmInformation->setTextFormat(Qt::PlainText);
+    // Spoken by a screen reader the moment the window shows it.
+    Accessibility::markAlert(*lblAlarmInformation);
     lblAlarmInformation->setWordWrap(true);
     lblAlarmInformation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblAlarmInformation->setMinimumSize(355, 72);

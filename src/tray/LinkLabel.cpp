@@ -1,5 +1,6 @@
 #include "LinkLabel.h"
 
+#include "app/Accessibility.h"
 #include "app/AppInfo.h"
 #include "app/WindowFonts.h"
 #include "platform/Desktop.h"
@@ -41,6 +42,7 @@ void prepareLinkLabel(QLabel& label, const QString& caption, QObject& watcher)
     label.setFont(WindowFonts::arial());
     label.setToolTip(QCoreApplication::translate("LinkLabel", "Visit the Fernhollow Website"));
     label.setAccessibleName(caption);
+    Accessibility::markLink(label);
     label.setCursor(Qt::PointingHandCursor);
     label.setMouseTracking(true);
     // Reached with Tab only, so a mouse click does not leave a focused link behind.

@@ -8,8 +8,9 @@ BUILD_PACKAGES="cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-svg-dev libfo
 # server, a shifted clock, the desktop's validators for the installed files, dpkg-shlibdeps for the
 # Debian package, and setpriv to run the installed program as an ordinary user.
 # xdg-utils stays out on purpose: its xdg-open "succeeds" without any browser.
-# clang and its runtimes build the session reader's fuzz target.
-TEST_PACKAGES="xvfb xauth dbus-daemon dbus-bin notification-daemon weston xwayland x11-utils xdotool trayer pulseaudio pulseaudio-utils faketime tzdata python3 fonts-dejavu-core clang-format desktop-file-utils appstream dpkg-dev util-linux clang libclang-rt-dev"
+# clang and its runtimes build the session reader's fuzz target. Qt's own catalogue (its buttons in German),
+# and the accessibility bus with the Python library a screen reader reads it through.
+TEST_PACKAGES="xvfb xauth dbus-daemon dbus-bin notification-daemon weston xwayland x11-utils xdotool trayer pulseaudio pulseaudio-utils faketime tzdata python3 fonts-dejavu-core clang-format desktop-file-utils appstream dpkg-dev util-linux clang libclang-rt-dev qt6-translations-l10n at-spi2-core python3-pyatspi"
 # Only bench/ needs these: Google Benchmark, the X client library the window watch uses, and strace.
 BENCH_PACKAGES="libbenchmark-dev libxcb1-dev pkgconf strace"
 

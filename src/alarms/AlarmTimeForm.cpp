@@ -45,7 +45,7 @@ AlarmTimeForm::AlarmTimeForm(modMain& context, const QString& windowCaption) : Q
     setFont(WindowFonts::tahomaBold());
     setWindowTitle(windowCaption);
 
-    auto* frameTime = new QGroupBox(QStringLiteral("Alarm Time"), this);
+    auto* frameTime = new QGroupBox(tr("Alarm Time"), this);
     QStringList hours;
     for (int hour = 1; hour <= 12; ++hour)
         hours << twoDigitText(hour);
@@ -53,23 +53,23 @@ AlarmTimeForm::AlarmTimeForm(modMain& context, const QString& windowCaption) : Q
     cmbMinutes = choiceList(frameTime, {});
     cmbAmPm = choiceList(frameTime, {QStringLiteral("AM"), QStringLiteral("PM")});
     auto* timeLayout = new QGridLayout(frameTime);
-    timeLayout->addWidget(caption(QStringLiteral("Hour:"), frameTime, cmbHour), 0, 0);
+    timeLayout->addWidget(caption(tr("Hour:"), frameTime, cmbHour), 0, 0);
     timeLayout->addWidget(cmbHour, 1, 0);
-    timeLayout->addWidget(caption(QStringLiteral("Minute:"), frameTime, cmbMinutes), 0, 1);
+    timeLayout->addWidget(caption(tr("Minute:"), frameTime, cmbMinutes), 0, 1);
     timeLayout->addWidget(cmbMinutes, 1, 1);
-    timeLayout->addWidget(caption(QStringLiteral("AM/PM:"), frameTime, cmbAmPm), 0, 2);
+    timeLayout->addWidget(caption(tr("AM/PM:"), frameTime, cmbAmPm), 0, 2);
     timeLayout->addWidget(cmbAmPm, 1, 2);
 
-    auto* frameDescription = new QGroupBox(QStringLiteral("Description"), this);
+    auto* frameDescription = new QGroupBox(tr("Description"), this);
     txtShortDescription = new QLineEdit(frameDescription);
     txtShortDescription->setMaxLength(MaxDescriptionLength);
     AlarmLineViews::fitLongestDescription(*txtShortDescription);
     auto* descriptionLayout = new QVBoxLayout(frameDescription);
     descriptionLayout->addWidget(
-        caption(QStringLiteral("Max of 35 characters:"), frameDescription, txtShortDescription));
+        caption(tr("Max of %n characters:", nullptr, MaxDescriptionLength), frameDescription, txtShortDescription));
     descriptionLayout->addWidget(txtShortDescription);
 
-    cmdAccept = new QPushButton(QStringLiteral("Accept"), this);
+    cmdAccept = new QPushButton(tr("Accept"), this);
     cmdAccept->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -96,15 +96,15 @@ void AlarmTimeForm::fillMinutes()
 std::optional<AlarmRecord> AlarmTimeForm::chosenAlarm()
 {
     if (cmbHour->currentText().isEmpty()) {
-        tell(QStringLiteral("You will need to enter an hour time for the alarm to be set off."));
+        tell(tr("You will need to enter an hour time for the alarm to be set off."));
         return std::nullopt;
     }
     if (cmbMinutes->currentText().isEmpty()) {
-        tell(QStringLiteral("You will need to enter a minute time for the alarm to be set off."));
+        tell(tr("You will need to enter a minute time for the alarm to be set off."));
         return std::nullopt;
     }
     if (cmbAmPm->currentText().isEmpty()) {
-        tell(QStringLiteral("You will need to enter an AM/PM time for the alarm to be set off."));
+        tell(tr("You will need to enter an AM/PM time for the alarm to be set off."));
         return std::nullopt;
     }
     return AlarmRecord{storedHour(cmbHour->currentText().toInt(), cmbAmPm->currentText()),

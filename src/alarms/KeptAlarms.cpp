@@ -25,12 +25,12 @@ void KeptAlarms::restore(AlarmBook& book)
     const QString aside = moveAside();
     m_writable = !aside.isEmpty();
     const QString text =
-        QStringLiteral("Tockwell could not read the alarms it kept from its last run (Err: %1), so the list starts "
-                       "empty.\n\n")
+        tr("Tockwell could not read the alarms it kept from its last run (Err: %1), so the list starts empty.")
             .arg(outcome.error) +
-        (m_writable ? QStringLiteral("The file was moved aside, not deleted: %1").arg(QDir::toNativeSeparators(aside))
-                    : QStringLiteral("The file could not be moved aside either, so it stays as it is and the alarms "
-                                     "of this run will not be kept: %1")
+        QStringLiteral("\n\n") +
+        (m_writable ? tr("The file was moved aside, not deleted: %1").arg(QDir::toNativeSeparators(aside))
+                    : tr("The file could not be moved aside either, so it stays as it is and the alarms of this run "
+                         "will not be kept: %1")
                           .arg(QDir::toNativeSeparators(m_path)));
     m_messages.show(text, MsgBox::OkOnly | MsgBox::Critical, AppInfo::ProductName, outcome.reason);
 }
@@ -57,8 +57,8 @@ void KeptAlarms::keep(const AlarmBook::Table& table)
     const SessionFile::Outcome outcome = SessionFile::save(m_path, table);
     if (outcome.ok() || std::exchange(m_failureTold, true))
         return;
-    m_messages.show(QStringLiteral("Tockwell could not keep your alarms for its next start (Err: %1): %2\n\nUntil "
-                                   "this is mended, save them to a session file before you exit.")
+    m_messages.show(tr("Tockwell could not keep your alarms for its next start (Err: %1): %2\n\nUntil this is mended, "
+                       "save them to a session file before you exit.")
                         .arg(outcome.error)
                         .arg(QDir::toNativeSeparators(m_path)),
                     MsgBox::OkOnly | MsgBox::Critical, AppInfo::ProductName, outcome.reason);

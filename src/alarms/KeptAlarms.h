@@ -2,6 +2,7 @@
 
 #include "AlarmBook.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 class Clock;
@@ -12,6 +13,8 @@ class MessageBoxes;
 // exit, a crash or a restart of the computer. A kept file that cannot be read is moved aside, never
 // written over: it may hold the only copy of the user's alarms.
 class KeptAlarms {
+    Q_DECLARE_TR_FUNCTIONS(KeptAlarms)
+
 public:
     KeptAlarms(MessageBoxes& messages, const Clock& clock, const QString& path);
 

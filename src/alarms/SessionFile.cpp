@@ -2,6 +2,7 @@
 
 #include "platform/WriteWhole.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -214,9 +215,10 @@ Result read(const QByteArray& data)
         return result;
     };
     const auto tooShort = [&] {
-        return fail(
-            Err::InputPastEndOfFile,
-            QStringLiteral("The file holds %1 of the %2 lines of a session file.").arg(lineCount).arg(LineCount));
+        return fail(Err::InputPastEndOfFile,
+                    QCoreApplication::translate("SessionFile", "The file holds %1 of the %2 lines of a session file.")
+                        .arg(lineCount)
+                        .arg(LineCount));
     };
     for (int slot = 0; slot < AlarmBook::SlotCount; ++slot) {
         AlarmRecord& record = result.table[static_cast<std::size_t>(slot)];
@@ -224,7 +226,8 @@ Result read(const QByteArray& data)
             float& value;
             float highest;
             const char* name;
-        } numbers[] = {{record.Hour, MaxHour, "an hour"}, {record.Minute, MaxMinute, "a minute"}};
+        } numbers[] = {{record.Hour, MaxHour, QT_TRANSLATE_NOOP("SessionFile", "an hour")},
+                       {record.Minute, MaxMinute, QT_TRANSLATE_NOOP("SessionFile", "a minute")}};
         int lineIndex = slot * LinesPerSlot;
         for (const auto& number : numbers) {
             if (lineIndex >= lineCount)
@@ -233,11 +236,14 @@ Result read(const QByteArray& data)
             const std::optional<double> value = numberOf(line);
             if (!value)
                 return fail(Err::NotASessionFile,
-                            QStringLiteral("Line %1 holds text where a number belongs.").arg(lineIndex + 1));
+                            QCoreApplication::translate("SessionFile", "Line %1 holds text where a number belongs.")
+                                .arg(lineIndex + 1));
             if (!(*value >= 0 && *value <= number.highest && std::floor(*value) == *value))
-                return fail(Err::NotASessionFile, QStringLiteral("Line %1 holds %2 (%3), which no alarm can have.")
-                                                      .arg(lineIndex + 1)
-                                                      .arg(QLatin1String(number.name), elided(trimmed(line))));
+                return fail(
+                    Err::NotASessionFile,
+                    QCoreApplication::translate("SessionFile", "Line %1 holds %2 (%3), which no alarm can have.")
+                        .arg(lineIndex + 1)
+                        .arg(QCoreApplication::translate("SessionFile", number.name), elided(trimmed(line))));
             number.value = static_cast<float>(*value) + 0.0f; // a "-0" is stored as 0
             ++lineIndex;
         }
@@ -303,7 +309,8 @@ int errorNumber(FileTask task, QFileDevice::FileError error, int systemError, bo
 Outcome save(const QString& path, const AlarmBook::Table& table)
 {
     if (isSpecialFile(QFileInfo(path)))
-        return failure(Err::PathFileAccess, withPath(path, QStringLiteral("This is not a regular file.")));
+        return failure(Err::PathFileAccess,
+                       withPath(path, QCoreApplication::translate("SessionFile", "This is not a regular file.")));
 
     const QByteArray data = write(table);
     // Unbuffered, so that every failing write is seen here: a buffered QSaveFile whose final flush
@@ -324,7 +331,8 @@ Outcome save(const QString& path, const AlarmBook::Table& table)
 Outcome load(const QString& path, AlarmBook& book)
 {
     if (isSpecialFile(QFileInfo(path)))
-        return failure(Err::PathFileAccess, withPath(path, QStringLiteral("This is not a regular file.")));
+        return failure(Err::PathFileAccess,
+                       withPath(path, QCoreApplication::translate("SessionFile", "This is not a regular file.")));
 
     QFile file(path);
     errno = 0;
@@ -337,7 +345,8 @@ Outcome load(const QString& path, AlarmBook& book)
     while (lineEnds < LineCount) {
         if (data.size() >= MaxReadBytes)
             return failure(Err::NotASessionFile,
-                           withPath(path, QStringLiteral("The file is too large to be a session file.")));
+                           withPath(path, QCoreApplication::translate("SessionFile",
+                                                                      "The file is too large to be a session file.")));
         errno = 0;
         const QByteArray chunk = file.read(ReadChunk);
         if (chunk.isEmpty()) {

@@ -7,13 +7,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-frmEdit::frmEdit(modMain& context) : AlarmTimeForm(context, QStringLiteral("Edit Alarm"))
+frmEdit::frmEdit(modMain& context) : AlarmTimeForm(context, tr("Edit Alarm"))
 {
     setObjectName(QStringLiteral("frmEdit"));
-    setTabOrder(txtShortDescription, cmbHour);
+    // Tab goes through the window as it is laid out; the description, most often edited, has the focus.
     setTabOrder(cmbHour, cmbMinutes);
     setTabOrder(cmbMinutes, cmbAmPm);
-    setTabOrder(cmbAmPm, cmdAccept);
+    setTabOrder(cmbAmPm, txtShortDescription);
+    setTabOrder(txtShortDescription, cmdAccept);
     txtShortDescription->setFocus();
     connect(cmdAccept, &QPushButton::clicked, this, &frmEdit::cmdAccept_Click);
 }
@@ -45,17 +46,17 @@ void frmEdit::cmdAccept_Click()
     const modMain::EditAlarm& edit = m_context.editAlarm;
     if (m_context.Alarms[edit.Edit_AlarmPosition] !=
         AlarmRecord{edit.Edit_AlarmHour, edit.Edit_AlarmMinute, edit.Edit_AlarmDescription}) {
-        tell(QStringLiteral("This alarm was changed or removed while you were editing it, so it was not updated. "
-                            "Please select it again from your ''Recorded Alarms'' list."));
+        tell(tr("This alarm was changed or removed while you were editing it, so it was not updated. "
+                "Please select it again from your ''Recorded Alarms'' list."));
         m_context.unload<frmEdit>();
         m_context.form<frmMain>().GetRecordedTimes();
         return;
     }
     if (m_context.Alarms.rewrite(m_context.editAlarm.Edit_AlarmPosition, *alarm) == AlarmBook::Entry::DuplicateTime) {
-        tell(QStringLiteral("You have already recorded this time to your current session."));
+        tell(tr("You have already recorded this time to your current session."));
         return;
     }
-    tell(QStringLiteral("This alarm was successfully updated."));
+    tell(tr("This alarm was successfully updated."));
     m_context.unload<frmEdit>();
     frmMain& main = m_context.form<frmMain>();
     main.GetRecordedTimes();

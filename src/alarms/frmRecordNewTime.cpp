@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-frmRecordNewTime::frmRecordNewTime(modMain& context) : AlarmTimeForm(context, QStringLiteral("Record New Time"))
+frmRecordNewTime::frmRecordNewTime(modMain& context) : AlarmTimeForm(context, tr("Record New Time"))
 {
     setObjectName(QStringLiteral("frmRecordNewTime"));
     setTabOrder(cmdAccept, cmbHour);
@@ -30,16 +30,16 @@ void frmRecordNewTime::cmdAccept_Click()
         return;
     switch (m_context.Alarms.record(*alarm)) {
     case AlarmBook::Entry::DuplicateTime:
-        tell(QStringLiteral("You have already recorded this time to your current session."));
+        tell(tr("You have already recorded this time to your current session."));
         return;
     case AlarmBook::Entry::TableFull:
-        tell(QStringLiteral("All 100 places for alarms are in use, so this alarm cannot be recorded. "
-                            "Please remove an alarm first."));
+        tell(tr("All %n places for alarms are in use, so this alarm cannot be recorded. Please remove an alarm first.",
+                nullptr, AlarmBook::LastSlot));
         return;
     case AlarmBook::Entry::Written:
         break;
     }
-    tell(QStringLiteral("This alarm was successfully saved to your recorded alarms/session list."));
+    tell(tr("This alarm was successfully saved to your recorded alarms/session list."));
     m_context.unload<frmRecordNewTime>();
     m_context.form<frmMain>().ShowActivated();
 }

@@ -20,18 +20,18 @@ frmRemove::frmRemove(modMain& context) : QDialog(nullptr), m_context(context)
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFont(WindowFonts::tahomaBold());
-    setWindowTitle(QStringLiteral("Remove"));
+    setWindowTitle(tr("Remove"));
 
-    lblSelect = new QLabel(QStringLiteral("Select which alarms you wish to remove:"), this);
+    lblSelect = new QLabel(tr("Select which alarms you wish to remove:"), this);
     lblSelect->setTextFormat(Qt::PlainText);
     lstAlarmList = new QListWidget(this);
     lstAlarmList->setSortingEnabled(true);
-    lstAlarmList->setAccessibleName(QStringLiteral("Recorded Alarms"));
+    lstAlarmList->setAccessibleName(tr("Recorded Alarms"));
     lstAlarmList->setSelectionMode(QAbstractItemView::SingleSelection);
     lstAlarmList->setMinimumHeight(150);
     AlarmLineViews::fitLongestLine(*lstAlarmList);
-    cmdRemoveSelected = new QPushButton(QStringLiteral("Remove Selected"), this);
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdRemoveSelected = new QPushButton(tr("Remove Selected"), this);
+    cmdClose = new QPushButton(tr("Close"), this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdRemoveSelected);
@@ -94,9 +94,9 @@ void frmRemove::cmdClose_Click()
 
 void frmRemove::reportRemovedCount()
 {
-    m_context.desktop().messages.show(QStringLiteral("A total of ") + QString::number(RemovedCount) +
-                                          QStringLiteral(" alarms(s) were deleted from your session."),
-                                      MsgBox::OkOnly | MsgBox::Information, AppInfo::ProductName);
+    m_context.desktop().messages.show(
+        tr("A total of %n alarms(s) were deleted from your session.", nullptr, RemovedCount),
+        MsgBox::OkOnly | MsgBox::Information, AppInfo::ProductName);
 }
 
 bool frmRemove::event(QEvent* event)

@@ -79,7 +79,8 @@ QPixmap splashPicture(qreal dpr)
     tagline.setBold(false);
     p.setFont(tagline);
     p.setPen(QColor(255, 214, 170));
-    p.drawText(QRectF(216, 130, 270, 24), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Your desktop alarm clock"));
+    p.drawText(QRectF(216, 130, 270, 24), Qt::AlignLeft | Qt::AlignVCenter,
+               QCoreApplication::translate("AppArt", "Your desktop alarm clock"));
 
     p.setPen(QPen(QColor(255, 255, 255, 70), 1));
     p.drawLine(QPointF(8, 216.5), QPointF(488, 216.5));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace AppInfo {
@@ -9,7 +10,11 @@ constexpr int VersionMinor = 0;
 constexpr int VersionRevision = 0;
 
 inline const QString ProductName = QStringLiteral("Tockwell");
-inline const QString CopyrightLine = QStringLiteral("Tockwell \u00A9 Fernhollow 2007. All rights reserved.");
+// The product's and the publisher's names stay as they are in every language.
+inline QString copyrightLine()
+{
+    return QCoreApplication::translate("AppInfo", "Tockwell © Fernhollow 2007. All rights reserved.");
+}
 
 // The running version as the update server writes its own: "1.0.0", no padding.
 inline QString runningVersion()

@@ -3,6 +3,7 @@
 #include "AppAddresses.h"
 #include "AppArt.h"
 #include "AppInfo.h"
+#include "Languages.h"
 #include "WindowColours.h"
 #include "WindowFonts.h"
 #include "alarms/AlarmLineViews.h"
@@ -41,7 +42,10 @@
 namespace {
 
 // No default extension: a name typed without one is used exactly as typed.
-const QString SessionFilter = QStringLiteral("Tockwell Session | *.tkw");
+QString SessionFilter()
+{
+    return frmMain::tr("Tockwell Session") + QStringLiteral(" | *.tkw");
+}
 
 QToolButton* iconButton(QWidget* parent, AppArt::Glyph glyph, const QString& tip)
 {
@@ -82,11 +86,11 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
     setFont(WindowFonts::tahomaBold());
     setWindowTitle(AppInfo::ProductName);
 
-    frmCurrentStatus = new QGroupBox(QStringLiteral("Current Status"), this);
-    Label1 = plainLabel(QStringLiteral("Current Time:"), frmCurrentStatus);
+    frmCurrentStatus = new QGroupBox(tr("Current Status"), this);
+    Label1 = plainLabel(tr("Current Time:"), frmCurrentStatus);
     lblCurrentTime = plainLabel(QStringLiteral("00:00:00 PM"), frmCurrentStatus);
     WindowColours::setText(*lblCurrentTime, QColor(0, 128, 0));
-    Label2 = plainLabel(QStringLiteral("Date:"), frmCurrentStatus);
+    Label2 = plainLabel(tr("Date:"), frmCurrentStatus);
     lblDate = plainLabel(QStringLiteral("January 1, 1990"), frmCurrentStatus);
     WindowColours::setText(*lblDate, QColor(128, 0, 0));
 
@@ -104,11 +108,11 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
     auto* borderLayout = new QHBoxLayout(shpClockBorder);
     borderLayout->setContentsMargins(2, 2, 2, 2);
     borderLayout->addWidget(LED_Clock);
-    opt12HR = new QRadioButton(QStringLiteral("12 hour"), picLED);
-    opt12HR->setToolTip(QStringLiteral("Toggle to 12 Hour Time"));
+    opt12HR = new QRadioButton(tr("12 hour"), picLED);
+    opt12HR->setToolTip(tr("Toggle to 12 Hour Time"));
     opt12HR->setChecked(true);
-    opt24HR = new QRadioButton(QStringLiteral("24 hour"), picLED);
-    opt24HR->setToolTip(QStringLiteral("Toggle to 24 Hour Time"));
+    opt24HR = new QRadioButton(tr("24 hour"), picLED);
+    opt24HR->setToolTip(tr("Toggle to 24 Hour Time"));
     auto* ledLayout = new QHBoxLayout(picLED);
     ledLayout->setContentsMargins(0, 4, 0, 4);
     ledLayout->addWidget(shpClockBorder);
@@ -123,10 +127,9 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
     ledPolicy.setRetainSizeWhenHidden(true);
     picLED->setSizePolicy(ledPolicy);
 
-    cmdGraphical =
-        iconButton(frmCurrentStatus, AppArt::Glyph::GraphicalClock, QStringLiteral("Toggle Graphical Clock ON/OFF"));
-    cmdOptions = iconButton(frmCurrentStatus, AppArt::Glyph::Options, QStringLiteral("Options"));
-    cmdMinimize = iconButton(frmCurrentStatus, AppArt::Glyph::Minimize, QStringLiteral("Minimize to System Tray"));
+    cmdGraphical = iconButton(frmCurrentStatus, AppArt::Glyph::GraphicalClock, tr("Toggle Graphical Clock ON/OFF"));
+    cmdOptions = iconButton(frmCurrentStatus, AppArt::Glyph::Options, tr("Options"));
+    cmdMinimize = iconButton(frmCurrentStatus, AppArt::Glyph::Minimize, tr("Minimize to System Tray"));
 
     auto* statusLayout = new QGridLayout(frmCurrentStatus);
     statusLayout->addWidget(Label1, 0, 0);
@@ -142,21 +145,21 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
     statusLayout->addLayout(statusButtons, 0, 2, 3, 1);
     statusLayout->setColumnStretch(1, 1);
 
-    frmRecordedAlarms = new QGroupBox(QStringLiteral("Recorded Alarms"), this);
+    frmRecordedAlarms = new QGroupBox(tr("Recorded Alarms"), this);
     lstAlarmTimes = new QListWidget(frmRecordedAlarms);
     lstAlarmTimes->setSortingEnabled(true);
     lstAlarmTimes->setAccessibleName(frmRecordedAlarms->title());
     lstAlarmTimes->setSelectionMode(QAbstractItemView::SingleSelection);
     lstAlarmTimes->setMinimumSize(290, 112);
     lstAlarmTimes->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
-    cmdRecordNewAlarm = new QPushButton(QStringLiteral("Record New Alarm"), frmRecordedAlarms);
-    cmdRecordNewAlarm->setToolTip(QStringLiteral("Record New Alarm"));
-    cmdOpen = iconButton(frmRecordedAlarms, AppArt::Glyph::Open, QStringLiteral("Load Alarm Times"));
-    cmdSave = iconButton(frmRecordedAlarms, AppArt::Glyph::Save, QStringLiteral("Save Alarm Times"));
-    cmdEdit = new QPushButton(QStringLiteral("Edit"), frmRecordedAlarms);
-    cmdEdit->setToolTip(QStringLiteral("Edit Alarm(s)"));
-    cmdRemove = new QPushButton(QStringLiteral("Remove"), frmRecordedAlarms);
-    cmdRemove->setToolTip(QStringLiteral("Remove Alarm(s)"));
+    cmdRecordNewAlarm = new QPushButton(tr("Record New Alarm"), frmRecordedAlarms);
+    cmdRecordNewAlarm->setToolTip(tr("Record New Alarm"));
+    cmdOpen = iconButton(frmRecordedAlarms, AppArt::Glyph::Open, tr("Load Alarm Times"));
+    cmdSave = iconButton(frmRecordedAlarms, AppArt::Glyph::Save, tr("Save Alarm Times"));
+    cmdEdit = new QPushButton(tr("Edit"), frmRecordedAlarms);
+    cmdEdit->setToolTip(tr("Edit Alarm(s)"));
+    cmdRemove = new QPushButton(tr("Remove"), frmRecordedAlarms);
+    cmdRemove->setToolTip(tr("Remove Alarm(s)"));
 
     auto* alarmButtons = new QVBoxLayout;
     alarmButtons->addWidget(cmdRecordNewAlarm);
@@ -172,7 +175,7 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
     alarmsLayout->addWidget(lstAlarmTimes, 1);
     alarmsLayout->addLayout(alarmButtons);
 
-    lblCopyright = plainLabel(AppInfo::CopyrightLine, this);
+    lblCopyright = plainLabel(AppInfo::copyrightLine(), this);
     lblCopyright->setAlignment(Qt::AlignCenter);
     lblWebLink = new QLabel(this);
     prepareLinkLabel(*lblWebLink, AppAddresses::WebCaption, *this);
@@ -196,12 +199,12 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
     timAlarm = new QTimer(this);
     timAlarm->setInterval(29100);
 
-    mnuForm = new QMenu(QStringLiteral("Form"), this);
-    mnuShow = mnuForm->addAction(QStringLiteral("Hide/Show Tockwell"), this, &frmMain::mnuShow_Click);
+    mnuForm = new QMenu(tr("Form"), this);
+    mnuShow = mnuForm->addAction(tr("Hide/Show Tockwell"), this, &frmMain::mnuShow_Click);
     mnuSlash = mnuForm->addSeparator();
-    mnuWebsite = mnuForm->addAction(QStringLiteral("Fernhollow Website"), this, &frmMain::mnuWebsite_Click);
+    mnuWebsite = mnuForm->addAction(tr("Fernhollow Website"), this, &frmMain::mnuWebsite_Click);
     mnuSlash2 = mnuForm->addSeparator();
-    mnuExit = mnuForm->addAction(QStringLiteral("Exit Tockwell"), this, &frmMain::mnuExit_Click);
+    mnuExit = mnuForm->addAction(tr("Exit Tockwell"), this, &frmMain::mnuExit_Click);
     TrayService& tray = m_context.desktop().tray;
     const QPointer<frmMain> self(this);
     tray.onEvent = [self](TrayService::Event event) {
@@ -271,7 +274,7 @@ void frmMain::Form_Activate()
 
 bool frmMain::Form_QueryUnload()
 {
-    const int answer = m_context.desktop().messages.show(QStringLiteral("Are you sure you want to exit Tockwell?"),
+    const int answer = m_context.desktop().messages.show(tr("Are you sure you want to exit Tockwell?"),
                                                          MsgBox::YesNo | MsgBox::Question, AppInfo::ProductName);
     return answer != MsgBox::No;
 }
@@ -308,12 +311,11 @@ void frmMain::cmdEdit_Click()
         m_context.desktop().messages.show(text, MsgBox::OkOnly | MsgBox::Information, AppInfo::ProductName);
     };
     if (selected.isEmpty()) {
-        tell(QStringLiteral("Please select an alarm from your ''Recorded Alarms'' list before continuing."));
+        tell(tr("Please select an alarm from your ''Recorded Alarms'' list before continuing."));
         return;
     }
     if (selected.size() > 1) {
-        tell(QStringLiteral(
-            "You can only edit one alarm at a time. Please deselect all but one alarm from your session list."));
+        tell(tr("You can only edit one alarm at a time. Please deselect all but one alarm from your session list."));
         return;
     }
     const int slot = m_context.Alarms.findLine(selected.first()->text());
@@ -331,7 +333,7 @@ void frmMain::cmdEdit_Click()
 void frmMain::cmdRemove_Click()
 {
     if (m_context.Alarms.AlarmCount() == 0) {
-        m_context.desktop().messages.show(QStringLiteral("There are no recorded alarms to be removed."),
+        m_context.desktop().messages.show(tr("There are no recorded alarms to be removed."),
                                           MsgBox::OkOnly | MsgBox::Information, AppInfo::ProductName);
         return;
     }
@@ -353,7 +355,7 @@ void frmMain::UpdateDateDisplay()
     if (m_context.settings().read(Settings::Key::DateInFormCaption) == Settings::On)
         setWindowTitle(captionWithDate());
     m_dateShown = m_context.desktop().clock.now().date();
-    lblDate->setText(TimeTexts::formatDate(m_dateShown, m_context.DateFormat));
+    lblDate->setText(TimeTexts::formatDate(m_dateShown, m_context.DateFormat, Languages::dateLocale()));
 }
 
 void frmMain::timTimers_Timer()
@@ -474,22 +476,21 @@ void frmMain::TellMissed()
     // While an alarm window is open its notification is the one that matters; both wait for it to close.
     const bool alarmShown = m_context.isLoaded<frmAlarm>() && m_context.form<frmAlarm>().isVisible();
     if (!m_missedPosted && !alarmShown) {
-        desktop.notifications.post({QStringLiteral("Missed alarms"), m_missed.join(u'\n'), false});
+        desktop.notifications.post({tr("Missed alarms"), m_missed.join(u'\n'), false});
         m_missedPosted = true;
     }
     if (alarmShown || !isVisible() || isMinimized())
         return;
     const QStringList lines = std::exchange(m_missed, {});
     m_missedPosted = false;
-    QString text = QStringLiteral("These alarms did not ring: their time passed more than an hour before Tockwell "
-                                  "could look at the clock (the computer was asleep, or its clock was set "
-                                  "forward).\n\n") +
-                   lines.join(u'\n');
+    QString text = tr("These alarms did not ring: their time passed more than an hour before Tockwell could look "
+                      "at the clock (the computer was asleep, or its clock was set forward).") +
+                   QStringLiteral("\n\n") + lines.join(u'\n');
     const QString unavailable = desktop.wakeTimer.unavailableReason();
     if (!unavailable.isEmpty())
         text += QStringLiteral("\n\n") + unavailable;
     else if (!m_context.settings().wakeFromSleep())
-        text += QStringLiteral("\n\nWaking the computer from sleep for alarms is turned off in Options.");
+        text += QStringLiteral("\n\n") + tr("Waking the computer from sleep for alarms is turned off in Options.");
     desktop.messages.show(text, MsgBox::OkOnly | MsgBox::Exclamation, AppInfo::ProductName);
 }
 
@@ -501,8 +502,8 @@ void frmMain::RingAlarm(const AlarmRecord& record)
     if (AlarmOpen) {
         Notifications& notifications = m_context.desktop().notifications;
         notifications.post(frmAlarm::Notice(alarmLine(record), true));
-        m_context.desktop().messages.show(QStringLiteral("An alarm has gone off but since your last alarm was not "
-                                                         "closed properly, a new page has not been opened"),
+        m_context.desktop().messages.show(tr("An alarm has gone off but since your last alarm was not "
+                                             "closed properly, a new page has not been opened"),
                                           MsgBox::OkOnly | MsgBox::Critical, AppInfo::ProductName);
         // The box told of this alarm; an alarm window still open goes on telling of its own.
         if (m_context.isLoaded<frmAlarm>() && m_context.form<frmAlarm>().isVisible())
@@ -525,39 +526,37 @@ void frmMain::timAlarm_Timer()
 void frmMain::cmdSave_Click()
 {
     Desktop& desktop = m_context.desktop();
-    const QString path = desktop.files.saveFile(SessionFilter);
+    const QString path = desktop.files.saveFile(SessionFilter());
     if (path.isEmpty())
         return;
     const SessionFile::Outcome outcome = SessionFile::save(path, m_context.Alarms.all());
     if (!outcome.ok()) {
         desktop.messages.show(
-            QStringLiteral("An error has occurred while saving your session (Err: %1). Please try again.")
-                .arg(outcome.error),
+            tr("An error has occurred while saving your session (Err: %1). Please try again.").arg(outcome.error),
             MsgBox::OkOnly | MsgBox::Critical, AppInfo::ProductName, outcome.reason);
         return;
     }
-    desktop.messages.show(QStringLiteral("You have successfully saved your session."),
-                          MsgBox::OkOnly | MsgBox::Information, AppInfo::ProductName);
+    desktop.messages.show(tr("You have successfully saved your session."), MsgBox::OkOnly | MsgBox::Information,
+                          AppInfo::ProductName);
 }
 
 void frmMain::cmdOpen_Click()
 {
     Desktop& desktop = m_context.desktop();
-    const QString path = desktop.files.openFile(SessionFilter);
+    const QString path = desktop.files.openFile(SessionFilter());
     if (path.isEmpty())
         return;
     const SessionFile::Outcome outcome = SessionFile::load(path, m_context.Alarms);
     if (!outcome.ok()) {
         desktop.messages.show(
-            QStringLiteral("An error has occurred during loading your session (Err: %1). Please try again.")
-                .arg(outcome.error),
+            tr("An error has occurred during loading your session (Err: %1). Please try again.").arg(outcome.error),
             MsgBox::OkOnly | MsgBox::Critical, AppInfo::ProductName, outcome.reason);
         return;
     }
     // The message comes after the list is whole again, so a tick under the open box sees no half state.
     GetRecordedTimes();
-    desktop.messages.show(QStringLiteral("You have successfully loaded your session."),
-                          MsgBox::OkOnly | MsgBox::Information, AppInfo::ProductName);
+    desktop.messages.show(tr("You have successfully loaded your session."), MsgBox::OkOnly | MsgBox::Information,
+                          AppInfo::ProductName);
 }
 
 void frmMain::ShowActivated()
@@ -585,7 +584,7 @@ void frmMain::bringToFront()
 QString frmMain::captionWithDate() const
 {
     return AppInfo::ProductName + QStringLiteral(" - ") +
-           TimeTexts::formatDate(m_context.desktop().clock.now().date(), m_context.DateFormat);
+           TimeTexts::formatDate(m_context.desktop().clock.now().date(), m_context.DateFormat, Languages::dateLocale());
 }
 
 bool frmMain::event(QEvent* event)

@@ -31,7 +31,7 @@ frmSplash::frmSplash(modMain& context) : QWidget(nullptr), m_context(context)
         return label;
     };
     lblVersion = overlay(Qt::AlignRight | Qt::AlignVCenter);
-    lblVersion->setText(QStringLiteral("Version 1.00"));
+    lblVersion->setText(tr("Version 1.00"));
     lblVersion->setGeometry(336, 16, 152, 18);
     lblCopyright = overlay(Qt::AlignCenter);
     lblCopyright->setGeometry(8, 224, 481, 20);
@@ -50,15 +50,12 @@ frmSplash::frmSplash(modMain& context) : QWidget(nullptr), m_context(context)
 QString frmSplash::versionText()
 {
     // Minor and revision run together: 1.0.0 reads "Version 1.00".
-    return QStringLiteral("Version %1.%2%3")
-        .arg(AppInfo::VersionMajor)
-        .arg(AppInfo::VersionMinor)
-        .arg(AppInfo::VersionRevision);
+    return tr("Version %1.%2%3").arg(AppInfo::VersionMajor).arg(AppInfo::VersionMinor).arg(AppInfo::VersionRevision);
 }
 
 void frmSplash::Form_Load()
 {
-    lblCopyright->setText(AppInfo::CopyrightLine);
+    lblCopyright->setText(AppInfo::copyrightLine());
     m_context.form<frmMain>().hide();
     lblVersion->setText(versionText());
     modMain::WriteWaveResource(modMain::AlarmSound, m_context.alarmSoundPath());

@@ -1,5 +1,7 @@
+#include "Accessibility.h"
 #include "AppArt.h"
 #include "AppInfo.h"
+#include "Languages.h"
 #include "frmMain.h"
 #include "frmSplash.h"
 #include "modMain.h"
@@ -23,14 +25,16 @@ namespace {
 
 void describe(QCommandLineParser& parser)
 {
-    parser.setApplicationDescription(QStringLiteral("Tockwell, an alarm clock for the desktop."));
+    parser.setApplicationDescription(QCoreApplication::translate("main", "Tockwell, an alarm clock for the desktop."));
     // Single-dash words are the toolkit's own options (-display, -stylesheet ...), never a row of letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOption(QCommandLineOption(QtAutostartEntry::Option,
-                                        QStringLiteral("Start put away in the notification area (minimised where "
-                                                       "there is none), without the splash: the start at login.")));
+    parser.addOption(
+        QCommandLineOption(QtAutostartEntry::Option,
+                           QCoreApplication::translate("main", "Start put away in the notification area (minimised "
+                                                               "where there is none), without the splash: the start "
+                                                               "at login.")));
 }
 
 // --help and --version are answered before anything that needs a display or the settings exists.
@@ -45,7 +49,11 @@ void answerQuestionsAndExit(int& argc, char** argv)
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")) ||
         parser.isSet(QStringLiteral("version"))) {
         QCoreApplication console(argc, argv);
-        parser.process(console); // prints the answer and ends the process
+        // Described again once the user's language is known.
+        Languages::install(QLocale::system().uiLanguages());
+        QCommandLineParser answer;
+        describe(answer);
+        answer.process(console); // prints the answer and ends the process
     }
 }
 
@@ -57,8 +65,9 @@ bool readArguments(const QApplication& app)
     describe(parser);
     parser.process(app);
     if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "tockwell: unexpected argument '%s'; try --help\n",
-                     qPrintable(parser.positionalArguments().constFirst()));
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QCoreApplication::translate("main", "tockwell: unexpected argument '%1'; try --help")
+                                    .arg(parser.positionalArguments().constFirst())));
         std::exit(EXIT_FAILURE);
     }
     return parser.isSet(QtAutostartEntry::Option);
@@ -80,8 +89,11 @@ int main(int argc, char* argv[])
     // configuration; reading it overlaps the toolkit's connection to the display.
     std::thread fontConfiguration([] { FcInit(); });
     QApplication app(argc, argv);
+    Accessibility::install();
     fontConfiguration.join();
     QGuiApplication::setDesktopFileName(QStringLiteral(TOCKWELL_APP_ID));
+    // Before anything says a word: the user's language, or English where Tockwell speaks none of theirs.
+    Languages::install(QLocale::system().uiLanguages());
     const bool atLogin = readArguments(app);
 
     SingleInstance instance(SingleInstance::socketPathForUser());

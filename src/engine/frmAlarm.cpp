@@ -1,5 +1,6 @@
 #include "frmAlarm.h"
 
+#include "app/Accessibility.h"
 #include "app/AppArt.h"
 #include "app/ScreenPlacement.h"
 #include "app/WindowColours.h"
@@ -19,7 +20,10 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString Label1Text = QStringLiteral("One of your recorded alarms has gone off!");
+QString Label1Text()
+{
+    return frmAlarm::tr("One of your recorded alarms has gone off!");
+}
 } // namespace
 
 frmAlarm::frmAlarm(modMain& context) : QDialog(nullptr), m_context(context)
@@ -28,15 +32,17 @@ frmAlarm::frmAlarm(modMain& context) : QDialog(nullptr), m_context(context)
     // Above every other window while it is open: a full-screen program must not hide the alarm.
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setWindowTitle(QStringLiteral("Alarm"));
+    setWindowTitle(tr("Alarm"));
     setFont(WindowFonts::tahomaBold());
 
-    Label1 = new QLabel(Label1Text, this);
+    Label1 = new QLabel(Label1Text(), this);
     Label1->setTextFormat(Qt::PlainText);
-    Frame1 = new QGroupBox(QStringLiteral("Alarm Information"), this);
+    Frame1 = new QGroupBox(tr("Alarm Information"), this);
     lblAlarmInformation = new QLabel(Frame1);
     // The line carries the user's own description: never read it as markup.
     lblAlarmInformation->setTextFormat(Qt::PlainText);
+    // Spoken by a screen reader the moment the window shows it.
+    Accessibility::markAlert(*lblAlarmInformation);
     lblAlarmInformation->setWordWrap(true);
     lblAlarmInformation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblAlarmInformation->setMinimumSize(355, 72);
@@ -48,10 +54,10 @@ frmAlarm::frmAlarm(modMain& context) : QDialog(nullptr), m_context(context)
     cmdStop->setIcon(AppArt::glyph(AppArt::Glyph::Stop));
     cmdStop->setIconSize(QSize(16, 16));
     cmdStop->setFixedSize(28, 26);
-    cmdStop->setToolTip(QStringLiteral("Stop Alarm"));
+    cmdStop->setToolTip(tr("Stop Alarm"));
     cmdStop->setAccessibleName(cmdStop->toolTip());
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
-    cmdClose->setToolTip(QStringLiteral("Stop Alarm & Close"));
+    cmdClose = new QPushButton(tr("Close"), this);
+    cmdClose->setToolTip(tr("Stop Alarm & Close"));
     cmdClose->setDefault(true);
 
     auto* buttons = new QHBoxLayout;
@@ -128,7 +134,7 @@ void frmAlarm::keyPressEvent(QKeyEvent* event)
 
 Notifications::Notice frmAlarm::Notice(const QString& line, bool soundPlaying)
 {
-    return {Label1Text, line, soundPlaying};
+    return {Label1Text(), line, soundPlaying};
 }
 
 void frmAlarm::Notify()

@@ -10,7 +10,7 @@ LedSurface::LedSurface(QWidget* parent) : QWidget(parent), m_backing(Width, Heig
     m_backing.fill(Qt::black);
     setFixedSize(Width, Height);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(QStringLiteral("Graphical clock"));
+    setAccessibleName(tr("Graphical clock"));
 }
 
 void LedSurface::setTimeText(const QString& timeText)

@@ -94,9 +94,10 @@ SoundPlayer* QtDeferredSoundPlayer::player()
         m_player.reset(make());
         return m_player.get();
     }
-    m_messages.show(QStringLiteral("Tockwell cannot play its sounds: a part of the program is missing or damaged. "
-                                   "Alarms will still show their window, with the desktop's alert sound. "
-                                   "Installing Tockwell again should mend this."),
+    m_messages.show(QCoreApplication::translate("QtDesktop",
+                                                "Tockwell cannot play its sounds: a part of the program is missing or "
+                                                "damaged. Alarms will still show their window, with the desktop's "
+                                                "alert sound. Installing Tockwell again should mend this."),
                     MsgBox::OkOnly | MsgBox::Critical, QStringLiteral("Tockwell"), module.errorString());
     return nullptr;
 }
@@ -239,8 +240,9 @@ WebFetch::Result outcome(QNetworkReply& reply, const Transfer& transfer)
     } else if (result.httpStatus != 0 && !success && reply.error() != QNetworkReply::TooManyRedirectsError) {
         const QString reason = reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().left(80);
         result.error = reason.isEmpty()
-                           ? QStringLiteral("The server answered with HTTP status %1.").arg(result.httpStatus)
-                           : QStringLiteral("The server answered with HTTP status %1 (%2).")
+                           ? QCoreApplication::translate("QtWebFetch", "The server answered with HTTP status %1.")
+                                 .arg(result.httpStatus)
+                           : QCoreApplication::translate("QtWebFetch", "The server answered with HTTP status %1 (%2).")
                                  .arg(QString::number(result.httpStatus), reason);
     } else if (!success || (reply.error() != QNetworkReply::NoError && !transfer.truncated)) {
         result.error = reply.errorString();
@@ -266,7 +268,7 @@ void QtWebFetch::get(const QString& url, qint64 maxBytes, QObject* context, Done
     if (!address.isValid() || (scheme != u"http" && scheme != u"https") || address.host().isEmpty()) {
         // Never a local file or any other kind of address; the answer still comes later, as always.
         Result refused;
-        refused.error = QStringLiteral("Not a web address: %1").arg(url);
+        refused.error = QCoreApplication::translate("QtWebFetch", "Not a web address: %1").arg(url);
         QMetaObject::invokeMethod(
             context, [done = std::move(done), refused] { done(refused); }, Qt::QueuedConnection);
         return;
@@ -300,7 +302,8 @@ void QtWebFetch::get(const QString& url, qint64 maxBytes, QObject* context, Done
     deadline->setSingleShot(true);
     const auto seconds = std::chrono::duration<double>(m_timeout).count();
     QObject::connect(deadline, &QTimer::timeout, reply, [reply, transfer, seconds] {
-        transfer->failure = QStringLiteral("The server did not answer within %1 seconds.").arg(seconds);
+        transfer->failure =
+            QCoreApplication::translate("QtWebFetch", "The server did not answer within %1 seconds.").arg(seconds);
         reply->abort();
     });
     deadline->start(m_timeout);
@@ -310,8 +313,9 @@ void QtWebFetch::get(const QString& url, qint64 maxBytes, QObject* context, Done
             emit reply->redirectAllowed();
             return;
         }
-        transfer->failure =
-            QStringLiteral("The server sent the request on to an address of another kind: %1").arg(target.toString());
+        transfer->failure = QCoreApplication::translate(
+                                "QtWebFetch", "The server sent the request on to an address of another kind: %1")
+                                .arg(target.toString());
         reply->abort();
     });
 
@@ -423,7 +427,7 @@ QString QtAutostartEntry::write()
 {
     const QString target = path();
     if (!QDir().mkpath(QFileInfo(target).absolutePath()))
-        return QStringLiteral("The folder %1 could not be made.")
+        return QCoreApplication::translate("QtAutostartEntry", "The folder %1 could not be made.")
             .arg(QDir::toNativeSeparators(QFileInfo(target).absolutePath()));
     QByteArray installed;
     QFile source(

@@ -39,9 +39,9 @@ QtNotifications::QtNotifications() : m_bus(QDBusConnection::sessionBus())
 
 QVariantList QtNotifications::notifyArguments(const Notice& notice, uint replaces, bool markup)
 {
-    QStringList actions = {DefaultAction, QStringLiteral("Show Alarm")};
+    QStringList actions = {DefaultAction, tr("Show Alarm")};
     if (notice.offerStop)
-        actions << StopAction << QStringLiteral("Stop Alarm");
+        actions << StopAction << tr("Stop Alarm");
     const QVariantMap hints = {
         {QStringLiteral("urgency"), QVariant::fromValue(uchar(2))}, // critical
         {QStringLiteral("desktop-entry"), QStringLiteral(TOCKWELL_APP_ID)},

@@ -20,17 +20,24 @@ int decode(const QString& stored)
 
 QString datePatternForCode(int code)
 {
+    // Marked for the catalogues so that the Options window can show the pattern letters in the user's
+    // language; the patterns themselves are the same in every language.
     switch (code) {
     case 1:
-        return QStringLiteral("MMMM DD, YYYY");
+        //: A date pattern: D day, M month, Y year. Change the letters only; their count and order stay.
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("DatePattern", "MMMM DD, YYYY"));
     case 2:
-        return QStringLiteral("MMM DD, YYYY");
+        //: A date pattern: D day, M month, Y year. Change the letters only; their count and order stay.
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("DatePattern", "MMM DD, YYYY"));
     case 3:
-        return QStringLiteral("MM/DD/YYYY");
+        //: A date pattern: D day, M month, Y year. Change the letters only; "/" stands for the date separator.
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("DatePattern", "MM/DD/YYYY"));
     case 4:
-        return QStringLiteral("DD MMMM, YYYY");
+        //: A date pattern: D day, M month, Y year. Change the letters only; their count and order stay.
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("DatePattern", "DD MMMM, YYYY"));
     case 5:
-        return QStringLiteral("DDDD DD MMMM, YYYY");
+        //: A date pattern: D day, M month, Y year. Change the letters only; their count and order stay.
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("DatePattern", "DDDD DD MMMM, YYYY"));
     default:
         return {};
     }

@@ -47,7 +47,7 @@ void UpdateCheck::start()
     if (m_running)
         return;
     m_running = true;
-    setButton(false, CheckingCaption);
+    setButton(false, tr(CheckingCaption));
     m_server = serverAddress();
     m_context.desktop().web.get(m_server + VersionPath, VersionCap, this,
                                 [this](const WebFetch::Result& reply) { versionArrived(reply); });
@@ -63,13 +63,13 @@ void UpdateCheck::versionArrived(const WebFetch::Result& reply)
     const QString version = decoded(reply.body).trimmed();
     const std::optional<int> order = reply.truncated ? std::nullopt : VersionText::compare(version, m_runningVersion);
     if (!order) {
-        fail(UnexpectedVersionText);
+        fail(tr(UnexpectedVersionText));
         return;
     }
     m_context.LatestVersion = version;
     setLabel(version);
     if (*order <= 0) {
-        setLabel(NoUpdates);
+        setLabel(tr(NoUpdates));
         finish();
         return;
     }
@@ -86,13 +86,13 @@ void UpdateCheck::noticeArrived(const QString& version, const WebFetch::Result& 
     }
     // Never an empty question, and never a notice another check fetched about another version.
     if (question.isEmpty())
-        question = QStringLiteral("Tockwell %1 is available. Do you want to download it?").arg(version);
+        question = tr("Tockwell %1 is available. Do you want to download it?").arg(version);
 
     Desktop& desktop = m_context.desktop();
     const QString installer = m_server + InstallerPath;
     const QPointer<UpdateCheck> alive(this);
     // The window may close while the question is open; the user's Yes still opens the installer.
-    if (desktop.messages.show(question, MsgBox::YesNo, QuestionTitle) == MsgBox::Yes)
+    if (desktop.messages.show(question, MsgBox::YesNo, tr(QuestionTitle)) == MsgBox::Yes)
         LaunchURL(desktop, installer);
     if (alive)
         finish();
@@ -100,9 +100,10 @@ void UpdateCheck::noticeArrived(const QString& version, const WebFetch::Result& 
 
 void UpdateCheck::fail(const QString& reason)
 {
-    setLabel(UnknownVersion);
+    setLabel(tr(UnknownVersion));
     const QPointer<UpdateCheck> alive(this);
-    m_context.desktop().messages.show(CouldNotCheck, MsgBox::OkOnly | MsgBox::Critical, AppInfo::ProductName, reason);
+    m_context.desktop().messages.show(tr(CouldNotCheck), MsgBox::OkOnly | MsgBox::Critical, AppInfo::ProductName,
+                                      reason);
     if (alive)
         finish();
 }
@@ -110,7 +111,7 @@ void UpdateCheck::fail(const QString& reason)
 void UpdateCheck::finish()
 {
     m_running = false;
-    setButton(true, CheckCaption);
+    setButton(true, tr(CheckCaption));
 }
 
 void UpdateCheck::setButton(bool enabled, const QString& caption)

@@ -25,15 +25,16 @@ public:
     static constexpr qint64 VersionCap = 64;
     static constexpr qint64 NoticeCap = 16 * 1024;
 
-    static inline const QString CheckCaption = QStringLiteral("Check for Updates");
-    static inline const QString CheckingCaption = QStringLiteral("Checking...");
-    static inline const QString NoUpdates =
-        QStringLiteral("No updates found! You are running the most up-to-date version available.");
-    static inline const QString UnknownVersion = QStringLiteral("Unknown");
-    static inline const QString CouldNotCheck = QStringLiteral("Tockwell could not check for updates.");
-    static inline const QString UnexpectedVersionText =
-        QStringLiteral("The server answered with an unexpected version text.");
-    static inline const QString QuestionTitle = QStringLiteral("Download Latest Version");
+    // What the check shows, in English; tr() gives the user's language.
+    static constexpr const char* CheckCaption = QT_TR_NOOP("Check for Updates");
+    static constexpr const char* CheckingCaption = QT_TR_NOOP("Checking...");
+    static constexpr const char* NoUpdates =
+        QT_TR_NOOP("No updates found! You are running the most up-to-date version available.");
+    static constexpr const char* UnknownVersion = QT_TR_NOOP("Unknown");
+    static constexpr const char* CouldNotCheck = QT_TR_NOOP("Tockwell could not check for updates.");
+    static constexpr const char* UnexpectedVersionText =
+        QT_TR_NOOP("The server answered with an unexpected version text.");
+    static constexpr const char* QuestionTitle = QT_TR_NOOP("Download Latest Version");
 
     // `button` and `label` are the window's cmdCheckforUpdates and lblVersionAvailable. The check belongs
     // to `owner` (the window): destroying the owner ends a running check without another word.

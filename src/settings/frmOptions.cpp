@@ -32,21 +32,24 @@ struct ColourEntry {
     const char* name;
     int code;
 };
-constexpr std::array<ColourEntry, 5> Colours = {
-    {{"Red (Default)", 1}, {"Green", 2}, {"Orange", 4}, {"Yellow", 3}, {"Brown", 5}}};
+constexpr std::array<ColourEntry, 5> Colours = {{{QT_TRANSLATE_NOOP("frmOptions", "Red (Default)"), 1},
+                                                 {QT_TRANSLATE_NOOP("frmOptions", "Green"), 2},
+                                                 {QT_TRANSLATE_NOOP("frmOptions", "Orange"), 4},
+                                                 {QT_TRANSLATE_NOOP("frmOptions", "Yellow"), 3},
+                                                 {QT_TRANSLATE_NOOP("frmOptions", "Brown"), 5}}};
 
 QString colourName(int code)
 {
     for (const ColourEntry& entry : Colours)
         if (entry.code == code)
-            return QString::fromLatin1(entry.name);
+            return frmOptions::tr(entry.name);
     return {};
 }
 
 int colourCode(const QString& name)
 {
     for (const ColourEntry& entry : Colours)
-        if (name == QLatin1String(entry.name))
+        if (name == frmOptions::tr(entry.name))
             return entry.code;
     return 0;
 }
@@ -67,6 +70,12 @@ QLabel* note(const QString& text, QWidget* parent)
     QLabel* label = textLabel(text, parent, Weight::Regular);
     label->setWordWrap(true);
     return label;
+}
+
+// A date pattern as the list shows it: its letters in the user's language, its shape kept.
+QString patternCaption(const QString& pattern)
+{
+    return QCoreApplication::translate("DatePattern", pattern.toLatin1().constData());
 }
 
 QPushButton* wideButton(const QString& caption, QWidget* parent)
@@ -102,7 +111,7 @@ frmOptions::frmOptions(modMain& context) : QDialog(nullptr), m_context(context)
     setObjectName(QStringLiteral("frmOptions"));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     setFont(WindowFonts::tahomaBold());
     setMouseTracking(true);
 
@@ -128,14 +137,14 @@ frmOptions::frmOptions(modMain& context) : QDialog(nullptr), m_context(context)
         return std::pair{page, layout};
     };
 
-    auto [general, generalLayout] = addPage(QStringLiteral("General"));
-    chkGraphicalClockonStartup = new QCheckBox(QStringLiteral("Show Graphical-Clock on Startup"), general);
-    chkStartAtLogin = new QCheckBox(QStringLiteral("Start Tockwell when I log in"), general);
-    chkWakeFromSleep = new QCheckBox(QStringLiteral("Wake the computer from sleep for alarms"), general);
-    lblDes = note(QStringLiteral("Note: All settings altered will changed immediately. To restore all settings to "
-                                 "original default positions hit \"Restore to Default\" below:"),
+    auto [general, generalLayout] = addPage(tr("General"));
+    chkGraphicalClockonStartup = new QCheckBox(tr("Show Graphical-Clock on Startup"), general);
+    chkStartAtLogin = new QCheckBox(tr("Start Tockwell when I log in"), general);
+    chkWakeFromSleep = new QCheckBox(tr("Wake the computer from sleep for alarms"), general);
+    lblDes = note(tr("Note: All settings altered will changed immediately. To restore all settings to "
+                     "original default positions hit \"Restore to Default\" below:"),
                   general);
-    cmdRestoretoDefault = wideButton(QStringLiteral("Restore to Default"), general);
+    cmdRestoretoDefault = wideButton(tr("Restore to Default"), general);
     generalLayout->addWidget(chkGraphicalClockonStartup);
     generalLayout->addWidget(chkStartAtLogin);
     generalLayout->addWidget(chkWakeFromSleep);
@@ -146,18 +155,18 @@ frmOptions::frmOptions(modMain& context) : QDialog(nullptr), m_context(context)
     generalLayout->addStretch();
 
     // "&&" shows as one ampersand in a tab's caption.
-    auto [display, displayLayout] = addPage(QStringLiteral("Time && Display"));
-    Label1 = textLabel(QStringLiteral("Clock Colour:"), display);
-    cmbClockColour = dropDownList(QStringLiteral("Clock Colour"), display);
+    auto [display, displayLayout] = addPage(tr("Time && Display"));
+    Label1 = textLabel(tr("Clock Colour:"), display);
+    cmbClockColour = dropDownList(tr("Clock Colour"), display);
     for (const ColourEntry& entry : Colours)
-        cmbClockColour->addItem(QString::fromLatin1(entry.name));
-    Label2 = note(QStringLiteral("Note: Only active when Graphical-Clock is turned ON."), display);
-    Label3 = textLabel(QStringLiteral("Default Time Setting:"), display);
-    opt12HR = new QRadioButton(QStringLiteral("12 hour"), display);
-    opt12HR->setToolTip(QStringLiteral("Toggle to 12 Hour Time"));
+        cmbClockColour->addItem(tr(entry.name));
+    Label2 = note(tr("Note: Only active when Graphical-Clock is turned ON."), display);
+    Label3 = textLabel(tr("Default Time Setting:"), display);
+    opt12HR = new QRadioButton(tr("12 hour"), display);
+    opt12HR->setToolTip(tr("Toggle to 12 Hour Time"));
     opt12HR->setChecked(true);
-    opt24HR = new QRadioButton(QStringLiteral("24 hour"), display);
-    opt24HR->setToolTip(QStringLiteral("Toggle to 24 Hour Time"));
+    opt24HR = new QRadioButton(tr("24 hour"), display);
+    opt24HR->setToolTip(tr("Toggle to 24 Hour Time"));
     displayLayout->addWidget(Label1);
     displayLayout->addLayout(row({cmbClockColour}));
     displayLayout->addWidget(Label2);
@@ -165,13 +174,14 @@ frmOptions::frmOptions(modMain& context) : QDialog(nullptr), m_context(context)
     displayLayout->addLayout(row({Label3, opt12HR, opt24HR}));
     displayLayout->addStretch();
 
-    auto [date, dateLayout] = addPage(QStringLiteral("Date"));
-    Label4 = textLabel(QStringLiteral("Date Format:"), date);
-    cmbDateFormat = dropDownList(QStringLiteral("Date Format"), date);
+    auto [date, dateLayout] = addPage(tr("Date"));
+    Label4 = textLabel(tr("Date Format:"), date);
+    cmbDateFormat = dropDownList(tr("Date Format"), date);
+    // The pattern is what the program works with; the list shows its letters in the user's language.
     for (int code = 1; code <= 5; ++code)
-        cmbDateFormat->addItem(Settings::datePatternForCode(code));
-    chkFormCaption = new QCheckBox(QStringLiteral("Display date in form caption"), date);
-    chkSystemTrayDate = new QCheckBox(QStringLiteral("Display date in system tray"), date);
+        cmbDateFormat->addItem(patternCaption(Settings::datePatternForCode(code)), Settings::datePatternForCode(code));
+    chkFormCaption = new QCheckBox(tr("Display date in form caption"), date);
+    chkSystemTrayDate = new QCheckBox(tr("Display date in system tray"), date);
     dateLayout->addWidget(Label4);
     dateLayout->addLayout(row({cmbDateFormat}));
     dateLayout->addSpacing(12);
@@ -179,15 +189,15 @@ frmOptions::frmOptions(modMain& context) : QDialog(nullptr), m_context(context)
     dateLayout->addWidget(chkSystemTrayDate);
     dateLayout->addStretch();
 
-    auto [version, versionLayout] = addPage(QStringLiteral("Version Information"));
-    Label6 = textLabel(QStringLiteral("Current Version:"), version);
+    auto [version, versionLayout] = addPage(tr("Version Information"));
+    Label6 = textLabel(tr("Current Version:"), version);
     lblCurrentVersion = textLabel(QStringLiteral("##.##.##"), version, Weight::Regular);
-    Label8 = textLabel(QStringLiteral("Available Version:"), version);
+    Label8 = textLabel(tr("Available Version:"), version);
     lblVersionAvailable = textLabel(QStringLiteral("##.##.##"), version, Weight::Regular);
     // The check's longest answer is a sentence, not a version number.
     lblVersionAvailable->setWordWrap(true);
-    Label9 = note(QStringLiteral("Note: This requires dial-up users to connect to the internet manually."), version);
-    cmdCheckforUpdates = wideButton(QStringLiteral("Check for Updates"), version);
+    Label9 = note(tr("Note: This requires dial-up users to connect to the internet manually."), version);
+    cmdCheckforUpdates = wideButton(UpdateCheck::tr(UpdateCheck::CheckCaption), version);
     auto* versions = new QGridLayout;
     versions->addWidget(Label6, 0, 0);
     versions->addWidget(lblCurrentVersion, 0, 1);
@@ -200,15 +210,14 @@ frmOptions::frmOptions(modMain& context) : QDialog(nullptr), m_context(context)
     versionLayout->addLayout(row({cmdCheckforUpdates}));
     versionLayout->addStretch();
 
-    auto [about, aboutLayout] = addPage(QStringLiteral("About"));
+    auto [about, aboutLayout] = addPage(tr("About"));
     Label5 = textLabel(AppInfo::ProductName, about);
-    Label7 =
-        textLabel(QStringLiteral("Copyright \u00A9 2007 Fernhollow. All rights reserved."), about, Weight::Regular);
-    Label10 = textLabel(QStringLiteral("Written by the Fernhollow clock team."), about, Weight::Regular);
-    Label11 = textLabel(QStringLiteral("Website:"), about);
+    Label7 = textLabel(tr("Copyright © 2007 Fernhollow. All rights reserved."), about, Weight::Regular);
+    Label10 = textLabel(tr("Written by the Fernhollow clock team."), about, Weight::Regular);
+    Label11 = textLabel(tr("Website:"), about);
     lblWebLink = new QLabel(about);
     prepareLinkLabel(*lblWebLink, AppAddresses::WebCaption, *this);
-    Label12 = textLabel(QStringLiteral("E-Mail:"), about);
+    Label12 = textLabel(tr("E-Mail:"), about);
     lblEmailLink = new QLabel(about);
     prepareLinkLabel(*lblEmailLink, AppAddresses::SupportEmail, *this);
     auto* links = new QGridLayout;
@@ -286,7 +295,7 @@ void frmOptions::Form_Load()
         cmbClockColour->setCurrentIndex(cmbClockColour->findText(colour));
     const QString pattern = Settings::datePatternForCode(settings.read(Settings::Key::DateFormat));
     if (!pattern.isEmpty())
-        cmbDateFormat->setCurrentIndex(cmbDateFormat->findText(pattern));
+        cmbDateFormat->setCurrentIndex(cmbDateFormat->findData(pattern));
     if (settings.read(Settings::Key::SystemTrayDate) == Settings::On)
         chkSystemTrayDate->setChecked(true);
     if (settings.read(Settings::Key::DateInFormCaption) == Settings::On)
@@ -295,7 +304,7 @@ void frmOptions::Form_Load()
     chkWakeFromSleep->setChecked(settings.wakeFromSleep());
     ShowWakeAvailability();
     lblCurrentVersion->setText(AppInfo::runningVersion());
-    lblVersionAvailable->setText(UpdateCheck::UnknownVersion);
+    lblVersionAvailable->setText(UpdateCheck::tr(UpdateCheck::UnknownVersion));
 }
 
 void frmOptions::setMainCaption(bool withDate)
@@ -333,8 +342,8 @@ void frmOptions::chkStartAtLogin_Click()
     const QString failure = wanted ? entry.write() : entry.remove();
     if (failure.isEmpty())
         return;
-    m_context.desktop().messages.show(wanted ? QStringLiteral("Tockwell could not set itself to start when you log in.")
-                                             : QStringLiteral("Tockwell could not stop starting when you log in."),
+    m_context.desktop().messages.show(wanted ? tr("Tockwell could not set itself to start when you log in.")
+                                             : tr("Tockwell could not stop starting when you log in."),
                                       MsgBox::OkOnly | MsgBox::Critical, AppInfo::ProductName, failure);
     // Back to what is so; the handler runs again and finds nothing to do.
     chkStartAtLogin->setChecked(entry.isThere());
@@ -366,7 +375,7 @@ void frmOptions::cmbClockColour_Click()
 
 void frmOptions::cmbDateFormat_Click()
 {
-    m_context.DateFormat = cmbDateFormat->currentText();
+    m_context.DateFormat = cmbDateFormat->currentData().toString();
     // Stored on every pick, so the format the user sees is the one the next start uses. A load reads
     // and writes back the same code. The list holds the patterns in code order.
     m_context.settings().write(Settings::Key::DateFormat, cmbDateFormat->currentIndex() + 1);
@@ -420,7 +429,7 @@ void frmOptions::lblEmailLink_Click()
 void frmOptions::cmdRestoretoDefault_Click()
 {
     Desktop& desktop = m_context.desktop();
-    if (desktop.messages.show(QStringLiteral("Are you sure you wish to reset all settings back to default?"),
+    if (desktop.messages.show(tr("Are you sure you wish to reset all settings back to default?"),
                               MsgBox::YesNo | MsgBox::Question, AppInfo::ProductName) != MsgBox::Yes)
         return;
     // Each store comes before its control, whose handler then runs when the control's value changes.
@@ -438,7 +447,7 @@ void frmOptions::cmdRestoretoDefault_Click()
     settings.write(Settings::Key::DateInFormCaption, Settings::Off);
     chkFormCaption->setChecked(false);
     setMainCaption(false);
-    desktop.messages.show(QStringLiteral("All settings were successfully restored to default values."),
+    desktop.messages.show(tr("All settings were successfully restored to default values."),
                           MsgBox::OkOnly | MsgBox::Information, AppInfo::ProductName);
 }
 

@@ -1,9 +1,11 @@
 #include "LinkLabel.h"
 
+#include "app/Accessibility.h"
 #include "app/AppInfo.h"
 #include "app/WindowFonts.h"
 #include "platform/Desktop.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -38,8 +40,9 @@ void prepareLinkLabel(QLabel& label, const QString& caption, QObject& watcher)
     label.setTextFormat(Qt::PlainText);
     label.setText(caption);
     label.setFont(WindowFonts::arial());
-    label.setToolTip(QStringLiteral("Visit the Fernhollow Website"));
+    label.setToolTip(QCoreApplication::translate("LinkLabel", "Visit the Fernhollow Website"));
     label.setAccessibleName(caption);
+    Accessibility::markLink(label);
     label.setCursor(Qt::PointingHandCursor);
     label.setMouseTracking(true);
     // Reached with Tab only, so a mouse click does not leave a focused link behind.
@@ -77,7 +80,8 @@ bool openAddress(Desktop& desktop, const QString& address)
 {
     if (desktop.shell.open(address))
         return true;
-    desktop.messages.show(QStringLiteral("No program is set up to open this address:\n") + address,
+    desktop.messages.show(QCoreApplication::translate("LinkLabel", "No program is set up to open this address:") +
+                              u'\n' + address,
                           MsgBox::OkOnly | MsgBox::Information, AppInfo::ProductName);
     return false;
 }

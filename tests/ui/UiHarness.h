@@ -3,13 +3,17 @@
 // Builds the application context against fake desktop services in a throw-away folder.
 
 #include "FakeDesktop.h"
+#include "app/AppInfo.h"
 #include "app/modMain.h"
 
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include <memory>
+#include <set>
 
 struct UiHarness {
     static inline const QString Application = QStringLiteral("tockwell-test");
@@ -47,18 +51,58 @@ inline QStringList listed(const QListWidget* list)
     return lines;
 }
 
+// Leaves every text as it is, and notes each one the program asks to have translated.
+struct NotedTexts : QTranslator {
+    // By length, longest first: a short text may be part of a longer one.
+    mutable std::set<std::pair<qsizetype, QString>, std::greater<>> sources;
+    QString translate(const char*, const char* source, const char*, int) const override
+    {
+        sources.insert({qstrlen(source), QString::fromUtf8(source)});
+        return {};
+    }
+    bool isEmpty() const override { return false; }
+    // What of `text` went through no translator: not a noted text (its %1 and %n standing for anything), not
+    // one wrapped as a pseudo-translation shows it ([[...]]), and no name, address, path or time designator.
+    QString unaccounted(QString text) const
+    {
+        for (const auto& [length, source] : sources) {
+            QStringList pieces = source.split(QRegularExpression(QStringLiteral("%L?(\\d+|n)")));
+            for (QString& piece : pieces)
+                piece = QRegularExpression::escape(piece);
+            text.remove(QRegularExpression(pieces.join(u".*"), QRegularExpression::DotMatchesEverythingOption));
+        }
+        return text
+            .remove(QRegularExpression(QStringLiteral("\\[\\[.*?\\]\\]|\\S*[/@]\\S*|\\S+\\.\\S+|\\b[AP]M\\b"),
+                                       QRegularExpression::DotMatchesEverythingOption))
+            .remove(AppInfo::ProductName);
+    }
+};
+
 // A window test class: a fresh harness for every test function, and at its end no message box that came
-// unasked or never came.
+// unasked or never came, nor one whose words did not all go through the translator (server text aside).
 class UiTest : public QObject {
     Q_OBJECT
 protected:
     virtual void prepare() {}
     virtual void finish() {}
+    static NotedTexts& noted()
+    {
+        static NotedTexts texts;
+        return texts;
+    }
+    // Texts the user typed or a service said, which no translator sees.
+    static void notTranslated(const QString& text) { noted().sources.insert({text.size(), text}); }
+    // Whether every word of `text` went through the translator, or needs none.
+    static bool translated(const QString& text)
+    {
+        return !noted().unaccounted(text).contains(QRegularExpression(QStringLiteral("\\p{L}")));
+    }
     std::unique_ptr<UiHarness> h;
 
 private slots:
     void init()
     {
+        [[maybe_unused]] static const bool noting = QCoreApplication::installTranslator(&noted());
         h = std::make_unique<UiHarness>();
         prepare();
     }
@@ -66,6 +110,13 @@ private slots:
     {
         const QString mismatch = h->fakes.messages.mismatch();
         QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+        for (const FakeMessageBoxes::Call& call : std::as_const(h->fakes.messages.calls)) {
+            QString text = call.title + u'\n' + call.text;
+            for (const WebFetch::Result& answer : std::as_const(h->fakes.web.answers))
+                text =
+                    QString::fromUtf8(answer.body).trimmed().startsWith(call.text) ? call.title : text; // its own words
+            QVERIFY2(translated(text), qPrintable(text));
+        }
         finish();
         h.reset();
     }

@@ -132,6 +132,8 @@ private slots:
         QCOMPARE(h->fakes.modal.runs, 0);
         QCOMPARE(h->fakes.wakeTimer.calls.last(), "arm 2026-12-06 07:04:00");
         const QString lines = QStringLiteral("7:05 AM   -   Wake\n9:00 AM   -   Late");
+        notTranslated(lines);
+        notTranslated(h->fakes.wakeTimer.reason);
         QCOMPARE(h->fakes.notifications.notices, QList<Notifications::Notice>({{"Missed alarms", lines, false}}));
         h->fakes.messages.expect(
             "These alarms did not ring: their time passed more than an hour before Tockwell "

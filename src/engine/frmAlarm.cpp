@@ -53,10 +53,16 @@ frmAlarm::frmAlarm(modMain& context) : QDialog(nullptr), m_context(context)
     cmdClose = new QPushButton(QStringLiteral("Close"), this);
     cmdClose->setToolTip(QStringLiteral("Stop Alarm & Close"));
     cmdClose->setDefault(true);
+    // Alt+S; the ampersand is not shown.
+    cmdSnooze = new QPushButton(QStringLiteral("&Snooze"), this);
+    const int minutes = m_context.settings().snoozeMinutes();
+    cmdSnooze->setToolTip(minutes == 1 ? QStringLiteral("Ring again in 1 minute")
+                                       : QStringLiteral("Ring again in %1 minutes").arg(minutes));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdStop);
     buttons->addStretch();
+    buttons->addWidget(cmdSnooze);
     buttons->addWidget(cmdClose);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
@@ -69,6 +75,7 @@ frmAlarm::frmAlarm(modMain& context) : QDialog(nullptr), m_context(context)
     connect(timCheckMain, &QTimer::timeout, this, &frmAlarm::timCheckMain_Timer);
     connect(cmdStop, &QToolButton::clicked, this, &frmAlarm::cmdStop_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmAlarm::cmdClose_Click);
+    connect(cmdSnooze, &QPushButton::clicked, this, &frmAlarm::cmdSnooze_Click);
     timCheckMain->start();
     m_awake = new QTimer(this);
     m_awake->setSingleShot(true);
@@ -77,6 +84,7 @@ frmAlarm::frmAlarm(modMain& context) : QDialog(nullptr), m_context(context)
 
     cmdClose->setFocus();
     setTabOrder(cmdClose, cmdStop);
+    setTabOrder(cmdStop, cmdSnooze);
     adjustSize();
     centreOnScreen(*this);
 }
@@ -108,6 +116,13 @@ void frmAlarm::cmdClose_Click()
     main.ShowActivated();
 }
 
+void frmAlarm::cmdSnooze_Click()
+{
+    const QDateTime now = m_context.desktop().clock.now();
+    m_context.Snoozed.add(lblAlarmInformation->text(), now.addSecs(60 * m_context.settings().snoozeMinutes()));
+    cmdClose_Click();
+}
+
 void frmAlarm::closeEvent(QCloseEvent* event)
 {
     // Closed without its Close button: the sound plays on and the alarm stays marked as open.
@@ -128,7 +143,7 @@ void frmAlarm::keyPressEvent(QKeyEvent* event)
 
 Notifications::Notice frmAlarm::Notice(const QString& line, bool soundPlaying)
 {
-    return {Label1Text, line, soundPlaying};
+    return {Label1Text, line, soundPlaying, true};
 }
 
 void frmAlarm::Notify()

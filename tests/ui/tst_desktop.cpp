@@ -90,6 +90,7 @@ private slots:
     void versionOrder();
     void startAtLogin();
     void wakeFromSleep();
+    void snoozeLength();
     void autostartEntry();
     void updateCheck_data();
     void updateCheck();
@@ -238,6 +239,26 @@ void tst_desktop::wakeFromSleep()
         QTRY_VERIFY(!wake.unavailableReason().isEmpty());
         QVERIFY(wake.unavailableReason().contains(command.size() > 1 ? "cap_wake_alarm" : "is missing"));
     }
+}
+
+// The snooze length: seven choices, ten minutes unless one of them is stored, kept beside the six options.
+void tst_desktop::snoozeLength()
+{
+    h->fakes.settings.values.insert(UiHarness::Application + "/Desktop/Snooze Minutes", "7");
+    QComboBox* list = options().cmbSnooze;
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->itemText(i);
+    QCOMPARE(items, QStringList({"1 minute", "5 minutes", "10 minutes", "15 minutes", "20 minutes", "30 minutes",
+                                 "60 minutes"}));
+    QCOMPARE(list->currentText(), "10 minutes");
+    list->setCurrentIndex(5);
+    h->fakes.messages.expect({}, MsgBox::Yes);
+    h->fakes.messages.expect({});
+    options().cmdRestoretoDefault->click();
+    QCOMPARE(list->currentText(), "30 minutes");
+    QCOMPARE(h->fakes.settings.writes.filter("Snooze"), QStringList{"Snooze Minutes=30"});
+    QCOMPARE(h->context->settings().snoozeMinutes(), 30);
 }
 
 void tst_desktop::autostartEntry()
@@ -418,7 +439,7 @@ void tst_desktop::notification()
     QCOMPARE(QtNotifications::notifyArguments(ringing, 7, true),
              QVariantList({"Tockwell", 7u, TOCKWELL_APP_ID, ringing.summary,
                            "7:05 AM   -   &lt;b&gt;Tea&lt;/b&gt; &amp;amp;",
-                           QStringList{"default", "Show Alarm", "stop", "Stop Alarm"}, hints, 0}));
+                           QStringList{"default", "Show Alarm", "stop", "Stop Alarm", "snooze", "Snooze"}, hints, 0}));
     // A server that reads no markup gets the text as it is; with the sound over there is nothing to stop.
     const QVariantList plain = QtNotifications::notifyArguments({ringing.summary, ringing.body, false}, 0, false);
     QCOMPARE(plain.at(4), ringing.body);

@@ -90,7 +90,6 @@ private slots:
     void versionOrder();
     void startAtLogin();
     void wakeFromSleep();
-    void snoozeLength();
     void autostartEntry();
     void updateCheck_data();
     void updateCheck();
@@ -212,20 +211,30 @@ void tst_desktop::startAtLogin()
     QCOMPARE(h->fakes.messages.calls.last().details, QStringLiteral("Permission denied"));
 }
 
-// Waking the computer: on by default and kept beside the six options (Restore to Default leaves it); off, no
-// wake-up; greyed with the reason where waking cannot work. The real helper refuses an ordinary user, and a
-// missing one is named, each with what would make it work.
+// Waking the computer: on by default and kept beside the six options (Restore to Default leaves it, and the snooze
+// length: seven choices, ten minutes unless one of them is stored); off, no wake-up; greyed with the reason where
+// waking cannot work. The real helper refuses an ordinary user, and a missing one is named, each with what would make
+// it work.
 void tst_desktop::wakeFromSleep()
 {
     main();
     h->context->Alarms.record({7, 0, QStringLiteral("x")});
+    h->fakes.settings.values.insert(UiHarness::Application + "/Desktop/Snooze Minutes", "7");
     QCheckBox* box = options().chkWakeFromSleep;
     QVERIFY(box->isChecked() && box->isEnabled() && box->toolTip().isEmpty());
     box->click();
+    QComboBox* snooze = options().cmbSnooze;
+    QStringList lengths;
+    for (int i = 0; i < snooze->count(); ++i)
+        lengths << (i == snooze->currentIndex() ? "[" + snooze->itemText(i) + "]" : snooze->itemText(i));
+    QCOMPARE(lengths.join(u','), "1 minute,5 minutes,[10 minutes],15 minutes,20 minutes,30 minutes,60 minutes");
+    snooze->setCurrentIndex(5);
     QCOMPARE(h->fakes.wakeTimer.calls, QStringList({"arm 2026-12-06 06:59:00", "disarm"}));
     h->fakes.messages.expect({}, MsgBox::Yes);
     h->fakes.messages.expect({});
     options().cmdRestoretoDefault->click();
+    QCOMPARE(snooze->currentText() + h->fakes.settings.writes.filter("Snooze").join(u','),
+             "30 minutesSnooze Minutes=30");
     h->fakes.wakeTimer.becomeUnavailable(QStringLiteral("Why not."));
     QVERIFY(!box->isChecked() && !box->isEnabled() && box->toolTip() == "Why not.");
 
@@ -239,26 +248,6 @@ void tst_desktop::wakeFromSleep()
         QTRY_VERIFY(!wake.unavailableReason().isEmpty());
         QVERIFY(wake.unavailableReason().contains(command.size() > 1 ? "cap_wake_alarm" : "is missing"));
     }
-}
-
-// The snooze length: seven choices, ten minutes unless one of them is stored, kept beside the six options.
-void tst_desktop::snoozeLength()
-{
-    h->fakes.settings.values.insert(UiHarness::Application + "/Desktop/Snooze Minutes", "7");
-    QComboBox* list = options().cmbSnooze;
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i)
-        items << list->itemText(i);
-    QCOMPARE(items, QStringList({"1 minute", "5 minutes", "10 minutes", "15 minutes", "20 minutes", "30 minutes",
-                                 "60 minutes"}));
-    QCOMPARE(list->currentText(), "10 minutes");
-    list->setCurrentIndex(5);
-    h->fakes.messages.expect({}, MsgBox::Yes);
-    h->fakes.messages.expect({});
-    options().cmdRestoretoDefault->click();
-    QCOMPARE(list->currentText(), "30 minutes");
-    QCOMPARE(h->fakes.settings.writes.filter("Snooze"), QStringList{"Snooze Minutes=30"});
-    QCOMPARE(h->context->settings().snoozeMinutes(), 30);
 }
 
 void tst_desktop::autostartEntry()

@@ -172,6 +172,25 @@ Speichern Sie sie, bis das behoben ist, vor dem Beenden in einer Sitzungsdatei.<
     </message>
 </context>
 <context>
+    <name>KeptSnoozes</name>
+    <message>
+        <source>The file holds no snoozed alarms.</source>
+        <translation>Die Datei enthält keine aufgeschobenen Weckzeiten.</translation>
+    </message>
+    <message>
+        <source>Tockwell could not read the snoozed alarms kept from its last run, so they will not ring: %1</source>
+        <translation>Tockwell konnte die aufgeschobenen Weckzeiten seines letzten Laufs nicht lesen, sie werden daher nicht klingeln: %1</translation>
+    </message>
+    <message>
+        <source>The file could not be removed.</source>
+        <translation>Die Datei konnte nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Tockwell could not keep its snoozed alarms for its next start: %1</source>
+        <translation>Tockwell konnte seine aufgeschobenen Weckzeiten nicht für den nächsten Start aufbewahren: %1</translation>
+    </message>
+</context>
+<context>
     <name>LedSurface</name>
     <message>
         <source>Graphical clock</source>
@@ -212,6 +231,10 @@ Speichern Sie sie, bis das behoben ist, vor dem Beenden in einer Sitzungsdatei.<
     <message>
         <source>Stop Alarm</source>
         <translation>Alarm stoppen</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Schlummern</translation>
     </message>
 </context>
 <context>
@@ -303,6 +326,24 @@ Speichern Sie sie, bis das behoben ist, vor dem Beenden in einer Sitzungsdatei.<
     </message>
 </context>
 <context>
+    <name>SnoozedLines</name>
+    <message>
+        <source>Cancel Snooze</source>
+        <translation>Schlummern abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>Snoozes</name>
+    <message>
+        <source>Snoozed: %1, rings at %2</source>
+        <translation>Aufgeschoben: %1, klingelt um %2</translation>
+    </message>
+    <message>
+        <source>Snoozed: %1</source>
+        <translation>Aufgeschoben: %1</translation>
+    </message>
+</context>
+<context>
     <name>UpdateCheck</name>
     <message>
         <source>Tockwell %1 is available. Do you want to download it?</source>
@@ -362,6 +403,18 @@ Speichern Sie sie, bis das behoben ist, vor dem Beenden in einer Sitzungsdatei.<
     <message>
         <source>Stop Alarm &amp; Close</source>
         <translation>Alarm stoppen und schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Snooze</source>
+        <translation>&amp;Schlummern</translation>
+    </message>
+    <message>
+        <source>Ring again in 1 minute</source>
+        <translation>In 1 Minute erneut klingeln</translation>
+    </message>
+    <message>
+        <source>Ring again in %1 minutes</source>
+        <translation>In %1 Minuten erneut klingeln</translation>
     </message>
 </context>
 <context>
@@ -683,6 +736,18 @@ Speichern Sie sie, bis das behoben ist, vor dem Beenden in einer Sitzungsdatei.<
     <message>
         <source>Wake the computer from sleep for alarms</source>
         <translation>Computer für Weckzeiten aus dem Ruhezustand wecken</translation>
+    </message>
+    <message>
+        <source>Snooze for</source>
+        <translation>Schlummerdauer</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 Minute</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 Minuten</translation>
     </message>
 </context>
 <context>

@@ -172,6 +172,25 @@ En attendant que ce soit réparé, enregistrez-les dans un fichier de session av
     </message>
 </context>
 <context>
+    <name>KeptSnoozes</name>
+    <message>
+        <source>The file holds no snoozed alarms.</source>
+        <translation>Le fichier ne contient aucune alarme en répétition.</translation>
+    </message>
+    <message>
+        <source>Tockwell could not read the snoozed alarms kept from its last run, so they will not ring: %1</source>
+        <translation>Tockwell n&apos;a pas pu lire les alarmes en répétition gardées de sa dernière exécution ; elles ne sonneront donc pas : %1</translation>
+    </message>
+    <message>
+        <source>The file could not be removed.</source>
+        <translation>Le fichier n&apos;a pas pu être supprimé.</translation>
+    </message>
+    <message>
+        <source>Tockwell could not keep its snoozed alarms for its next start: %1</source>
+        <translation>Tockwell n&apos;a pas pu garder ses alarmes en répétition pour son prochain démarrage : %1</translation>
+    </message>
+</context>
+<context>
     <name>LedSurface</name>
     <message>
         <source>Graphical clock</source>
@@ -212,6 +231,10 @@ En attendant que ce soit réparé, enregistrez-les dans un fichier de session av
     <message>
         <source>Stop Alarm</source>
         <translation>Arrêter l&apos;alarme</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Répéter</translation>
     </message>
 </context>
 <context>
@@ -303,6 +326,24 @@ En attendant que ce soit réparé, enregistrez-les dans un fichier de session av
     </message>
 </context>
 <context>
+    <name>SnoozedLines</name>
+    <message>
+        <source>Cancel Snooze</source>
+        <translation>Annuler la répétition</translation>
+    </message>
+</context>
+<context>
+    <name>Snoozes</name>
+    <message>
+        <source>Snoozed: %1, rings at %2</source>
+        <translation>En répétition : %1, sonne à %2</translation>
+    </message>
+    <message>
+        <source>Snoozed: %1</source>
+        <translation>En répétition : %1</translation>
+    </message>
+</context>
+<context>
     <name>UpdateCheck</name>
     <message>
         <source>Tockwell %1 is available. Do you want to download it?</source>
@@ -362,6 +403,18 @@ En attendant que ce soit réparé, enregistrez-les dans un fichier de session av
     <message>
         <source>Stop Alarm &amp; Close</source>
         <translation>Arrêter l&apos;alarme et fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Snooze</source>
+        <translation>&amp;Répéter</translation>
+    </message>
+    <message>
+        <source>Ring again in 1 minute</source>
+        <translation>Sonner à nouveau dans 1 minute</translation>
+    </message>
+    <message>
+        <source>Ring again in %1 minutes</source>
+        <translation>Sonner à nouveau dans %1 minutes</translation>
     </message>
 </context>
 <context>
@@ -683,6 +736,18 @@ En attendant que ce soit réparé, enregistrez-les dans un fichier de session av
     <message>
         <source>Wake the computer from sleep for alarms</source>
         <translation>Sortir l&apos;ordinateur de la veille pour les alarmes</translation>
+    </message>
+    <message>
+        <source>Snooze for</source>
+        <translation>Répéter après</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minute</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutes</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "AppArt.h"
 #include "AppInfo.h"
 #include "Languages.h"
+#include "SnoozedLines.h"
 #include "WindowColours.h"
 #include "WindowFonts.h"
 #include "alarms/AlarmLineViews.h"
@@ -13,6 +14,7 @@
 #include "alarms/frmRemove.h"
 #include "engine/TimeTexts.h"
 #include "engine/frmAlarm.h"
+#include "frmSplash.h"
 #include "led/LedComposer.h"
 #include "led/LedSurface.h"
 #include "modMain.h"
@@ -174,6 +176,7 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
     auto* alarmsLayout = new QHBoxLayout(frmRecordedAlarms);
     alarmsLayout->addWidget(lstAlarmTimes, 1);
     alarmsLayout->addLayout(alarmButtons);
+    snoozedLines = new SnoozedLines(m_context.Snoozed, this);
 
     lblCopyright = plainLabel(AppInfo::copyrightLine(), this);
     lblCopyright->setAlignment(Qt::AlignCenter);
@@ -185,6 +188,7 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frmCurrentStatus);
     layout->addWidget(frmRecordedAlarms, 1);
+    layout->addWidget(snoozedLines);
     layout->addWidget(lblCopyright);
     layout->addWidget(lblWebLink);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -430,14 +434,22 @@ void frmMain::CheckAlarms()
     // Which alarms are due is settled before the first one rings: an alarm waiting behind an
     // open alarm window rings when that window closes, and a tick that runs while the window is
     // open only looks at the time since the previous look, so nothing rings twice.
-    const AlarmCheck::Look look = m_alarmCheck.look(m_context.Alarms, m_context.desktop().clock.now());
+    const QDateTime now = m_context.desktop().clock.now();
+    const AlarmCheck::Look look = m_alarmCheck.look(m_context.Alarms, now);
     for (int slot : look.missed)
         m_missed << alarmLine(m_context.Alarms[slot]);
-    QList<AlarmRecord> ringing;
+    QStringList ringing;
     for (int slot : look.ringing)
-        ringing << m_context.Alarms[slot];
-    for (const AlarmRecord& record : ringing)
-        RingAlarm(record);
+        ringing << alarmLine(m_context.Alarms[slot]);
+    // A snooze kept from the last run waits for the main window, so that its alarm window opens over it.
+    if (!m_context.isLoaded<frmSplash>()) {
+        const Snoozes::Due snoozes = m_context.Snoozed.takeDue(now);
+        ringing << snoozes.ringing;
+        for (const QString& line : snoozes.missed)
+            m_missed << Snoozes::missedText(line);
+    }
+    for (const QString& line : ringing)
+        RingAlarm(line);
     TellMissed();
 }
 
@@ -446,7 +458,11 @@ void frmMain::ArmWakeUp()
     const QDateTime now = m_context.desktop().clock.now();
     std::optional<QDateTime> at;
     if (m_context.settings().wakeFromSleep()) {
-        if (const std::optional<QDateTime> ring = m_alarmCheck.nextRing(m_context.Alarms, now))
+        std::optional<QDateTime> ring = m_alarmCheck.nextRing(m_context.Alarms, now);
+        const std::optional<QDateTime> snooze = m_context.Snoozed.next();
+        if (snooze && (!ring || *snooze < *ring))
+            ring = snooze;
+        if (ring)
             at = AlarmCheck::wakeTime(*ring, now);
     }
     // The first word goes out even when it is "none": it tells whether waking works here.
@@ -494,14 +510,23 @@ void frmMain::TellMissed()
     desktop.messages.show(text, MsgBox::OkOnly | MsgBox::Exclamation, AppInfo::ProductName);
 }
 
-void frmMain::RingAlarm(const AlarmRecord& record)
+void frmMain::SnoozesChanged()
+{
+    snoozedLines->refresh();
+    ArmWakeUp();
+}
+
+void frmMain::RingAlarm(const QString& line)
 {
     Restore();
     m_context.playSound(modMain::AlarmSound);
     timAlarm->start();
     if (AlarmOpen) {
         Notifications& notifications = m_context.desktop().notifications;
-        notifications.post(frmAlarm::Notice(alarmLine(record), true));
+        // Only an alarm window snoozes, and the one open (if any) is another alarm's.
+        Notifications::Notice notice = frmAlarm::Notice(line, true);
+        notice.offerSnooze = false;
+        notifications.post(notice);
         m_context.desktop().messages.show(tr("An alarm has gone off but since your last alarm was not "
                                              "closed properly, a new page has not been opened"),
                                           MsgBox::OkOnly | MsgBox::Critical, AppInfo::ProductName);
@@ -514,7 +539,7 @@ void frmMain::RingAlarm(const AlarmRecord& record)
     }
     AlarmOpen = true;
     frmAlarm& alarm = m_context.form<frmAlarm>();
-    alarm.lblAlarmInformation->setText(alarmLine(record));
+    alarm.lblAlarmInformation->setText(line);
     m_context.desktop().modal.exec(alarm);
 }
 

@@ -19,6 +19,7 @@ class QPushButton;
 class QRadioButton;
 class QTimer;
 class QToolButton;
+class SnoozedLines;
 
 // The window the user lives in: time, date, the LED clock and the recorded alarms.
 class frmMain : public QWidget {
@@ -51,6 +52,8 @@ public:
     // Tells the user of the alarms the check found missed: a notification at once, a box once the window is
     // in front of the user and no alarm window is open.
     void TellMissed();
+    // A snooze was added, cancelled or rang: its line under the list and the wake-up follow.
+    void SnoozesChanged();
 
     // Composes an "hh:mm:ss" text onto the LED and refreshes it.
     void Blit_Clock(const QString& timeText);
@@ -107,6 +110,7 @@ public:
     QToolButton* cmdSave;
     QPushButton* cmdEdit;
     QPushButton* cmdRemove;
+    SnoozedLines* snoozedLines;
     QLabel* lblCopyright;
     QLabel* lblWebLink;
     QTimer* timTimers;
@@ -139,7 +143,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void RingAlarm(const AlarmRecord& record);
+    void RingAlarm(const QString& line);
 
     modMain& m_context;
     AlarmCheck m_alarmCheck;

@@ -28,6 +28,7 @@ bool folderTakesFiles(const QString& folder)
 modMain::modMain(Desktop desktop, const Placement& placement)
     : m_desktop(desktop), m_settings(desktop.settings, placement.applicationName), m_tray(desktop.tray),
       m_kept(desktop.messages, desktop.clock, placement.dataFolder + QStringLiteral("/alarms.tkw")),
+      m_keptSnoozes(desktop.messages, placement.dataFolder + QStringLiteral("/snoozed.json")),
       m_soundFolder(chooseSoundFolder(placement))
 {
     // Before any window exists, so the first list the user sees already holds the kept alarms; the book
@@ -37,6 +38,12 @@ modMain::modMain(Desktop desktop, const Placement& placement)
         m_kept.keep(Alarms.all());
         if (isLoaded<frmMain>())
             form<frmMain>().ArmWakeUp();
+    };
+    m_keptSnoozes.restore(Snoozed);
+    Snoozed.onChanged = [this] {
+        m_keptSnoozes.keep(Snoozed);
+        if (isLoaded<frmMain>())
+            form<frmMain>().SnoozesChanged();
     };
     m_desktop.sleepWatcher.onResume = [this] {
         if (isLoaded<frmMain>())
@@ -56,12 +63,17 @@ modMain::modMain(Desktop desktop, const Placement& placement)
             form<frmMain>().StopAlarmSound();
         }
     };
+    m_desktop.notifications.onSnooze = [this] {
+        if (isLoaded<frmAlarm>())
+            form<frmAlarm>().cmdSnooze_Click();
+    };
     m_desktop.notifications.onActivate = [this] { form<frmMain>().bringToFront(); };
 }
 
 modMain::~modMain()
 {
     m_desktop.notifications.onStop = nullptr;
+    m_desktop.notifications.onSnooze = nullptr;
     m_desktop.notifications.onActivate = nullptr;
     m_desktop.sleepWatcher.onResume = nullptr;
     m_desktop.wakeTimer.onAvailabilityChanged = nullptr;

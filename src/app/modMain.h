@@ -2,6 +2,8 @@
 
 #include "alarms/AlarmBook.h"
 #include "alarms/KeptAlarms.h"
+#include "alarms/KeptSnoozes.h"
+#include "engine/Snoozes.h"
 #include "platform/Desktop.h"
 #include "settings/Settings.h"
 #include "tray/modTray.h"
@@ -53,6 +55,8 @@ public:
     modTray& tray() { return m_tray; }
 
     AlarmBook Alarms;
+    // Alarm lines waiting to ring again, beside the table, never in it.
+    Snoozes Snoozed;
     QString DateFormat;
 
     // The edit window's public variables: the edit command sets them and the window's load reads them,
@@ -112,6 +116,7 @@ private:
     Settings::Store m_settings;
     modTray m_tray;
     KeptAlarms m_kept;
+    KeptSnoozes m_keptSnoozes;
     QString m_soundFolder;
     std::array<QPointer<QWidget>, 7> m_forms;
 };

@@ -59,10 +59,15 @@ frmAlarm::frmAlarm(modMain& context) : QDialog(nullptr), m_context(context)
     cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setToolTip(tr("Stop Alarm & Close"));
     cmdClose->setDefault(true);
+    // Alt+S; the ampersand is not shown.
+    cmdSnooze = new QPushButton(tr("&Snooze"), this);
+    const int minutes = m_context.settings().snoozeMinutes();
+    cmdSnooze->setToolTip(minutes == 1 ? tr("Ring again in 1 minute") : tr("Ring again in %1 minutes").arg(minutes));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdStop);
     buttons->addStretch();
+    buttons->addWidget(cmdSnooze);
     buttons->addWidget(cmdClose);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
@@ -75,6 +80,7 @@ frmAlarm::frmAlarm(modMain& context) : QDialog(nullptr), m_context(context)
     connect(timCheckMain, &QTimer::timeout, this, &frmAlarm::timCheckMain_Timer);
     connect(cmdStop, &QToolButton::clicked, this, &frmAlarm::cmdStop_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmAlarm::cmdClose_Click);
+    connect(cmdSnooze, &QPushButton::clicked, this, &frmAlarm::cmdSnooze_Click);
     timCheckMain->start();
     m_awake = new QTimer(this);
     m_awake->setSingleShot(true);
@@ -83,6 +89,7 @@ frmAlarm::frmAlarm(modMain& context) : QDialog(nullptr), m_context(context)
 
     cmdClose->setFocus();
     setTabOrder(cmdClose, cmdStop);
+    setTabOrder(cmdStop, cmdSnooze);
     adjustSize();
     centreOnScreen(*this);
 }
@@ -114,6 +121,13 @@ void frmAlarm::cmdClose_Click()
     main.ShowActivated();
 }
 
+void frmAlarm::cmdSnooze_Click()
+{
+    const QDateTime now = m_context.desktop().clock.now();
+    m_context.Snoozed.add(lblAlarmInformation->text(), now.addSecs(60 * m_context.settings().snoozeMinutes()));
+    cmdClose_Click();
+}
+
 void frmAlarm::closeEvent(QCloseEvent* event)
 {
     // Closed without its Close button: the sound plays on and the alarm stays marked as open.
@@ -134,7 +148,7 @@ void frmAlarm::keyPressEvent(QKeyEvent* event)
 
 Notifications::Notice frmAlarm::Notice(const QString& line, bool soundPlaying)
 {
-    return {Label1Text(), line, soundPlaying};
+    return {Label1Text(), line, soundPlaying, true};
 }
 
 void frmAlarm::Notify()

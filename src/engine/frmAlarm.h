@@ -21,7 +21,10 @@ public:
     void timCheckMain_Timer();
     void cmdStop_Click();
     void cmdClose_Click();
-    // The desktop notification of an alarm ringing with `line`; "Stop Alarm" only while the sound plays.
+    // Closes the window as Close does, and rings its line again once the snooze length has passed.
+    void cmdSnooze_Click();
+    // The desktop notification of an alarm ringing with `line`; "Stop Alarm" only while the sound plays,
+    // "Snooze" while the window is open.
     static Notifications::Notice Notice(const QString& line, bool soundPlaying);
     // Posts this window's notification afresh, as the sound now is.
     void Notify();
@@ -31,6 +34,7 @@ public:
     QLabel* lblAlarmInformation;
     QToolButton* cmdStop;
     QPushButton* cmdClose;
+    QPushButton* cmdSnooze;
     QTimer* timCheckMain;
 
 protected:

@@ -76,8 +76,9 @@ class Notifications {
 public:
     struct Notice {
         QString summary;
-        QString body;           // plain text, as the user typed it
-        bool offerStop = false; // the "Stop Alarm" action
+        QString body;             // plain text, as the user typed it
+        bool offerStop = false;   // the "Stop Alarm" action
+        bool offerSnooze = false; // the "Snooze" action
         bool operator==(const Notice&) const = default;
     };
     virtual ~Notifications() = default;
@@ -87,8 +88,9 @@ public:
     // Changes the notice shown; one the user dismissed stays dismissed.
     virtual void update(const Notice& notice) = 0;
     virtual void withdraw() = 0;
-    // The user chose "Stop Alarm", or clicked the notice itself.
+    // The user chose "Stop Alarm" or "Snooze", or clicked the notice itself.
     std::function<void()> onStop;
+    std::function<void()> onSnooze;
     std::function<void()> onActivate;
 };
 

@@ -10,6 +10,7 @@ namespace {
 const QString Service = QStringLiteral("org.freedesktop.Notifications");
 const QString Path = QStringLiteral("/org/freedesktop/Notifications");
 const QString StopAction = QStringLiteral("stop");
+const QString SnoozeAction = QStringLiteral("snooze");
 const QString DefaultAction = QStringLiteral("default");
 
 QDBusMessage call(const QString& method, const QVariantList& arguments = {})
@@ -42,6 +43,8 @@ QVariantList QtNotifications::notifyArguments(const Notice& notice, uint replace
     QStringList actions = {DefaultAction, tr("Show Alarm")};
     if (notice.offerStop)
         actions << StopAction << tr("Stop Alarm");
+    if (notice.offerSnooze)
+        actions << SnoozeAction << tr("Snooze");
     const QVariantMap hints = {
         {QStringLiteral("urgency"), QVariant::fromValue(uchar(2))}, // critical
         {QStringLiteral("desktop-entry"), QStringLiteral(TOCKWELL_APP_ID)},
@@ -105,6 +108,8 @@ void QtNotifications::actionInvoked(uint id, const QString& action)
         return;
     if (action == StopAction && onStop)
         onStop();
+    else if (action == SnoozeAction && onSnooze)
+        onSnooze();
     else if (action == DefaultAction && onActivate)
         onActivate();
 }

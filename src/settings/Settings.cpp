@@ -1,5 +1,6 @@
 #include "Settings.h"
 
+#include "engine/Snoozes.h"
 #include "platform/Desktop.h"
 
 namespace Settings {
@@ -65,6 +66,16 @@ bool Store::wakeFromSleep() const
 void Store::setWakeFromSleep(bool wake)
 {
     m_backend.save(m_application, DesktopSection, DesktopKey::WakeFromSleep, QString::number(wake ? On : Off));
+}
+
+int Store::snoozeMinutes() const
+{
+    return Snoozes::length(decode(m_backend.get(m_application, DesktopSection, DesktopKey::SnoozeMinutes, {})));
+}
+
+void Store::setSnoozeMinutes(int minutes)
+{
+    m_backend.save(m_application, DesktopSection, DesktopKey::SnoozeMinutes, QString::number(minutes));
 }
 
 } // namespace Settings

@@ -22,6 +22,7 @@ inline const QString DateInFormCaption = QStringLiteral("Date in Form Caption");
 inline const QString DesktopSection = QStringLiteral("Desktop");
 namespace DesktopKey {
 inline const QString WakeFromSleep = QStringLiteral("Wake from Sleep");
+inline const QString SnoozeMinutes = QStringLiteral("Snooze Minutes");
 } // namespace DesktopKey
 
 // On/off settings store 1 for off and 2 for on.
@@ -44,6 +45,9 @@ public:
     // Whether alarms wake the computer from sleep: yes unless the user said no. Kept in DesktopSection.
     bool wakeFromSleep() const;
     void setWakeFromSleep(bool wake);
+    // How long a snooze lasts, in minutes: one of Snoozes::Lengths. Kept in DesktopSection.
+    int snoozeMinutes() const;
+    void setSnoozeMinutes(int minutes);
     const QString& application() const { return m_application; }
 
 private:

@@ -8,6 +8,7 @@
 #include "app/WindowFonts.h"
 #include "app/frmMain.h"
 #include "app/modMain.h"
+#include "engine/Snoozes.h"
 #include "settings/Settings.h"
 #include "tray/LinkLabel.h"
 
@@ -141,6 +142,12 @@ frmOptions::frmOptions(modMain& context) : QDialog(nullptr), m_context(context)
     chkGraphicalClockonStartup = new QCheckBox(tr("Show Graphical-Clock on Startup"), general);
     chkStartAtLogin = new QCheckBox(tr("Start Tockwell when I log in"), general);
     chkWakeFromSleep = new QCheckBox(tr("Wake the computer from sleep for alarms"), general);
+    lblSnooze = textLabel(tr("Snooze for"), general);
+    cmbSnooze = dropDownList(lblSnooze->text(), general);
+    cmbSnooze->setMinimumWidth(0);
+    for (const int minutes : Snoozes::Lengths)
+        cmbSnooze->addItem(minutes == 1 ? tr("1 minute") : tr("%1 minutes").arg(minutes), minutes);
+    lblSnooze->setBuddy(cmbSnooze);
     lblDes = note(tr("Note: All settings altered will changed immediately. To restore all settings to "
                      "original default positions hit \"Restore to Default\" below:"),
                   general);
@@ -148,6 +155,7 @@ frmOptions::frmOptions(modMain& context) : QDialog(nullptr), m_context(context)
     generalLayout->addWidget(chkGraphicalClockonStartup);
     generalLayout->addWidget(chkStartAtLogin);
     generalLayout->addWidget(chkWakeFromSleep);
+    generalLayout->addLayout(row({lblSnooze, cmbSnooze}));
     generalLayout->addSpacing(8);
     generalLayout->addWidget(lblDes);
     generalLayout->addSpacing(4);
@@ -270,7 +278,8 @@ void frmOptions::followValueChanges()
                 (this->*handler)();
         });
     const std::pair<QComboBox*, Handler> lists[] = {{cmbClockColour, &frmOptions::cmbClockColour_Click},
-                                                    {cmbDateFormat, &frmOptions::cmbDateFormat_Click}};
+                                                    {cmbDateFormat, &frmOptions::cmbDateFormat_Click},
+                                                    {cmbSnooze, &frmOptions::cmbSnooze_Click}};
     for (const auto& [list, handler] : lists) {
         // Nothing is selected until the load picks the stored entry.
         list->setCurrentIndex(-1);
@@ -303,6 +312,7 @@ void frmOptions::Form_Load()
     chkStartAtLogin->setChecked(m_context.desktop().autostart.isThere());
     chkWakeFromSleep->setChecked(settings.wakeFromSleep());
     ShowWakeAvailability();
+    cmbSnooze->setCurrentIndex(cmbSnooze->findData(settings.snoozeMinutes()));
     lblCurrentVersion->setText(AppInfo::runningVersion());
     lblVersionAvailable->setText(UpdateCheck::tr(UpdateCheck::UnknownVersion));
 }
@@ -364,6 +374,15 @@ void frmOptions::ShowWakeAvailability()
     const QString reason = m_context.desktop().wakeTimer.unavailableReason();
     chkWakeFromSleep->setEnabled(reason.isEmpty());
     chkWakeFromSleep->setToolTip(reason);
+}
+
+void frmOptions::cmbSnooze_Click()
+{
+    Settings::Store& settings = m_context.settings();
+    // Showing the stored length runs this handler too; only the user's change is stored.
+    const int minutes = cmbSnooze->currentData().toInt();
+    if (minutes != settings.snoozeMinutes())
+        settings.setSnoozeMinutes(minutes);
 }
 
 void frmOptions::cmbClockColour_Click()

@@ -31,6 +31,8 @@ public:
     void chkWakeFromSleep_Click();
     // Enables the wake box where waking works, and says why not where it does not.
     void ShowWakeAvailability();
+    // Stores the snooze length, beside the six preferences.
+    void cmbSnooze_Click();
     void cmbClockColour_Click();
     void cmbDateFormat_Click();
     void opt12HR_Click();
@@ -48,6 +50,8 @@ public:
     QCheckBox* chkGraphicalClockonStartup;
     QCheckBox* chkStartAtLogin;
     QCheckBox* chkWakeFromSleep;
+    QLabel* lblSnooze;
+    QComboBox* cmbSnooze;
     QLabel* lblDes;
     QPushButton* cmdRestoretoDefault;
     QLabel* Label1;

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The program's main job, end to end: an alarm recorded through the record window, kept across an
 # exit with Yes and a new start, rings at its minute with the alarm window, real sound and a
-# notification drawn by a real notification server, whose "Stop Alarm" button silences it; Enter
-# closes the window and with it the notification.
+# notification drawn by a real notification server, whose "Stop Alarm" button silences it; Alt+S snoozes
+# it and ten minutes later it rings again, as after the bubble's "Snooze"; Enter closes the window and with
+# it the notification.
 # Then the clock jumps past the alarm while the process is stopped (a computer asleep): ten minutes
 # past, it rings at once, and once more when the notification server is gone. Last, the ways the
 # program is ended from outside: SIGTERM (alarm window open, main window shown), X server gone,
@@ -44,7 +45,7 @@ delay=$(($(now_ms) - minute_at))
 # Promptness is reported, not asserted (goals: the window within 100 ms of the minute, the sound
 # within 30 ms of the window); on a loaded machine only a window in the wrong minute is a fault.
 [ "$delay" -ge -150 ] && [ "$delay" -lt 30000 ] || fail "the alarm window came ${delay} ms after its minute"
-audible() { loud=$(first_loud_sample "$WORK/sound.raw" $((RECORD_BYTES_AT_START / 2)) 1000) && [ -n "$loud" ]; }
+audible() { loud=$(first_loud_sample "$WORK/sound.raw" "${1:-$((RECORD_BYTES_AT_START / 2))}" 1000) && [ -n "$loud" ]; }
 wait_for 10 audible || fail "nothing audible came from the sound server"
 echo "minute to alarm window: $delay ms; to first audible sample: $((RECORD_STARTED + (loud - RECORD_BYTES_AT_START / 2) / 8 - minute_at)) ms"
 
@@ -52,24 +53,46 @@ echo "minute to alarm window: $delay ms; to first audible sample: $((RECORD_STAR
 bubble() { window_of Notification; }
 wait_for 10 bubble >/dev/null || fail "no notification bubble came"
 notified='string "Tockwell".*string "One of your recorded alarms has gone off!"'
-notified+='.*string "7:05 AM   -   e2e &lt;wake-up&gt;".*string "Stop Alarm".*string "urgency"'$'\n'' *variant +byte 2'
+notified+='.*string "7:05 AM   -   e2e &lt;wake-up&gt;".*string "Stop Alarm".*string "Snooze".*string "urgency"'$'\n'' *variant +byte 2'
 wait_for 10 logged "$notified" || fail "the notification lacks a part: $(cat "$WORK/notifications.log")"
 try_grab notification "$(bubble)"
-# Stop, from the bubble's "Stop Alarm" button (its place in notification-daemon's layout): the sound
-# ends, the window stays (a bubble still settling its size may miss a click: clicked again then). A
-# loaded machine may take a moment to act on the click, so all from 2 s after it must be silent: the
-# alarm sound beeps at least once a second.
-stop_pressed='member=ActionInvoked'$'\n''   uint32 [0-9]+'$'\n''   string "stop"'
-for attempt in 1 2 3; do
-    size=$(xwininfo -id "$(bubble)") && width=$(sed -n 's/^ *Width: //p' <<<"$size") &&
-        height=$(sed -n 's/^ *Height: //p' <<<"$size") &&
-        xdotool mousemove --window "$(bubble)" $((width - 96)) $((height - 38)) click 1
-    wait_for 5 logged "$stop_pressed" && break
-done
+# Clicks the bubble's button $1 pixels from its right edge (its place in notification-daemon's layout: "Stop
+# Alarm", then "Snooze") until the server reports the action $2: a bubble still settling its size may miss a click.
+click_bubble() {
+    for _ in 1 2 3; do
+        size=$(xwininfo -id "$(bubble)") && width=$(sed -n 's/^ *Width: //p' <<<"$size") &&
+            height=$(sed -n 's/^ *Height: //p' <<<"$size") &&
+            xdotool mousemove --window "$(bubble)" $((width - $1)) $((height - 38)) click 1
+        wait_for 5 logged 'member=ActionInvoked'$'\n''   uint32 [0-9]+'$'\n''   string "'"$2"'"' && return 0
+    done
+    return 1
+}
+# Stop, from the bubble: the sound ends, the window stays. A loaded machine may take a moment to act on the
+# click, so all from 2 s after it must be silent: the alarm sound beeps at least once a second.
+click_bubble 164 stop || fail "the bubble's Stop Alarm could not be clicked"
 stop_sample=$((RECORD_BYTES_AT_START / 2 + ($(now_ms) - RECORD_STARTED) * 8))
 recorded_past() { [ "$(stat -c %s "$WORK/sound.raw")" -gt $((2 * $1)) ]; }
 wait_for 15 recorded_past $((stop_sample + 28000)) || fail "the recorder stalled"
 [ -z "$(first_loud_sample "$WORK/sound.raw" $((stop_sample + 16000)) 2)" ] || fail "the alarm sound went on after Stop"
+try_grab alarm-window "$(window_of Alarm)"
+
+# Snoozed ($1 tells how, the command $2.. does it): the window closes, and ten minutes later the alarm rings
+# again, not sooner, with the same line (the notification's) and the sound.
+line='string "7:05 AM   -   e2e &lt;wake-up&gt;"'
+snoozed() {
+    local pressed=$(($(now_ms) + CLOCK_OFFSET_MS)) told=$(grep -c "$line" "$WORK/notifications.log") due from
+    "${@:2}"
+    wait_for 10 gone Alarm || fail "$1 did not close the alarm window"
+    try_grab snoozed "$main"
+    set_clock "@$(((pressed + 598000) / 1000))"
+    due=$((pressed + 600000 - CLOCK_OFFSET_MS)) from=$((RECORD_BYTES_AT_START / 2 + ($(now_ms) - RECORD_STARTED) * 8))
+    wait_for 30 window_of Alarm >/dev/null || fail "the alarm snoozed by $1 did not ring again"
+    [ "$(now_ms)" -ge $((due - 150)) ] || fail "the alarm snoozed by $1 rang $((due - $(now_ms))) ms early"
+    wait_for 10 eval '[ "$(grep -c "$line" "$WORK/notifications.log")" -gt "$told" ]' || fail "no notification again"
+    wait_for 10 audible "$from" || fail "the alarm snoozed by $1 rang without sound"
+}
+snoozed Alt+S keys "$(window_of Alarm)" alt+s
+snoozed "the bubble's Snooze" click_bubble 87 snooze
 keys "$(window_of Alarm)" Return
 wait_for 10 gone Alarm || fail "Close did not close the alarm window"
 
@@ -121,4 +144,4 @@ start_program "2026-12-09 12:00:00"
 (cd "$ARTIFACTS" && rm -f wayland-screenshot-*.png && weston-screenshooter && mv wayland-screenshot-*.png wayland.png) ||
     fail "weston-screenshooter took no screenshot"
 ends "SIGTERM under Wayland" 0 kill -TERM "$APP"
-echo "PASS: recorded, kept across a restart, rang ${delay} ms after its minute, sounded, notified, stopped from the notification, closed; missed, rung 10 minutes late, rung with no notification server; ended by $ended"
+echo "PASS: recorded, kept across a restart, rang ${delay} ms after its minute, sounded, notified, stopped from the notification, snoozed with Alt+S and from the notification, closed; missed, rung 10 minutes late, rung with no notification server; ended by $ended"

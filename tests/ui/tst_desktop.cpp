@@ -211,20 +211,30 @@ void tst_desktop::startAtLogin()
     QCOMPARE(h->fakes.messages.calls.last().details, QStringLiteral("Permission denied"));
 }
 
-// Waking the computer: on by default and kept beside the six options (Restore to Default leaves it); off, no
-// wake-up; greyed with the reason where waking cannot work. The real helper refuses an ordinary user, and a
-// missing one is named, each with what would make it work.
+// Waking the computer: on by default and kept beside the six options (Restore to Default leaves it, and the snooze
+// length: seven choices, ten minutes unless one of them is stored); off, no wake-up; greyed with the reason where
+// waking cannot work. The real helper refuses an ordinary user, and a missing one is named, each with what would make
+// it work.
 void tst_desktop::wakeFromSleep()
 {
     main();
     h->context->Alarms.record({7, 0, QStringLiteral("x")});
+    h->fakes.settings.values.insert(UiHarness::Application + "/Desktop/Snooze Minutes", "7");
     QCheckBox* box = options().chkWakeFromSleep;
     QVERIFY(box->isChecked() && box->isEnabled() && box->toolTip().isEmpty());
     box->click();
+    QComboBox* snooze = options().cmbSnooze;
+    QStringList lengths;
+    for (int i = 0; i < snooze->count(); ++i)
+        lengths << (i == snooze->currentIndex() ? "[" + snooze->itemText(i) + "]" : snooze->itemText(i));
+    QCOMPARE(lengths.join(u','), "1 minute,5 minutes,[10 minutes],15 minutes,20 minutes,30 minutes,60 minutes");
+    snooze->setCurrentIndex(5);
     QCOMPARE(h->fakes.wakeTimer.calls, QStringList({"arm 2026-12-06 06:59:00", "disarm"}));
     h->fakes.messages.expect({}, MsgBox::Yes);
     h->fakes.messages.expect({});
     options().cmdRestoretoDefault->click();
+    QCOMPARE(snooze->currentText() + h->fakes.settings.writes.filter("Snooze").join(u','),
+             "30 minutesSnooze Minutes=30");
     h->fakes.wakeTimer.becomeUnavailable(QStringLiteral("Why not."));
     QVERIFY(!box->isChecked() && !box->isEnabled() && box->toolTip() == "Why not.");
 
@@ -418,7 +428,7 @@ void tst_desktop::notification()
     QCOMPARE(QtNotifications::notifyArguments(ringing, 7, true),
              QVariantList({"Tockwell", 7u, TOCKWELL_APP_ID, ringing.summary,
                            "7:05 AM   -   &lt;b&gt;Tea&lt;/b&gt; &amp;amp;",
-                           QStringList{"default", "Show Alarm", "stop", "Stop Alarm"}, hints, 0}));
+                           QStringList{"default", "Show Alarm", "stop", "Stop Alarm", "snooze", "Snooze"}, hints, 0}));
     // A server that reads no markup gets the text as it is; with the sound over there is nothing to stop.
     const QVariantList plain = QtNotifications::notifyArguments({ringing.summary, ringing.body, false}, 0, false);
     QCOMPARE(plain.at(4), ringing.body);

@@ -1,5 +1,6 @@
 #include "TestFiles.h"
 #include "UiHarness.h"
+#include "app/SnoozedLines.h"
 #include "app/WaveSynth.h"
 #include "app/frmMain.h"
 #include "engine/frmAlarm.h"
@@ -146,6 +147,87 @@ private slots:
         main().Form_Activate();
         QCoreApplication::processEvents();
         QCOMPARE(h->fakes.notifications.notices.size(), 1); // told once
+    }
+
+    // Snooze closes the window as Close does, and rings the same line once more, exactly the chosen minutes
+    // later; a snoozed ring snoozes again, beside a recorded alarm of the same minute; a cancelled one stays silent.
+    void snooze_data()
+    {
+        QTest::addColumn<QString>("stored"); // the snooze length in the settings
+        // How each alarm window is left, in turn: k Alt+S, b the Snooze button, n the notification's Snooze,
+        // x the button and then Cancel Snooze in the main window, c Close.
+        QTest::addColumn<QString>("answers");
+        // After the first snooze: the button's tooltip, the time on the main window's line, the wake-up.
+        QTest::addColumn<QString>("told");
+        QTest::addColumn<QString>("rings");
+        QTest::newRow("Alt+S, ten minutes by default; again, then cancelled")
+            << u""_qs << u"kcx"_qs << u"10 minutes|7:15 AM|07:09:00"_qs << u"5:00 Wake, 10:00 Tea, 15:00 Wake"_qs;
+        QTest::newRow("the notification's Snooze, one minute")
+            << u"1"_qs << u"ncc"_qs << u"1 minute|7:06 AM|07:06:00"_qs << u"5:00 Wake, 6:00 Wake, 10:00 Tea"_qs;
+        QTest::newRow("twice, on a recorded alarm's minute")
+            << u"5"_qs << u"bckc"_qs << u"5 minutes|7:10 AM|07:09:00"_qs
+            << u"5:00 Wake, 10:00 Tea, 10:00 Wake, 15:00 Wake"_qs;
+    }
+    void snooze()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, answers);
+        QFETCH(QString, told);
+        QFETCH(QString, rings);
+        h->fakes.settings.values.insert(UiHarness::Application + "/Desktop/Snooze Minutes", stored);
+        h->context->Alarms[2] = {7, 10, QStringLiteral("Tea")};
+        QStringList rang;
+        whileOpen([&](frmAlarm& alarm) {
+            rang << h->fakes.clock.now().toString(u"m:ss ") + alarm.lblAlarmInformation->text().section(" ", -1);
+            const QChar answer = rang.size() > answers.size() ? u'c' : answers[rang.size() - 1];
+            if (answer == u'c')
+                return alarm.cmdClose_Click();
+            QVERIFY(alarm.cmdClose->nextInFocusChain() == alarm.cmdStop &&
+                    alarm.cmdStop->nextInFocusChain() == alarm.cmdSnooze);
+            QCOMPARE(alarm.cmdSnooze->toolTip(), "Ring again in " + told.section(u'|', 0, 0));
+            if (answer == u'k') {
+                QTRY_VERIFY(alarm.isActiveWindow());
+                QTest::keyClick(&alarm, Qt::Key_S, Qt::AltModifier);
+                QTRY_VERIFY(!h->context->isLoaded<frmAlarm>()); // a key clicks as the eye can follow: later
+            } else if (answer == u'n') {
+                QVERIFY(h->fakes.notifications.notices.last().offerSnooze);
+                h->fakes.notifications.onSnooze();
+            } else {
+                QTest::mouseClick(alarm.cmdSnooze, Qt::LeftButton);
+            }
+            QVERIFY(!h->context->isLoaded<frmAlarm>() && !main().AlarmOpen && main().isVisible());
+            QVERIFY(!main().timAlarm->isActive() && heard().endsWith(u'S'));
+            if (rang.size() == 1) {
+                QCOMPARE(main().snoozedLines->rows[0].label->text(),
+                         "Snoozed: 7:05 AM   -   Wake, rings at " + told.section(u'|', 1, 1));
+                QCOMPARE(h->fakes.wakeTimer.calls.last(), "arm 2026-12-05 " + told.section(u'|', 2));
+            }
+            if (answer == u'x')
+                main().snoozedLines->rows[0].cancel->click();
+        });
+        h->fakes.clock.set(QDateTime(QDate(2026, 12, 5), QTime(7, 4, 59, 500)));
+        for (; h->fakes.clock.now().time() < QTime(7, 30); h->fakes.clock.advance(500))
+            main().timTimers_Timer();
+        QCOMPARE(rang.join(u", "), rings);
+        QVERIFY(main().snoozedLines->isHidden());
+    }
+    // A snooze waiting at an exit rings after the next start within the catch-up hour, once; an older one is told
+    // as missed, as a missed alarm is.
+    void snoozeKept()
+    {
+        QStringList shown;
+        whileOpen([&](frmAlarm& alarm) {
+            shown << alarm.lblAlarmInformation->text();
+            alarm.cmdSnooze_Click();
+        });
+        tickAt(QDateTime(QDate(2026, 12, 5), QTime(7, 5)));
+        // Snoozed till 7:15; 59 minutes late it rings, snoozed till 8:24; 61 minutes late it is missed; then nothing.
+        for (const QTime start : {QTime(8, 14), QTime(9, 25), QTime(10, 0)}) {
+            h->restart();
+            tickAt(QDateTime(QDate(2026, 12, 5), start));
+        }
+        QCOMPARE(shown, QStringList(2, "7:05 AM   -   Wake"));
+        QCOMPARE(h->fakes.notifications.notices.count({"Missed alarms", "Snoozed: 7:05 AM   -   Wake", false}), 1);
     }
 
 private:

@@ -1,0 +1,56 @@
+#include "KeptSnoozes.h"
+
+#include "app/AppInfo.h"
+#include "engine/Snoozes.h"
+#include "platform/Desktop.h"
+#include "platform/WriteWhole.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <utility>
+
+namespace {
+// A few snoozes take a few hundred bytes; anything far larger is no file of ours.
+constexpr qint64 MaxFileSize = 64 * 1024;
+} // namespace
+
+KeptSnoozes::KeptSnoozes(MessageBoxes& messages, QString path) : m_messages(messages), m_path(std::move(path)) {}
+
+void KeptSnoozes::restore(Snoozes& snoozes)
+{
+    QFile file(m_path);
+    if (!file.exists())
+        return;
+    const bool opened = file.open(QIODevice::ReadOnly);
+    if (opened && file.size() <= MaxFileSize && snoozes.decode(file.read(MaxFileSize)))
+        return;
+    file.close();
+    const QString reason = opened ? tr("The file holds no snoozed alarms.") : file.errorString();
+    QFile::remove(m_path);
+    m_messages.show(tr("Tockwell could not read the snoozed alarms kept from its last run, so they will not ring: %1")
+                        .arg(QDir::toNativeSeparators(m_path)),
+                    MsgBox::OkOnly | MsgBox::Critical, AppInfo::ProductName, reason);
+}
+
+void KeptSnoozes::keep(const Snoozes& snoozes)
+{
+    QString failure;
+    if (snoozes.all().isEmpty()) {
+        if (QFileInfo::exists(m_path) && !QFile::remove(m_path))
+            failure = tr("The file could not be removed.");
+    } else {
+        QDir().mkpath(QFileInfo(m_path).absolutePath());
+        QSaveFile file(m_path);
+        const QByteArray data = snoozes.encode();
+        if (!file.open(QIODevice::WriteOnly) || !writeWhole(file, data) || !file.commit())
+            failure = file.errorString();
+    }
+    if (failure.isEmpty() || std::exchange(m_failureTold, true))
+        return;
+    m_messages.show(
+        tr("Tockwell could not keep its snoozed alarms for its next start: %1").arg(QDir::toNativeSeparators(m_path)),
+        MsgBox::OkOnly | MsgBox::Critical, AppInfo::ProductName, failure);
+}

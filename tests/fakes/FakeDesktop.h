@@ -68,7 +68,13 @@ struct FakeSoundPlayer final : SoundPlayer {
     QStringList prepared;
     QStringList played;
     int beeps = 0;
-    void prepare(const QString& filePath) override { prepared << filePath; }
+    std::function<void()> whilePreparing; // once, as a box that a missing sound module brings would
+    void prepare(const QString& filePath) override
+    {
+        prepared << filePath;
+        if (whilePreparing)
+            std::exchange(whilePreparing, nullptr)();
+    }
     void play(const QString& filePath) override { played << filePath; }
     void beep() override { ++beeps; }
 };

@@ -123,6 +123,19 @@ private slots:
         // Destroyed, not merely hidden: its window would otherwise stay for the life of the process.
         QTRY_VERIFY(splash.isNull());
     }
+    void splashGoesWhileItsSoundsAreRead()
+    {
+        // A box (the sound module missing) runs a nested event loop in which the splash's two seconds run
+        // out: the hand-over unloads the splash, and its deletion is carried out before the box closes.
+        const QPointer<frmSplash> splash = &h->context->form<frmSplash>();
+        h->fakes.sound.whilePreparing = [&] {
+            splash->timLoad_Timer();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        };
+        splash->PrepareSounds();
+        QVERIFY(splash.isNull() && h->context->form<frmMain>().isVisible());
+        QCOMPARE(h->fakes.sound.prepared.size(), 2);
+    }
     void soundFilesGoToTheCacheWhenTheProgramFolderIsNotWritable()
     {
         // A plain file where the folder should be: it cannot be created, even by root.

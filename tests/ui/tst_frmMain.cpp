@@ -162,7 +162,7 @@ private slots:
     void soundWriteCutShortLeavesNoFile()
     {
         // Both writes fail part-way: a cut-off file would be kept, unchecked, for every later start.
-        QVERIFY(withFileSizeLimit(64 * 1024, [&] { h->context->form<frmSplash>(); }));
+        QVERIFY(withLimit(RLIMIT_FSIZE, 64 * 1024, [&] { h->context->form<frmSplash>(); }));
         QCOMPARE(QDir(h->context->soundFolder()).entryList(QDir::Files | QDir::Hidden), QStringList());
         h->restart().form<frmSplash>();
         QCOMPARE(readFile(h->context->alarmSoundPath()), WaveSynth::alarmSound());

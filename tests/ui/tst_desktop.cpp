@@ -1,4 +1,5 @@
 #include "AppAddresses.h"
+#include "TestFiles.h"
 #include "UiHarness.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
@@ -10,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -88,6 +90,8 @@ private slots:
     void versionOrder();
     void startAtLogin();
     void autostartEntry();
+    void autostartEntryOn_data();
+    void autostartEntryOn();
     void updateCheck_data();
     void updateCheck();
     void optionsClosedMidCheck();
@@ -218,6 +222,31 @@ void tst_desktop::autostartEntry()
     QCOMPARE(QtAutostartEntry::entryText({}, "/opt/a \"b\" $c/100%/tockwell"),
              "[Desktop Entry]\nType=Application\nName=Tockwell\nExec=\"/opt/a \\\\\"b\\\\\" \\\\$c/100%%/tockwell\" "
              "--autostart\nTerminal=false\n");
+}
+
+void tst_desktop::autostartEntryOn_data()
+{
+    QTest::addColumn<QByteArray>("entry"); // as found; empty: none
+    QTest::addColumn<bool>("on");          // what the box shows: the desktop will start the program
+    QTest::newRow("none") << QByteArray() << false;
+    QTest::newRow("written") << QByteArray("[Desktop Entry]\nExec=tockwell --autostart\n") << true;
+    QTest::newRow("hidden") << QByteArray("[Desktop Entry]\nExec=tockwell\nHidden = true\n") << false;
+    QTest::newRow("off in GNOME") << QByteArray("[Desktop Entry]\nX-GNOME-Autostart-enabled=false\n") << false;
+    QTest::newRow("an action's key") << QByteArray("[Desktop Entry]\nHidden=false\n[Desktop Action a]\nHidden=true")
+                                     << true;
+}
+
+void tst_desktop::autostartEntryOn()
+{
+    QFETCH(QByteArray, entry);
+    QFETCH(bool, on);
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(h->root.path()));
+    QtAutostartEntry autostart;
+    const QString path = QtAutostartEntry::path();
+    QVERIFY(entry.isEmpty() || (QDir().mkpath(QFileInfo(path).path()) && writeFile(path, entry)));
+    QCOMPARE(autostart.isThere(), on);
+    // Checking the box writes the entry afresh, over one the desktop's settings turned off.
+    QVERIFY(autostart.write().isEmpty() && autostart.isThere());
 }
 
 void tst_desktop::versionOrder()

@@ -132,6 +132,8 @@ protected:
 
 private:
     void RingAlarm(const AlarmRecord& record);
+    // The sound stopped or ran its time: a notice that offers to stop it offers so no more.
+    void AlarmSoundEnded();
 
     modMain& m_context;
     AlarmCheck m_alarmCheck;
@@ -142,4 +144,6 @@ private:
     QTimer* m_minuteTick;
     // Hidden in the notification area by cmdMinimize_Click, until restored.
     bool m_inTray = false;
+    // While a box tells of an alarm (the one before it not closed properly): that alarm's line.
+    QString m_boxAlarmLine;
 };

@@ -345,6 +345,8 @@ void QtSettingsBackend::save(const QString& application, const QString& section,
 
 void QtProgramEnd::end()
 {
+    if (beforeEnd)
+        beforeEnd();
     std::fflush(nullptr);
     ::_exit(0);
 }
@@ -357,6 +359,9 @@ void QtModalRunner::exec(QDialog& dialog)
 QtDesktop::QtDesktop(const QIcon& trayIcon, const QString& soundModule)
     : m_sound(m_messages, soundModule), m_tray(trayIcon)
 {
+    // A notification left behind would never expire, and its "Stop Alarm" would stop nothing; a bus
+    // that does not answer holds the end up half a second at most.
+    m_programEnd.beforeEnd = [this] { m_notifications.settle(std::chrono::milliseconds(500)); };
 }
 
 Desktop QtDesktop::desktop()

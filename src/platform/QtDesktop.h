@@ -98,6 +98,8 @@ public:
 class QtProgramEnd final : public ProgramEnd {
 public:
     void end() override;
+    // Runs first: what must reach the world outside before the process goes.
+    std::function<void()> beforeEnd;
 };
 
 class QtModalRunner final : public ModalRunner {

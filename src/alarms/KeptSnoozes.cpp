@@ -29,7 +29,9 @@ void KeptSnoozes::restore(Snoozes& snoozes)
         return;
     file.close();
     const QString reason = opened ? tr("The file holds no snoozed alarms.") : file.errorString();
-    QFile::remove(m_path);
+    // One that could not even be opened (no permission, too many files open) may be read at the next start.
+    if (opened)
+        QFile::remove(m_path);
     m_messages.show(tr("Tockwell could not read the snoozed alarms kept from its last run, so they will not ring: %1")
                         .arg(QDir::toNativeSeparators(m_path)),
                     MsgBox::OkOnly | MsgBox::Critical, AppInfo::ProductName, reason);
@@ -48,7 +50,8 @@ void KeptSnoozes::keep(const Snoozes& snoozes)
         if (!file.open(QIODevice::WriteOnly) || !writeWhole(file, data) || !file.commit())
             failure = file.errorString();
     }
-    if (failure.isEmpty() || std::exchange(m_failureTold, true))
+    // Told once for each spell of failures: a full disk must not bring a message with every change.
+    if (std::exchange(m_failing, !failure.isEmpty()) || failure.isEmpty())
         return;
     m_messages.show(
         tr("Tockwell could not keep its snoozed alarms for its next start: %1").arg(QDir::toNativeSeparators(m_path)),

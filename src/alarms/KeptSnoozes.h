@@ -15,15 +15,15 @@ class KeptSnoozes {
 public:
     KeptSnoozes(MessageBoxes& messages, QString path);
 
-    // Fills `snoozes` from the kept file. One that cannot be read is told and removed: its snoozes are lost
-    // either way, and the user hears of it once rather than at every start.
+    // Fills `snoozes` from the kept file. One whose content cannot be read is told and removed: its snoozes are
+    // lost either way, and the user hears of it once rather than at every start.
     void restore(Snoozes& snoozes);
-    // Replaces the kept file once the new one is complete; with nothing waiting there is no file. Only the
-    // first failure of a run is told.
+    // Replaces the kept file once the new one is complete; with nothing waiting there is no file. A failure is
+    // told when the write before it worked.
     void keep(const Snoozes& snoozes);
 
 private:
     MessageBoxes& m_messages;
     QString m_path;
-    bool m_failureTold = false;
+    bool m_failing = false;
 };

@@ -41,6 +41,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 
 // No default extension: a name typed without one is used exactly as typed.
@@ -286,6 +288,7 @@ bool frmMain::Form_QueryUnload()
 void frmMain::Form_Unload()
 {
     m_context.tray().RemoveTrayIcon();
+    m_context.desktop().notifications.withdraw();
     QFile::remove(m_context.alarmSoundPath());
     QFile::remove(m_context.silenceSoundPath());
     m_context.desktop().programEnd.end();
@@ -295,6 +298,14 @@ void frmMain::StopAlarmSound()
 {
     m_context.playSound(modMain::SilenceSound);
     timAlarm->stop();
+    AlarmSoundEnded();
+}
+
+void frmMain::AlarmSoundEnded()
+{
+    // The alarm window's notice follows the sound by itself (timCheckMain); a box's does not.
+    if (!m_boxAlarmLine.isEmpty())
+        m_context.desktop().notifications.update(frmAlarm::Notice(std::exchange(m_boxAlarmLine, {}), false));
 }
 
 void frmMain::GetRecordedTimes()
@@ -524,12 +535,14 @@ void frmMain::RingAlarm(const QString& line)
     if (AlarmOpen) {
         Notifications& notifications = m_context.desktop().notifications;
         // Only an alarm window snoozes, and the one open (if any) is another alarm's.
+        m_boxAlarmLine = line;
         Notifications::Notice notice = frmAlarm::Notice(line, true);
         notice.offerSnooze = false;
         notifications.post(notice);
         m_context.desktop().messages.show(tr("An alarm has gone off but since your last alarm was not "
                                              "closed properly, a new page has not been opened"),
                                           MsgBox::OkOnly | MsgBox::Critical, AppInfo::ProductName);
+        m_boxAlarmLine.clear();
         // The box told of this alarm; an alarm window still open goes on telling of its own.
         if (m_context.isLoaded<frmAlarm>() && m_context.form<frmAlarm>().isVisible())
             m_context.form<frmAlarm>().Notify();
@@ -546,6 +559,7 @@ void frmMain::RingAlarm(const QString& line)
 void frmMain::timAlarm_Timer()
 {
     timAlarm->stop();
+    AlarmSoundEnded();
 }
 
 void frmMain::cmdSave_Click()
@@ -732,5 +746,6 @@ void frmMain::mnuWebsite_Click()
 void frmMain::mnuExit_Click()
 {
     Restore();
+    m_context.desktop().notifications.withdraw();
     m_context.desktop().programEnd.end();
 }

@@ -144,6 +144,8 @@ protected:
 
 private:
     void RingAlarm(const QString& line);
+    // The sound stopped or ran its time: a notice that offers to stop it offers so no more.
+    void AlarmSoundEnded();
 
     modMain& m_context;
     AlarmCheck m_alarmCheck;
@@ -162,4 +164,6 @@ private:
     // Lines of missed alarms not yet told in a box, and whether their notification went out.
     QStringList m_missed;
     bool m_missedPosted = false;
+    // While a box tells of an alarm (the one before it not closed properly): that alarm's line.
+    QString m_boxAlarmLine;
 };

@@ -67,9 +67,13 @@ void frmSplash::PrepareSounds()
     if (m_soundsPrepared)
         return;
     m_soundsPrepared = true;
-    // Read once now, so that an alarm sounds the moment it is due rather than after a file read.
-    m_context.desktop().sound.prepare(m_context.alarmSoundPath());
-    m_context.desktop().sound.prepare(m_context.silenceSoundPath());
+    // Read once now, so that an alarm sounds the moment it is due rather than after a file read. Loading
+    // the player may show a box (the module missing), in whose event loop the splash's time runs out and
+    // the hand-over deletes this window: after the first read, nothing of the window may be touched.
+    SoundPlayer& sound = m_context.desktop().sound;
+    const QString silence = m_context.silenceSoundPath();
+    sound.prepare(m_context.alarmSoundPath());
+    sound.prepare(silence);
 }
 
 frmMain& frmSplash::mainWindowReady()

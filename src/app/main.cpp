@@ -73,6 +73,27 @@ bool readArguments(const QApplication& app)
     return parser.isSet(QtAutostartEntry::Option);
 }
 
+// Qt started without a display aborts, advising a reinstall that mends nothing. True when no display was
+// found for the platforms the program asks for; platforms that need none (offscreen, VNC, a framebuffer)
+// and a platform or display chosen on the command line are the toolkit's to judge.
+bool displayMissing(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArrayView argument(argv[i]);
+        if (argument == "-platform" || argument == "--platform" || argument == "-display" || argument == "--display")
+            return false;
+    }
+    if (!qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return false;
+    const QString platforms = qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("xcb;wayland"));
+    for (const QString& platform : platforms.split(u';', Qt::SkipEmptyParts)) {
+        const QString name = platform.section(u':', 0, 0);
+        if (name != u"xcb" && !name.startsWith(u"wayland"))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -80,6 +101,12 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("tockwell"));
     QCoreApplication::setApplicationVersion(AppInfo::runningVersion());
     answerQuestionsAndExit(argc, argv);
+    if (displayMissing(argc, argv)) {
+        std::fputs("Tockwell needs a graphical desktop session: no X11 or Wayland display was found (DISPLAY and "
+                   "WAYLAND_DISPLAY are not set).\n",
+                   stderr);
+        return EXIT_FAILURE;
+    }
 
     // In a Wayland session the program runs through XWayland, where it places its windows, keeps its
     // tray icon and raises its alarm as on X11; natively only where there is no X server at all.

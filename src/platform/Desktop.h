@@ -146,6 +146,7 @@ public:
 class AutostartEntry {
 public:
     virtual ~AutostartEntry() = default;
+    // True when the desktop will start the program at login: the entry is there and not turned off.
     virtual bool isThere() const = 0;
     // Both return an empty text on success, otherwise the reason, for the user.
     virtual QString write() = 0;

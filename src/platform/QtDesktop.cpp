@@ -1,22 +1,15 @@
 #include "QtDesktop.h"
 
-#include "WriteWhole.h"
-
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QLibrary>
 #include <QMessageBox>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
-#include <QRegularExpression>
-#include <QSaveFile>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QUrl>
@@ -358,95 +351,10 @@ void QtSettingsBackend::save(const QString& application, const QString& section,
 
 void QtProgramEnd::end()
 {
+    if (beforeEnd)
+        beforeEnd();
     std::fflush(nullptr);
     ::_exit(0);
-}
-
-namespace {
-
-QString applicationId()
-{
-    const QString id = QGuiApplication::desktopFileName();
-    return id.isEmpty() ? QCoreApplication::applicationName() : id;
-}
-
-// One word of an Exec line: quoted where the desktop entry format asks for it, then escaped as every
-// value of the file is.
-QString execWord(const QString& word)
-{
-    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9/._+,=:@-]+$"));
-    QString out = word;
-    if (!plain.match(word).hasMatch()) {
-        out.clear();
-        for (const QChar c : word) {
-            if (c == u'"' || c == u'`' || c == u'$' || c == u'\\')
-                out += u'\\';
-            out += c;
-        }
-        out = u'"' + out + u'"';
-    }
-    out.replace(u'\\', QStringLiteral("\\\\"));
-    out.replace(u'\n', QStringLiteral("\\n"));
-    out.replace(u'\r', QStringLiteral("\\r"));
-    out.replace(u'%', QStringLiteral("%%"));
-    return out;
-}
-
-} // namespace
-
-QString QtAutostartEntry::path()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/autostart/") +
-           applicationId() + QStringLiteral(".desktop");
-}
-
-QByteArray QtAutostartEntry::entryText(const QByteArray& installed, const QString& program)
-{
-    const QString argument = QStringLiteral(" --") + Option;
-    QStringList lines = QString::fromUtf8(installed).split(u'\n');
-    // The main group comes first, so the first command is its own; the actions after it keep theirs.
-    const qsizetype exec = lines.indexOf(QRegularExpression(QStringLiteral("^Exec=.*")));
-    if (exec < 0)
-        return entryText("[Desktop Entry]\nType=Application\nName=Tockwell\nExec=tockwell\nTerminal=false\n", program);
-    const QString command = lines[exec].mid(5).trimmed();
-    const QString named = QStandardPaths::findExecutable(command.section(u' ', 0, 0));
-    const QString self = QFileInfo(program).canonicalFilePath();
-    if (!named.isEmpty() && !command.startsWith(u'"') && QFileInfo(named).canonicalFilePath() == self)
-        lines[exec] = QStringLiteral("Exec=") + command + argument;
-    else
-        lines[exec] = QStringLiteral("Exec=") + execWord(self.isEmpty() ? program : self) + argument;
-    return lines.join(u'\n').toUtf8();
-}
-
-bool QtAutostartEntry::isThere() const
-{
-    return QFileInfo::exists(path());
-}
-
-QString QtAutostartEntry::write()
-{
-    const QString target = path();
-    if (!QDir().mkpath(QFileInfo(target).absolutePath()))
-        return QCoreApplication::translate("QtAutostartEntry", "The folder %1 could not be made.")
-            .arg(QDir::toNativeSeparators(QFileInfo(target).absolutePath()));
-    QByteArray installed;
-    QFile source(
-        QStandardPaths::locate(QStandardPaths::ApplicationsLocation, applicationId() + QStringLiteral(".desktop")));
-    if (!source.fileName().isEmpty() && source.open(QIODevice::ReadOnly))
-        installed = source.read(64 * 1024);
-    QSaveFile file(target);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-        writeWhole(file, entryText(installed, QCoreApplication::applicationFilePath())) && file.commit())
-        return {};
-    return QDir::toNativeSeparators(target) + u'\n' + file.errorString();
-}
-
-QString QtAutostartEntry::remove()
-{
-    QFile entry(path());
-    if (!entry.exists() || entry.remove())
-        return {};
-    return QDir::toNativeSeparators(entry.fileName()) + u'\n' + entry.errorString();
 }
 
 void QtModalRunner::exec(QDialog& dialog)
@@ -457,6 +365,9 @@ void QtModalRunner::exec(QDialog& dialog)
 QtDesktop::QtDesktop(const QIcon& trayIcon, const QString& soundModule, const QString& wakeHelper)
     : m_sound(m_messages, soundModule), m_tray(trayIcon), m_wakeTimer({wakeHelper})
 {
+    // A notification left behind would never expire, and its "Stop Alarm" would stop nothing; a bus
+    // that does not answer holds the end up half a second at most.
+    m_programEnd.beforeEnd = [this] { m_notifications.settle(std::chrono::milliseconds(500)); };
 }
 
 Desktop QtDesktop::desktop()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Desktop.h"
+#include "QtAutostartEntry.h"
 #include "QtNotifications.h"
 #include "QtSleepWatcher.h"
 #include "QtWakeTimer.h"
@@ -99,25 +100,8 @@ public:
 class QtProgramEnd final : public ProgramEnd {
 public:
     void end() override;
-};
-
-// An XDG autostart entry made from the installed desktop entry, so its name, icon and translations come
-// along; only its command differs: it starts the program put away, without the splash.
-class QtAutostartEntry final : public AutostartEntry {
-public:
-    // The command-line option (without its dashes) that a start at login carries.
-    static inline const QString Option = QStringLiteral("autostart");
-
-    bool isThere() const override;
-    QString write() override;
-    QString remove() override;
-
-    // ~/.config/autostart/<application id>.desktop
-    static QString path();
-    // The autostart entry: `installed` (the installed desktop entry's text, or empty when there is none)
-    // with a command that starts `program` put away. The installed command is kept when it names
-    // `program`, so an entry written by an installed Tockwell still works after an upgrade.
-    static QByteArray entryText(const QByteArray& installed, const QString& program);
+    // Runs first: what must reach the world outside before the process goes.
+    std::function<void()> beforeEnd;
 };
 
 class QtModalRunner final : public ModalRunner {

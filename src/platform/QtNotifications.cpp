@@ -1,9 +1,15 @@
 #include "QtNotifications.h"
 
+#include "BusLater.h"
+
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QDeadlineTimer>
 #include <QVariantMap>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -22,20 +28,31 @@ QDBusMessage call(const QString& method, const QVariantList& arguments = {})
 
 } // namespace
 
-QtNotifications::QtNotifications() : m_bus(QDBusConnection::sessionBus())
+QtNotifications::QtNotifications()
 {
-    if (!m_bus.isConnected())
-        return;
-    m_bus.connect(Service, Path, Service, QStringLiteral("ActionInvoked"), this, SLOT(actionInvoked(uint, QString)));
-    m_bus.connect(Service, Path, Service, QStringLiteral("NotificationClosed"), this,
-                  SLOT(notificationClosed(uint, uint)));
-    auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call(QStringLiteral("GetCapabilities"))), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* answer) {
-        const QDBusPendingReply<QStringList> capabilities = *answer;
-        if (capabilities.isValid())
-            m_markup = capabilities.value().contains(QStringLiteral("body-markup"));
-        answer->deleteLater();
-    });
+    openBusLater(
+        QDBusConnection::SessionBus, this,
+        [this](QDBusConnection& bus) {
+            bus.connect(Service, Path, Service, QStringLiteral("ActionInvoked"), this,
+                        SLOT(actionInvoked(uint, QString)));
+            bus.connect(Service, Path, Service, QStringLiteral("NotificationClosed"), this,
+                        SLOT(notificationClosed(uint, uint)));
+        },
+        [this](const QDBusConnection& bus) {
+            m_bus = bus;
+            if (!bus.isConnected())
+                return;
+            auto* watcher =
+                new QDBusPendingCallWatcher(m_bus->asyncCall(call(QStringLiteral("GetCapabilities"))), this);
+            connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* answer) {
+                const QDBusPendingReply<QStringList> capabilities = *answer;
+                if (capabilities.isValid())
+                    m_markup = capabilities.value().contains(QStringLiteral("body-markup"));
+                answer->deleteLater();
+            });
+            if (m_waiting)
+                post(*std::exchange(m_waiting, std::nullopt));
+        });
 }
 
 QVariantList QtNotifications::notifyArguments(const Notice& notice, uint replaces, bool markup)
@@ -61,15 +78,25 @@ QVariantList QtNotifications::notifyArguments(const Notice& notice, uint replace
 
 void QtNotifications::post(const Notice& notice)
 {
-    if (!m_bus.isConnected())
+    if (!m_bus) {
+        m_waiting = notice;
+        return;
+    }
+    if (!m_bus->isConnected())
         return;
     const quint64 ask = ++m_ask;
     m_posting = true;
-    auto* watcher = new QDBusPendingCallWatcher(
-        m_bus.asyncCall(call(QStringLiteral("Notify"), notifyArguments(notice, m_shown, m_markup))), this);
+    // A notice that does not replace the one shown is a new one: answers to any before it are out of date.
+    if (m_shown == 0)
+        m_latest = 0;
+    const QDBusPendingCall pending =
+        m_bus->asyncCall(call(QStringLiteral("Notify"), notifyArguments(notice, m_shown, m_markup)));
+    m_unanswered.insert(ask, pending);
+    auto* watcher = new QDBusPendingCallWatcher(pending, this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, ask](QDBusPendingCallWatcher* answer) {
         const QDBusPendingReply<uint> id = *answer;
         answer->deleteLater();
+        m_unanswered.remove(ask);
         if (ask == m_ask)
             m_posting = false;
         if (!id.isValid())
@@ -83,12 +110,15 @@ void QtNotifications::post(const Notice& notice)
 
 void QtNotifications::update(const Notice& notice)
 {
-    if (m_shown != 0 || m_posting)
+    if (m_waiting)
+        m_waiting = notice;
+    else if (m_shown != 0 || m_posting)
         post(notice);
 }
 
 void QtNotifications::withdraw()
 {
+    m_waiting.reset();
     ++m_ask;
     m_posting = false;
     if (m_shown != 0)
@@ -96,10 +126,30 @@ void QtNotifications::withdraw()
     m_shown = m_latest = 0;
 }
 
+void QtNotifications::settle(std::chrono::milliseconds limit)
+{
+    withdraw();
+    if (!m_bus || !m_bus->isConnected() || (!m_closed && m_unanswered.isEmpty()))
+        return;
+    const QDeadlineTimer deadline(limit);
+    const auto waitFor = [this, &deadline](const QDBusMessage& message) {
+        m_bus->call(message, QDBus::Block, int(std::max<qint64>(deadline.remainingTime(), 1)));
+    };
+    // The server reads its calls in turn: once a later one is answered, the withdrawals sent before it
+    // have arrived, and so have the ids of the notices still on their way.
+    waitFor(call(QStringLiteral("GetServerInformation")));
+    for (const QDBusPendingCall& pending : std::as_const(m_unanswered)) {
+        const QDBusPendingReply<uint> id = pending;
+        if (id.isFinished() && id.isValid())
+            waitFor(call(QStringLiteral("CloseNotification"), {id.value()}));
+    }
+}
+
 void QtNotifications::close(uint id)
 {
     // Nothing waits for the answer; the message is queued and the call returns.
-    m_bus.send(call(QStringLiteral("CloseNotification"), {id}));
+    m_bus->send(call(QStringLiteral("CloseNotification"), {id}));
+    m_closed = true;
 }
 
 void QtNotifications::actionInvoked(uint id, const QString& action)
@@ -116,7 +166,8 @@ void QtNotifications::actionInvoked(uint id, const QString& action)
 
 void QtNotifications::notificationClosed(uint id, uint)
 {
-    // Dismissed by the user, expired or withdrawn: the program carries on as it was.
+    // Dismissed by the user, expired or withdrawn: the program carries on as it was. Its id stays the
+    // latest, for an action the server announces after the close.
     if (id == m_shown)
-        m_shown = m_latest = 0;
+        m_shown = 0;
 }

@@ -9,12 +9,16 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <iterator>
+#include <optional>
 #include <unistd.h>
 
 namespace {
 
 constexpr int Signals[] = {SIGTERM, SIGHUP};
 int wakePipe[2] = {-1, -1};
+// What each signal did before this program took it, put back when it lets go; empty when it left it alone.
+std::optional<struct sigaction> before[std::size(Signals)];
 
 // All a signal handler may safely do: a byte into the pipe wakes the event loop, which does the rest.
 extern "C" void wakeEventLoop(int)
@@ -45,16 +49,31 @@ SessionEnd::SessionEnd(QObject* parent) : QObject(parent)
     action.sa_handler = wakeEventLoop;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (const int signal : Signals)
-        ::sigaction(signal, &action, nullptr);
+    for (std::size_t i = 0; i < std::size(Signals); ++i) {
+        struct sigaction inherited = {};
+        if (::sigaction(Signals[i], nullptr, &inherited) != 0)
+            inherited.sa_handler = SIG_DFL;
+        // Started with hang-ups ignored (nohup): the terminal closing is not meant to end the program.
+        if (Signals[i] == SIGHUP && inherited.sa_handler == SIG_IGN)
+            continue;
+        if (::sigaction(Signals[i], &action, nullptr) != 0) {
+            std::fprintf(stderr, "tockwell: %s will end the program without cleaning up: %s\n",
+                         Signals[i] == SIGTERM ? "SIGTERM" : "SIGHUP", std::strerror(errno));
+            continue;
+        }
+        before[i] = inherited;
+    }
 }
 
 SessionEnd::~SessionEnd()
 {
     if (!m_signals)
         return;
-    for (const int signal : Signals)
-        std::signal(signal, SIG_DFL);
+    for (std::size_t i = 0; i < std::size(Signals); ++i) {
+        if (before[i])
+            ::sigaction(Signals[i], &*before[i], nullptr);
+        before[i].reset();
+    }
     delete m_signals;
     ::close(wakePipe[0]);
     ::close(wakePipe[1]);

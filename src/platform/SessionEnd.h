@@ -6,7 +6,8 @@ class QSocketNotifier;
 
 // Tells when the system wants the program gone: the desktop session ends (the session manager's
 // last word reaches the application as a request to quit) or the process receives SIGTERM or SIGHUP
-// (a logout, `systemctl --user stop`, `kill`). Whoever listens ends the program at once, asking
+// (a logout, `systemctl --user stop`, `kill`); a SIGHUP the program was started ignoring (nohup) stays
+// ignored. Whoever listens ends the program at once, asking
 // nothing: at a logout no one is there to answer. One per process, as signal handlers are.
 class SessionEnd final : public QObject {
     Q_OBJECT

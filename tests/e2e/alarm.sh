@@ -1,31 +1,34 @@
 #!/usr/bin/env bash
 # The program's main job, end to end: an alarm recorded through the record window, kept across an
 # exit with Yes and a new start, rings at its minute with the alarm window, real sound and a
-# notification drawn by a real notification server, whose "Stop Alarm" button silences it; Alt+S snoozes
-# it and ten minutes later it rings again, as after the bubble's "Snooze"; Enter closes the window and with
-# it the notification.
+# notification drawn by a real notification server, whose "Stop Alarm" button silences it; snoozed with
+# Alt+S and with the notification's "Snooze", it rings again ten minutes later each time; Enter closes the
+# window and with it the notification.
 # Then the clock jumps past the alarm while the process is stopped (a computer asleep): ten minutes
-# past, it rings at once, and once more when the notification server is gone. Last, the ways the
-# program is ended from outside: SIGTERM (alarm window open, main window shown), X server gone,
-# and SIGTERM in a Wayland session.
+# past, it rings at once and SIGTERM ends the program, withdrawing the notification on its way out;
+# then it rings when the notification server is gone. Last, the other ways the program is ended
+# from outside: SIGTERM (main window shown), X server gone, and SIGTERM in a Wayland session.
+# Without notification-daemon the alarm window's own stop button silences it and the notification's
+# parts are left out; without weston the Wayland session is: each said in the output.
 set -uo pipefail
 . "$(dirname "$0")/lib.sh"
-need Xvfb dbus-daemon dbus-monitor dbus-send weston weston-screenshooter xdotool xwininfo pulseaudio pactl parec od awk
+need Xvfb dbus-daemon dbus-monitor dbus-send xdotool xwininfo pulseaudio pactl parec od awk
 NOTIFICATION_SERVER=/usr/lib/notification-daemon/notification-daemon
-[ -x "$NOTIFICATION_SERVER" ] || { echo "SKIP: notification-daemon is not installed" && exit 77; }
+[ -x "$NOTIFICATION_SERVER" ] && notifying=true || { notifying=false && echo "SKIP (part): notification-daemon is not installed"; }
+command -v weston >/dev/null && command -v weston-screenshooter >/dev/null && wayland=true || { wayland=false && echo "SKIP (part): no weston or weston-screenshooter: no Wayland session"; }
 
 start_x
 start_pulse
 # A notification server on the private bus, and a record of every message sent to or by it.
 dbus-monitor --session "interface='org.freedesktop.Notifications'" >"$WORK/notifications.log" 2>&1 &
 PIDS+=($!)
-"$NOTIFICATION_SERVER" >"$WORK/notification-server.log" 2>&1 &
-NOTIFIER=$! && PIDS+=("$NOTIFIER")
 serving() { [[ "$(dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
     org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Notifications 2>&1)" == *"boolean true"* ]]; }
-# Whether the server's record matches the regular expression $1.
+# Whether the server's record matches the regular expression $1; how many withdrawals were sent to it.
 logged() { [[ "$(cat "$WORK/notifications.log")" =~ $1 ]]; }
-wait_for 15 serving || fail "the notification server did not start"
+withdrawals() { grep -c 'member=CloseNotification' "$WORK/notifications.log"; }
+! $notifying || { "$NOTIFICATION_SERVER" >"$WORK/notification-server.log" 2>&1 & NOTIFIER=$! && PIDS+=("$NOTIFIER"); }
+! $notifying || wait_for 15 serving || fail "the notification server did not start"
 start_program "2026-12-06 06:30:00"
 record_alarm 07 05 AM "e2e <wake-up>"
 # Closed with Yes (Ctrl+Q asks as the close box does) and started again: the alarm is still there.
@@ -42,20 +45,16 @@ start_recording "$WORK/sound.raw"
 wait_for 60 window_of Alarm >/dev/null || fail "the alarm window did not appear"
 delay=$(($(now_ms) - minute_at))
 
-# Promptness is reported, not asserted (goals: the window within 100 ms of the minute, the sound
-# within 30 ms of the window); on a loaded machine only a window in the wrong minute is a fault.
-[ "$delay" -ge -150 ] && [ "$delay" -lt 30000 ] || fail "the alarm window came ${delay} ms after its minute"
+# Goals: the window within 100 ms of the minute, the sound within 30 ms of the window (the times are
+# printed). The program takes a few hundred ms beside busy loops; a few seconds allow for this test's
+# own polling on a loaded machine, no more.
+[ "$delay" -ge -150 ] && [ "$delay" -lt 3000 ] || fail "the alarm window came ${delay} ms after its minute"
 audible() { loud=$(first_loud_sample "$WORK/sound.raw" "${1:-$((RECORD_BYTES_AT_START / 2))}" 1000) && [ -n "$loud" ]; }
 wait_for 10 audible || fail "nothing audible came from the sound server"
 echo "minute to alarm window: $delay ms; to first audible sample: $((RECORD_STARTED + (loud - RECORD_BYTES_AT_START / 2) / 8 - minute_at)) ms"
 
-# The notification: the alarm's line (escaped: the server reads markup), critical, with "Stop Alarm".
+# The notification: the alarm's line (escaped: the server reads markup), critical, with "Stop Alarm" and "Snooze".
 bubble() { window_of Notification; }
-wait_for 10 bubble >/dev/null || fail "no notification bubble came"
-notified='string "Tockwell".*string "One of your recorded alarms has gone off!"'
-notified+='.*string "7:05 AM   -   e2e &lt;wake-up&gt;".*string "Stop Alarm".*string "Snooze".*string "urgency"'$'\n'' *variant +byte 2'
-wait_for 10 logged "$notified" || fail "the notification lacks a part: $(cat "$WORK/notifications.log")"
-try_grab notification "$(bubble)"
 # Clicks the bubble's button $1 pixels from its right edge (its place in notification-daemon's layout: "Stop
 # Alarm", then "Snooze") until the server reports the action $2: a bubble still settling its size may miss a click.
 click_bubble() {
@@ -67,9 +66,19 @@ click_bubble() {
     done
     return 1
 }
-# Stop, from the bubble: the sound ends, the window stays. A loaded machine may take a moment to act on the
-# click, so all from 2 s after it must be silent: the alarm sound beeps at least once a second.
-click_bubble 164 stop || fail "the bubble's Stop Alarm could not be clicked"
+if $notifying; then
+    wait_for 10 bubble >/dev/null || fail "no notification bubble came"
+    notified='string "Tockwell".*string "One of your recorded alarms has gone off!"'
+    notified+='.*string "7:05 AM   -   e2e &lt;wake-up&gt;".*string "Stop Alarm".*string "Snooze".*string "urgency"'$'\n'' *variant +byte 2'
+    wait_for 10 logged "$notified" || fail "the notification lacks a part: $(cat "$WORK/notifications.log")"
+    try_grab notification "$(bubble)"
+    # Stop, from the bubble: the sound ends, the window stays.
+    click_bubble 164 stop || fail "the bubble's Stop Alarm could not be clicked"
+else
+    echo "SKIP (part): no notification, stopped from the alarm window's own button" && keys "$(window_of Alarm)" Tab space
+fi
+# A loaded machine may take a moment to act on the stop, so all from 2 s after it must be silent: the
+# alarm sound beeps at least once a second.
 stop_sample=$((RECORD_BYTES_AT_START / 2 + ($(now_ms) - RECORD_STARTED) * 8))
 recorded_past() { [ "$(stat -c %s "$WORK/sound.raw")" -gt $((2 * $1)) ]; }
 wait_for 15 recorded_past $((stop_sample + 28000)) || fail "the recorder stalled"
@@ -77,7 +86,7 @@ wait_for 15 recorded_past $((stop_sample + 28000)) || fail "the recorder stalled
 try_grab alarm-window "$(window_of Alarm)"
 
 # Snoozed ($1 tells how, the command $2.. does it): the window closes, and ten minutes later the alarm rings
-# again, not sooner, with the same line (the notification's) and the sound.
+# again, not sooner, with the same line (the notification's, where there is a server) and the sound.
 line='string "7:05 AM   -   e2e &lt;wake-up&gt;"'
 snoozed() {
     local pressed=$(($(now_ms) + CLOCK_OFFSET_MS)) told=$(grep -c "$line" "$WORK/notifications.log") due from
@@ -88,28 +97,14 @@ snoozed() {
     due=$((pressed + 600000 - CLOCK_OFFSET_MS)) from=$((RECORD_BYTES_AT_START / 2 + ($(now_ms) - RECORD_STARTED) * 8))
     wait_for 30 window_of Alarm >/dev/null || fail "the alarm snoozed by $1 did not ring again"
     [ "$(now_ms)" -ge $((due - 150)) ] || fail "the alarm snoozed by $1 rang $((due - $(now_ms))) ms early"
-    wait_for 10 eval '[ "$(grep -c "$line" "$WORK/notifications.log")" -gt "$told" ]' || fail "no notification again"
+    ! $notifying || wait_for 10 eval '[ "$(grep -c "$line" "$WORK/notifications.log")" -gt "$told" ]' ||
+        fail "no notification again"
     wait_for 10 audible "$from" || fail "the alarm snoozed by $1 rang without sound"
 }
 snoozed Alt+S keys "$(window_of Alarm)" alt+s
-snoozed "the bubble's Snooze" click_bubble 87 snooze
+! $notifying || snoozed "the bubble's Snooze" click_bubble 87 snooze
 keys "$(window_of Alarm)" Return
 wait_for 10 gone Alarm || fail "Close did not close the alarm window"
-
-# The program is stopped at 06:50 of day $1 (its 07:05 alarm ahead) and runs again at $2.
-stopped_until() { set_clock "$1 06:50:00" && kill -STOP "$APP" && set_clock "$1 $2" && kill -CONT "$APP"; }
-stopped_until 2026-12-08 07:15:00
-wait_for 30 window_of Alarm >/dev/null || fail "the alarm missed 10 minutes ago did not ring"
-wait_for 10 bubble >/dev/null || fail "no notification bubble came with the late alarm"
-keys "$(window_of Alarm)" Return
-wait_for 10 gone Alarm || fail "Close did not close the alarm window"
-# Withdrawn: the server says so (notification-daemon 3.20 leaves the bubble drawn, closed or not).
-withdrawn='member=NotificationClosed'$'\n''   uint32 [0-9]+'$'\n''   uint32 3'
-wait_for 10 logged "$withdrawn" || fail "the notification was not withdrawn"
-# No notification server: the alarm rings as ever.
-kill "$NOTIFIER" && wait_for 10 eval '! serving' || fail "the notification server did not go"
-stopped_until 2026-12-09 07:15:00
-wait_for 30 window_of Alarm >/dev/null || fail "the alarm did not ring without a notification server"
 
 # The command $3.. ($1 tells what it does) ends the program with status $2 within a second, taking both
 # sound files with it and asking nothing.
@@ -126,22 +121,38 @@ ends() {
     ! compgen -G "$WORK/program/tempFiles/snd*" >/dev/null || fail "$1 left $(ls "$WORK/program/tempFiles")"
     ended+="$1: $took ms; "
 }
+# The program is stopped at 06:50 of day $1 (its 07:05 alarm ahead) and runs again at $2.
+stopped_until() { set_clock "$1 06:50:00" && kill -STOP "$APP" && set_clock "$1 $2" && kill -CONT "$APP"; }
+stopped_until 2026-12-08 07:15:00
+wait_for 30 window_of Alarm >/dev/null || fail "the alarm missed 10 minutes ago did not ring"
+# Ended with the alarm window up, its notification shown or on its way: the withdrawal reaches the server
+# before the end.
+sent=$(withdrawals)
 ends "SIGTERM to the alarm window" 0 kill -TERM "$APP"
-start_program "2026-12-09 12:00:00"
+! $notifying || wait_for 10 eval '[ "$(withdrawals)" -gt "$sent" ]' || fail "SIGTERM left the notification behind"
+# No notification server: the alarm rings as ever.
+start_program "2026-12-09 06:40:00"
+! $notifying || { kill "$NOTIFIER" && wait_for 10 eval '! serving'; } || fail "the notification server did not go"
+stopped_until 2026-12-09 07:15:00
+wait_for 30 window_of Alarm >/dev/null || fail "the alarm did not ring without a notification server"
+keys "$(window_of Alarm)" Return
+wait_for 10 gone Alarm || fail "Close did not close the alarm window"
 ends "SIGTERM to the main window" 0 kill -TERM "$APP"
 start_program "2026-12-09 12:00:00"
 ends "the X server gone" 1 kill "$XVFB" # Qt's own end: exit(1) at once, no window runs again
 # A Wayland session (weston, headless, with XWayland): the program goes through XWayland without
 # first trying a native Wayland connection, shows its main window and ends on SIGTERM.
-weston --backend=headless-backend.so --use-pixman --debug --xwayland --socket=wayland-tockwell \
-    --width=1280 --height=800 >"$WORK/weston.log" 2>&1 &
-PIDS+=($!)
-xwayland() { DISPLAY=$(sed -n 's/.*xserver listening on display //p' "$WORK/weston.log") && [ -n "$DISPLAY" ]; }
-wait_for 15 xwayland || fail "weston did not start with XWayland"
-export DISPLAY WAYLAND_DISPLAY=wayland-tockwell XDG_SESSION_TYPE=wayland
-start_program "2026-12-09 12:00:00"
-[[ "$(cat "$WORK/tockwell.log")" != *'"wayland"'* ]] || fail "the program tried native Wayland first"
-(cd "$ARTIFACTS" && rm -f wayland-screenshot-*.png && weston-screenshooter && mv wayland-screenshot-*.png wayland.png) ||
-    fail "weston-screenshooter took no screenshot"
-ends "SIGTERM under Wayland" 0 kill -TERM "$APP"
-echo "PASS: recorded, kept across a restart, rang ${delay} ms after its minute, sounded, notified, stopped from the notification, snoozed with Alt+S and from the notification, closed; missed, rung 10 minutes late, rung with no notification server; ended by $ended"
+if $wayland; then
+    weston --backend=headless-backend.so --use-pixman --debug --xwayland --socket=wayland-tockwell \
+        --width=1280 --height=800 >"$WORK/weston.log" 2>&1 &
+    PIDS+=($!)
+    xwayland() { DISPLAY=$(sed -n 's/.*xserver listening on display //p' "$WORK/weston.log") && [ -n "$DISPLAY" ]; }
+    wait_for 15 xwayland || fail "weston did not start with XWayland"
+    export DISPLAY WAYLAND_DISPLAY=wayland-tockwell XDG_SESSION_TYPE=wayland
+    start_program "2026-12-09 12:00:00"
+    [[ "$(cat "$WORK/tockwell.log")" != *'"wayland"'* ]] || fail "the program tried native Wayland first"
+    (cd "$ARTIFACTS" && rm -f wayland-screenshot-*.png && weston-screenshooter && mv wayland-screenshot-*.png wayland.png) ||
+        fail "weston-screenshooter took no screenshot"
+    ends "SIGTERM under Wayland" 0 kill -TERM "$APP"
+fi
+echo "PASS: recorded, kept across a restart, rang ${delay} ms after its minute, sounded, $($notifying && echo "notified, stopped and snoozed from the notification" || echo "stopped from its window"), snoozed with Alt+S, closed; missed, rung 10 minutes late, rung with no notification server; ended by $ended"

@@ -3,7 +3,7 @@
 # 24 hour); under a tray host the window goes away and comes back (double-click, tray host ended); a
 # second start brings it to the front and ends with 0; a start at login after a SIGKILL comes up in the
 # tray with the settings kept; the login box writes and removes the autostart entry; the icon's menu
-# ends the program without a question. $4 is the desktop entry.
+# ends the program without a question. First, a start without a display says why. $4 is the desktop entry.
 set -uo pipefail
 . "$(dirname "$0")/lib.sh"
 need Xvfb dbus-daemon xdotool xwininfo xprop xmessage trayer desktop-file-validate
@@ -27,6 +27,12 @@ covered() {
     done
     return 1
 }
+
+# No display: said in a sentence with status 1, not the toolkit's abort; --version needs none, and a platform that
+# needs none still runs.
+headless=$(env -u DISPLAY -u WAYLAND_DISPLAY sh -c '"$0" --version && "$0"' "$PROGRAM" 2>&1; echo "status $?")
+[[ "$headless" == "tockwell "*$'\n'"Tockwell needs a graphical desktop session: no X11 or Wayland display was found (DISPLAY and WAYLAND_DISPLAY are not set)."$'\n'"status 1" ]] || fail "a start without a display: $headless"
+QT_QPA_PLATFORM=offscreen timeout 5 env -u DISPLAY -u WAYLAND_DISPLAY "$PROGRAM" >/dev/null 2>&1; [ $? -eq 124 ] || fail "QT_QPA_PLATFORM=offscreen did not start"
 
 start_x
 start_trayer

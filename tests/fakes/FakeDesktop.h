@@ -18,11 +18,7 @@ struct FakeClock final : Clock {
     qint64 monotonicMs() const override { return monotonic; }
     void set(const QDateTime& when) { current = when; }
     // Moves both readings forward together, as real time would.
-    void advance(qint64 ms)
-    {
-        current = current.addMSecs(ms);
-        monotonic += ms;
-    }
+    void advance(qint64 ms) { current = current.addMSecs(ms), monotonic += ms; }
 };
 
 struct FakeMessageBoxes final : MessageBoxes {
@@ -68,7 +64,9 @@ struct FakeSoundPlayer final : SoundPlayer {
     QStringList prepared;
     QStringList played;
     int beeps = 0;
-    void prepare(const QString& filePath) override { prepared << filePath; }
+    static void nothing() {}
+    std::function<void()> whilePreparing = nothing; // once, as a box that a missing sound module brings would
+    void prepare(const QString& file) override { prepared << file, std::exchange(whilePreparing, nothing)(); }
     void play(const QString& filePath) override { played << filePath; }
     void beep() override { ++beeps; }
 };
@@ -77,11 +75,7 @@ struct FakeTrayService final : TrayService {
     bool shown = false;
     bool available = true;
     QStringList tips; // one per icon added
-    void add(const QString& tip) override
-    {
-        shown = true;
-        tips << tip;
-    }
+    void add(const QString& tip) override { shown = true, tips << tip; }
     void remove() override { shown = false; }
     bool isShown() const override { return shown; }
     bool isAvailable() const override { return available; }
@@ -91,21 +85,17 @@ struct FakeTrayService final : TrayService {
 
 struct FakeNotifications final : Notifications {
     QList<Notice> notices; // posted or updated, in turn
-    // P posted, U updated, W withdrawn, in turn.
+    // P posted, U updated to offer nothing to stop (u: still offering "Stop Alarm"), W withdrawn, in turn.
     QString calls;
     void post(const Notice& notice) override { notices << notice, calls += u'P'; }
-    void update(const Notice& notice) override { notices << notice, calls += u'U'; }
+    void update(const Notice& notice) override { notices << notice, calls += notice.offerStop ? u'u' : u'U'; }
     void withdraw() override { calls += u'W'; }
 };
 
 struct FakeShell final : Shell {
     QStringList opened;
     bool succeeds = true;
-    bool open(const QString& address) override
-    {
-        opened << address;
-        return succeeds;
-    }
+    bool open(const QString& address) override { return opened << address, succeeds; }
 };
 
 struct FakeFileDialogs final : FileDialogs {
@@ -168,15 +158,9 @@ struct FakeProgramEnd final : ProgramEnd {
 };
 
 struct FakeModalRunner final : ModalRunner {
-    std::function<void(QDialog&)> whileOpen; // what happens while the dialog is "open"
+    std::function<void(QDialog&)> whileOpen = [](QDialog&) {}; // what happens while the dialog is "open"
     int runs = 0;
-    void exec(QDialog& dialog) override
-    {
-        ++runs;
-        dialog.show();
-        if (whileOpen)
-            whileOpen(dialog);
-    }
+    void exec(QDialog& dialog) override { ++runs, dialog.show(), whileOpen(dialog); }
 };
 
 struct FakeAutostartEntry final : AutostartEntry {

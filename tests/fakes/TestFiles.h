@@ -1,6 +1,6 @@
 #pragma once
 
-// Whole-file reads and writes, and a file size cap that makes a write fail part-way through.
+// Whole-file reads and writes, and system limits that make a write fail part-way through or an open fail.
 
 #include <QFile>
 
@@ -19,19 +19,19 @@ inline bool writeFile(const QString& path, const QByteArray& data)
     return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
 }
 
-// Runs `write` while the system refuses every byte past `limit`, even to root. False when the
-// cap could not be set, so the write proved nothing.
-template <typename Write> bool withFileSizeLimit(rlim_t limit, Write write)
+// Runs `act` with the system limit `resource` (RLIMIT_FSIZE, RLIMIT_NOFILE) lowered to `limit`, which binds
+// root too. False when the limit could not be set, so the run proved nothing.
+template <typename Act> bool withLimit(int resource, rlim_t limit, Act act)
 {
     rlimit original{};
-    if (::getrlimit(RLIMIT_FSIZE, &original) != 0)
+    if (::getrlimit(resource, &original) != 0)
         return false;
     rlimit limited = original;
     limited.rlim_cur = limit;
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    const bool capped = ::setrlimit(RLIMIT_FSIZE, &limited) == 0;
-    write();
-    ::setrlimit(RLIMIT_FSIZE, &original);
+    const bool capped = ::setrlimit(resource, &limited) == 0;
+    act();
+    ::setrlimit(resource, &original);
     std::signal(SIGXFSZ, oldHandler);
     return capped;
 }

@@ -13,6 +13,9 @@
 #include <QScrollBar>
 #include <QToolButton>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 const QString Duplicate = QStringLiteral("You have already recorded this time to your current session.");
@@ -163,23 +166,43 @@ private slots:
     {
         const QString path = h->dataFolder() + "/alarms.tkw";
         book()[3] = {7, 5, QStringLiteral("Wake")};
+        // A folder that takes no files: a failed write is told when the one before it succeeded, not with
+        // every change.
+        for (int spell = 0; spell < 2; ++spell) {
+            QVERIFY(QDir(h->dataFolder()).removeRecursively() && writeFile(h->dataFolder(), "not a folder"));
+            h->fakes.messages.expect("Tockwell could not keep your alarms for its next start (Err: 76): " + path +
+                                     "\n\nUntil this is mended, save them to a session file before you exit.");
+            book().free(1);
+            book().free(1);
+            QVERIFY(QFile::remove(h->dataFolder()));
+            book().free(1); // kept again
+        }
+        const QByteArray wake = kept();
+        // Too many files open (as no permission, a disk error): the file is sound. It stays as it is and
+        // nothing is kept over it in that run, so the next start has the alarms back.
+        h->context.reset();
+        const int nextFile = ::open("/dev/null", O_RDONLY);
+        ::close(nextFile);
+        const QString unread = "Tockwell could not read the alarms it kept from its last run (Err: %1), so the list "
+                               "starts empty.\n\n";
+        h->fakes.messages.expect({});
+        QVERIFY(withLimit(RLIMIT_NOFILE, nextFile, [&] { h->restart(); }));
+        QVERIFY(h->fakes.messages.calls.last().text.startsWith(unread.arg(67) + path + "\nToo many open files\n\n"));
         book().free(1);
+        QCOMPARE(kept(), wake);
         QCOMPARE(h->restart().Alarms.lines(), QStringList{"7:05 AM   -   Wake"});
-        // Not a session file: moved aside, named by the day, and told once; the next start finds nothing.
-        QVERIFY(writeFile(path, "7\n"));
+        // Not a session file: moved aside, named by the day (the day's second with -2), and told once. With no
+        // name left it stays, and nothing is kept over it in that run.
         const QString aside = path + ".bad-2026-12-05";
-        h->fakes.messages.expect("Tockwell could not read the alarms it kept from its last run (Err: 62), so the "
-                                 "list starts empty.\n\nThe file was moved aside, not deleted: " +
-                                 aside);
-        QCOMPARE(h->restart().Alarms.AlarmCount(), 0);
-        QCOMPARE(readFile(aside), "7\n");
-        h->restart();
-        // A folder that takes no files: the first failed write of the run is told, the next ones are not.
-        QVERIFY(QDir(h->dataFolder()).removeRecursively() && writeFile(h->dataFolder(), "not a folder"));
-        h->fakes.messages.expect("Tockwell could not keep your alarms for its next start (Err: 76): " + path +
-                                 "\n\nUntil this is mended, save them to a session file before you exit.");
-        book().free(1);
-        book().free(1);
+        for (int n = 3; n <= 100; ++n)
+            QVERIFY(writeFile(aside + '-' + QString::number(n), {}));
+        for (const QString& to : {aside, aside + "-2", QString()}) {
+            QVERIFY(writeFile(path, "7\n"));
+            h->fakes.messages.expect(to.isEmpty() ? to
+                                                  : unread.arg(62) + "The file was moved aside, not deleted: " + to);
+            h->restart().Alarms.free(1);
+            QCOMPARE(readFile(to.isEmpty() ? path : to), "7\n");
+        }
     }
     // The longest description fits whole in every list and box, at any screen scale.
     void longestTextShowsWhole()

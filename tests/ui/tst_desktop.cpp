@@ -1,4 +1,5 @@
 #include "AppAddresses.h"
+#include "TestFiles.h"
 #include "UiHarness.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
@@ -10,6 +11,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDBusMessage>
+#include <QDBusVirtualObject>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -69,6 +72,20 @@ struct TestServer : QTcpServer {
         });
     }
     QString url(const char* path) const { return QStringLiteral("http://127.0.0.1:%1%2").arg(serverPort()).arg(path); }
+};
+
+// A notification server on the session bus: it numbers the notices it shows, and records each call as
+// "Notify <replaces>", "CloseNotification <id>" or "GetCapabilities 0".
+struct NotificationServer : QDBusVirtualObject {
+    QStringList heard;
+    QString introspect(const QString&) const override { return {}; }
+    bool handleMessage(const QDBusMessage& call, const QDBusConnection& bus) override
+    {
+        const bool notify = call.member() == u"Notify";
+        const uint id = call.arguments().value(notify ? 1 : 0).toUInt();
+        heard << call.member() + u' ' + QString::number(id);
+        return bus.send(call.createReply(notify && !id ? uint(heard.filter(u"Notify").size()) : id));
+    }
 };
 
 } // namespace
@@ -260,6 +277,16 @@ void tst_desktop::autostartEntry()
     QCOMPARE(QtAutostartEntry::entryText({}, "/opt/a \"b\" $c/100%/tockwell"),
              "[Desktop Entry]\nType=Application\nName=Tockwell\nExec=\"/opt/a \\\\\"b\\\\\" \\\\$c/100%%/tockwell\" "
              "--autostart\nTerminal=false\n");
+    // The box shows whether the desktop will start the program: not when its start-up settings turned the entry
+    // off (a key of an action is no key of the entry). Checked, the box writes the entry afresh, turned on.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(h->root.path()));
+    QtAutostartEntry autostart;
+    QVERIFY(!autostart.isThere() && autostart.write().isEmpty());
+    for (const char* off : {"Hidden = true", "X-GNOME-Autostart-enabled=false", "[Desktop Action a]\nHidden=true"}) {
+        QVERIFY(writeFile(QtAutostartEntry::path(), "[Desktop Entry]\nExec=tockwell\n" + QByteArray(off)));
+        QCOMPARE(autostart.isThere(), off[0] == '[');
+        QVERIFY(autostart.write().isEmpty() && autostart.isThere());
+    }
 }
 
 void tst_desktop::versionOrder()
@@ -389,9 +416,10 @@ void tst_desktop::trayIcon()
     h->fakes.tray.fire(TrayService::Event::LeftDoubleClick);
     QVERIFY(back());
     putAway();
-    // Exit restores and ends the program without a question (the harness fails on any message box).
+    // Exit restores and ends the program without a question (the harness fails on any message box), and
+    // without leaving a notification behind.
     main().mnuExit->trigger();
-    QVERIFY(back() && h->fakes.programEnd.ends == 1);
+    QVERIFY(back() && h->fakes.programEnd.ends == 1 && h->fakes.notifications.calls == u"W");
     QCOMPARE(h->fakes.tray.tips, QStringList({"Tockwell", "Tockwell - 12/05/2026", "Tockwell - 12/05/2026"}));
     // The tip is cut to 63 characters, never inside a character.
     h->context->tray().AddTrayIcon(QString(62, u'x') + QStringLiteral("\U0001F514"));
@@ -433,6 +461,38 @@ void tst_desktop::notification()
     const QVariantList plain = QtNotifications::notifyArguments({ringing.summary, ringing.body, false}, 0, false);
     QCOMPARE(plain.at(4), ringing.body);
     QCOMPARE(plain.at(5), QStringList({"default", "Show Alarm"}));
+
+    // On the test's own session bus (dbus-run-session), opened after the first post; the server answers in signals.
+    NotificationServer server;
+    QDBusConnection serverBus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("server"));
+    QVERIFY(serverBus.registerService("org.freedesktop.Notifications") &&
+            serverBus.registerVirtualObject("/org/freedesktop/Notifications", &server));
+    const auto answer = [&](const char* signal, uint id, const QVariant& what) {
+        serverBus.send(
+            QDBusMessage::createSignal("/org/freedesktop/Notifications", "org.freedesktop.Notifications", signal)
+            << id << what);
+    };
+    QtNotifications notifications;
+    int told = 0; // 1 for each Stop Alarm, 100 for each click on the notice
+    notifications.onStop = [&] { told += 1; };
+    notifications.onActivate = [&] { told += 100; };
+    notifications.post(ringing);
+    QTRY_COMPARE(server.heard, QStringList({"GetCapabilities 0", "Notify 0"}));
+    // Withdrawn: its Stop Alarm, clicked just before, stops nothing now.
+    notifications.withdraw();
+    answer("ActionInvoked", 1, "stop");
+    notifications.post(ringing);
+    QTRY_COMPARE(server.heard, QStringList({"GetCapabilities 0", "Notify 0", "CloseNotification 1", "Notify 0"}));
+    // Closed, then its Stop Alarm: the order of a server that closes a notice as its button is clicked.
+    answer("NotificationClosed", 2, 2u);
+    answer("ActionInvoked", 2, "stop");
+    QTRY_COMPARE(told, 1);
+    // Replaced by a new one: the old one's Stop Alarm, arriving while the new one is on its way, is out of date.
+    notifications.post(ringing);
+    answer("ActionInvoked", 2, "stop");
+    QTRY_COMPARE(server.heard.size(), 5);
+    answer("ActionInvoked", 3, "default");
+    QTRY_COMPARE(told, 101);
 }
 
 void tst_desktop::webFetch_data()

@@ -63,14 +63,15 @@ private slots:
         // Of this alarm and the next one: A the alarm sound, S the silence that cuts it short; the next
         // finds a file where the sound folder belongs and gets the desktop's beep instead.
         QTest::addColumn<QString>("sounds");
-        // The desktop notifications of both: P posted with "Stop Alarm", U updated to none, W withdrawn.
+        // The desktop notifications of both: P posted with "Stop Alarm", U updated to none (the sound is
+        // over), W withdrawn.
         QTest::addColumn<QString>("told");
         QTest::newRow("Escape") << "Escape" << u"ASS"_qs << u"PWPW"_qs;
         QTest::newRow("Stop, then Close") << "Stop, Close" << u"ASS"_qs << u"PUWPUW"_qs;
         QTest::newRow("the notification's Stop, then Close") << "notice Stop, Close" << u"ASS"_qs << u"PUWPUW"_qs;
         // Not closed properly: the next alarm sounds, but only a message box (and the notification
         // while it is open, its "Stop Alarm" used) tells of it.
-        QTest::newRow("title bar") << "title bar" << u"AS"_qs << u"PWPW"_qs;
+        QTest::newRow("title bar") << "title bar" << u"AS"_qs << u"PWPUW"_qs;
     }
     void closing()
     {

@@ -114,8 +114,8 @@ private slots:
         const QString path = dir.filePath(name);
         QVERIFY(name != u"link" || QFile::link(dir.filePath(QStringLiteral("gone/alarms.tkw")), path));
         Outcome outcome;
-        QVERIFY(
-            withFileSizeLimit(1024, [&] { outcome = save ? SessionFile::save(path, book.all()) : load(path, book); }));
+        QVERIFY(withLimit(RLIMIT_FSIZE, 1024,
+                          [&] { outcome = save ? SessionFile::save(path, book.all()) : load(path, book); }));
         QCOMPARE(outcome.error, error);
         QVERIFY2(!error || outcome.reason.startsWith(QDir::toNativeSeparators(path) + u'\n'),
                  qPrintable(outcome.reason));

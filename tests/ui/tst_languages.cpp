@@ -110,10 +110,8 @@ private slots:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("date"); // pattern 1 (the German labels and buttons: e2e.accessible)
-        QTest::newRow("de") << "de"
-                            << "Dezember 05, 2026";
-        QTest::newRow("fr") << "fr"
-                            << "décembre 05, 2026";
+        QTest::newRow("de") << u"de"_qs << u"Dezember 05, 2026"_qs;
+        QTest::newRow("fr") << u"fr"_qs << u"décembre 05, 2026"_qs;
     }
     void catalogue()
     {

@@ -32,68 +32,44 @@ private slots:
         QVERIFY(m_rang[0] > 0 && m_rang[1] > 0 && m_rang[2] > 0 && m_missed > 0);
     }
 
-    // The next ring and the wake-up before it, in Berlin, in UTC. Alarms as "slot=hour:minute" as stored:
-    // hours 1..24, 12 for 12 AM and 24 for 12 PM.
+    // The next ring and the wake-up before it, in Berlin, in UTC. Alarms as "slot=hour:minute" as stored: hours
+    // 1..24, 12 for 12 AM and 24 for 12 PM.
     void nextRing_data()
     {
         QTest::addColumn<QString>("now");
         QTest::addColumn<QString>("alarms");
-        QTest::addColumn<QString>("ring");
-        QTest::addColumn<QString>("wake");
-        QTest::newRow("none recorded") << "2026-12-07 05:00"
-                                       << ""
-                                       << ""
-                                       << "";
-        QTest::newRow("later today") << "2026-12-07 05:00"
-                                     << "1=7:00"
-                                     << "2026-12-07 06:00"
-                                     << "2026-12-07 05:59";
-        QTest::newRow("nearest, slots 0 and 100, a fraction ignored") << "2026-12-07 05:00"
-                                                                      << "0=9:00 100=6:30 50=8:00 2=6:05.5"
-                                                                      << "2026-12-07 05:30"
-                                                                      << "2026-12-07 05:29";
-        QTest::newRow("tomorrow, across midnight") << "2026-12-07 22:30"
-                                                   << "1=12:15 2=23:29"
-                                                   << "2026-12-07 23:15"
-                                                   << "2026-12-07 23:14";
-        QTest::newRow("its minute is now: tomorrow") << "2026-12-07 06:00:30"
-                                                     << "1=7:00"
-                                                     << "2026-12-08 06:00"
-                                                     << "2026-12-08 05:59";
-        QTest::newRow("inside the lead: at the minute") << "2026-12-07 05:59:30"
-                                                        << "1=7:00"
-                                                        << "2026-12-07 06:00"
-                                                        << "2026-12-07 06:00";
-        QTest::newRow("summer time skips it: at the jump") << "2026-03-29 00:00"
-                                                           << "1=2:30"
-                                                           << "2026-03-29 01:00"
-                                                           << "2026-03-29 00:59";
-        QTest::newRow("across the start of summer time") << "2026-03-28 11:00"
-                                                         << "1=10:00"
-                                                         << "2026-03-29 08:00"
-                                                         << "2026-03-29 07:59";
-        QTest::newRow("summer time ends: the first 02:30") << "2026-10-24 22:00"
-                                                           << "1=2:30"
-                                                           << "2026-10-25 00:30"
-                                                           << "2026-10-25 00:29";
+        QTest::addColumn<QString>("next"); // the ring, then the time of day of the wake-up (on its day)
+        QTest::newRow("none recorded") << u"2026-12-07 05:00"_qs << QString() << QString();
+        QTest::newRow("later today") << u"2026-12-07 05:00"_qs << u"1=7:00"_qs << u"2026-12-07 06:00 05:59"_qs;
+        QTest::newRow("nearest, slots 0 and 100, a fraction ignored")
+            << u"2026-12-07 05:00"_qs << u"0=9:00 100=6:30 50=8:00 2=6:05.5"_qs << u"2026-12-07 05:30 05:29"_qs;
+        QTest::newRow("tomorrow, across midnight")
+            << u"2026-12-07 22:30"_qs << u"1=12:15 2=23:29"_qs << u"2026-12-07 23:15 23:14"_qs;
+        QTest::newRow("its minute is now: tomorrow")
+            << u"2026-12-07 06:00:30"_qs << u"1=7:00"_qs << u"2026-12-08 06:00 05:59"_qs;
+        QTest::newRow("inside the lead: at the minute")
+            << u"2026-12-07 05:59:30"_qs << u"1=7:00"_qs << u"2026-12-07 06:00 06:00"_qs;
+        QTest::newRow("summer time skips it: at the jump")
+            << u"2026-03-29 00:00"_qs << u"1=2:30"_qs << u"2026-03-29 01:00 00:59"_qs;
+        QTest::newRow("across the start of summer time")
+            << u"2026-03-28 11:00"_qs << u"1=10:00"_qs << u"2026-03-29 08:00 07:59"_qs;
+        QTest::newRow("summer time ends: the first 02:30")
+            << u"2026-10-24 22:00"_qs << u"1=2:30"_qs << u"2026-10-25 00:30 00:29"_qs;
     }
     void nextRing()
     {
         QFETCH(QString, now);
         QFETCH(QString, alarms);
-        QFETCH(QString, ring);
-        QFETCH(QString, wake);
-        QDateTime at = QDateTime::fromString(now, now.size() > 16 ? u"yyyy-MM-dd HH:mm:ss" : u"yyyy-MM-dd HH:mm");
-        at.setTimeSpec(Qt::UTC);
-        at = at.toTimeZone(QTimeZone("Europe/Berlin"));
+        QFETCH(QString, next);
+        const QDateTime at = QDateTime::fromString(now + u'Z', Qt::ISODate).toTimeZone(QTimeZone("Europe/Berlin"));
         AlarmBook book;
         for (const QString& alarm : alarms.split(u' ', Qt::SkipEmptyParts))
             book[alarm.section(u'=', 0, 0).toInt()] = {alarm.section(u'=', 1).section(u':', 0, 0).toFloat(),
                                                        alarm.section(u':', 1).toFloat(), QStringLiteral("x")};
-        const std::optional<QDateTime> next = AlarmCheck().nextRing(book, at);
-        const auto utc = [](const QDateTime& when) { return when.toUTC().toString(u"yyyy-MM-dd HH:mm"); };
-        QCOMPARE(next ? utc(*next) : QString(), ring);
-        QCOMPARE(next ? utc(AlarmCheck::wakeTime(*next, at)) : QString(), wake);
+        const std::optional<QDateTime> ring = AlarmCheck().nextRing(book, at);
+        const auto utc = [](const QDateTime& when, QStringView format) { return when.toUTC().toString(format); };
+        QCOMPARE(ring ? utc(*ring, u"yyyy-MM-dd HH:mm ") + utc(AlarmCheck::wakeTime(*ring, at), u"HH:mm") : QString(),
+                 next);
     }
 
 private:

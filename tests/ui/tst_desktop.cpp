@@ -100,22 +100,405 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         qputenv("TOCKWELL_UPDATE_SERVER", "http://updates.test/");
     }
-    void optionsLoad_data();
-    void optionsLoad();
-    void optionsChanged();
-    void restoreToDefault();
-    void versionOrder();
-    void startAtLogin();
-    void wakeFromSleep();
-    void autostartEntry();
-    void updateCheck_data();
-    void updateCheck();
-    void optionsClosedMidCheck();
-    void trayIcon();
-    void links();
-    void notification();
-    void webFetch_data();
-    void webFetch();
+    void optionsLoad_data()
+    {
+        QTest::addColumn<QStringList>("row"); // stored, what shows, what is written
+
+        QTest::newRow("none") << QStringList{"", "12|-|Red (Default)|MMMM DD, YYYY|-|-|Tockwell|1", "C1 D1"};
+        QTest::newRow("all on") << QStringList{"T2 G2 C2 D3 S2 F2", "24|x|Green|MM/DD/YYYY|x|x|Tockwell - 12/05/2026|2",
+                                               "T2 G2 C2 D3 S2 F2"};
+        QTest::newRow("orange, pattern 5") << QStringList{
+            "C4 D5 F2", "12|-|Orange|DDDD DD MMMM, YYYY|-|x|Tockwell - Saturday 05 December, 2026|4", "C4 D5 F2"};
+        QTest::newRow("unknown codes") << QStringList{"T7 G0 C6 D0 S0 F0", "24|-|||-|-|Tockwell|5", "T2"};
+    }
+
+    void optionsLoad()
+    {
+        QFETCH(QStringList, row);
+        for (const QString& setting : settings(row[0]))
+            h->storeSetting(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+        // Picked earlier in the run without being stored: the load puts the stored ones back.
+        main().ApplyClockColour(5);
+        h->context->DateFormat.clear();
+
+        QCOMPARE(shown(), row[1]);
+        QCOMPARE(h->fakes.settings.writes, settings(row[2]));
+        QCOMPARE(h->context->DateFormat, options().cmbDateFormat->currentText());
+        QCOMPARE(options().lblCurrentVersion->text() + options().lblVersionAvailable->text(), "1.0.0Unknown");
+    }
+
+    void optionsChanged()
+    {
+        frmOptions& o = options();
+        h->fakes.settings.writes.clear();
+        o.chkFormCaption->click();
+        QCOMPARE(main().windowTitle(), "Tockwell - December 05, 2026");
+        o.cmbDateFormat->setCurrentIndex(o.cmbDateFormat->findText("DD MMMM, YYYY"));
+        QCOMPARE(main().windowTitle(), "Tockwell - 05 December, 2026");
+        o.chkFormCaption->click();
+        o.cmbClockColour->setCurrentIndex(o.cmbClockColour->findText("Orange"));
+        o.opt24HR->click();
+        o.chkGraphicalClockonStartup->click();
+        o.chkSystemTrayDate->click();
+        QCOMPARE(h->fakes.settings.writes, settings("F2 D4 F1 C4 T2 G2 S2"));
+        QCOMPARE(shown(), "24|x|Orange|DD MMMM, YYYY|x|-|Tockwell|4");
+        // The hour setting is for the next start; the running clock keeps its own.
+        QVERIFY(main().opt12HR->isChecked());
+    }
+
+    void restoreToDefault()
+    {
+        for (const QString& setting : settings("T2 G2 C2 D3 S2 F2"))
+            h->storeSetting(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+        h->fakes.autostart.there = true;
+        const QString before = shown();
+        // Return presses no button the user is not on, least of all this one (its question defaults to Yes).
+        options().show();
+        QTest::keyClick(options().chkSystemTrayDate, Qt::Key_Return);
+        const QString question = QStringLiteral("Are you sure you wish to reset all settings back to default?");
+        h->fakes.messages.expect(question, MsgBox::No);
+        options().cmdRestoretoDefault->click();
+        QCOMPARE(shown(), before);
+
+        h->fakes.settings.writes.clear();
+        h->fakes.messages.expect(question, MsgBox::Yes);
+        h->fakes.messages.expect("All settings were successfully restored to default values.");
+        options().cmdRestoretoDefault->click();
+        // Each store, then its control's handler storing the same value again.
+        QCOMPARE(h->fakes.settings.writes, settings("G1 G1 T1 T1 C1 C1 D1 D1 S1 S1 F1 F1"));
+        QCOMPARE(shown(), "12|-|Red (Default)|MMMM DD, YYYY|-|-|Tockwell|1");
+        QCOMPARE(h->context->DateFormat, "MMMM DD, YYYY");
+        // Not one of the six preferences: left as it was. Showing the entry that is there wrote nothing.
+        QVERIFY(options().chkStartAtLogin->isChecked() && h->fakes.autostart.calls.isEmpty());
+    }
+
+    void startAtLogin()
+    {
+        QCheckBox* box = options().chkStartAtLogin;
+        box->click();
+        box->click();
+        h->fakes.autostart.failure = QStringLiteral("Permission denied");
+        h->fakes.messages.expect(QStringLiteral("Tockwell could not set itself to start when you log in."));
+        box->click();
+        // The box goes back to what is so, without trying again.
+        QVERIFY(!box->isChecked());
+        QCOMPARE(h->fakes.autostart.calls, QStringList({"write", "remove", "write"}));
+        QCOMPARE(h->fakes.messages.calls.last().details, QStringLiteral("Permission denied"));
+    }
+
+    // Waking the computer: on by default and kept beside the six options (Restore to Default leaves it, and the snooze
+    // length: seven choices, ten minutes unless one of them is stored); off, no wake-up; greyed with the reason where
+    // waking cannot work. The real helper refuses an ordinary user, and a missing one is named, each with what would
+    // make it work.
+    void wakeFromSleep()
+    {
+        main();
+        h->context->Alarms.record({7, 0, QStringLiteral("x")});
+        h->fakes.settings.values.insert(UiHarness::Application + "/Desktop/Snooze Minutes", "7");
+        QCheckBox* box = options().chkWakeFromSleep;
+        QVERIFY(box->isChecked() && box->isEnabled() && box->toolTip().isEmpty());
+        box->click();
+        QComboBox* snooze = options().cmbSnooze;
+        QStringList lengths;
+        for (int i = 0; i < snooze->count(); ++i)
+            lengths << (i == snooze->currentIndex() ? "[" + snooze->itemText(i) + "]" : snooze->itemText(i));
+        QCOMPARE(lengths.join(u','), "1 minute,5 minutes,[10 minutes],15 minutes,20 minutes,30 minutes,60 minutes");
+        snooze->setCurrentIndex(5);
+        QCOMPARE(h->fakes.wakeTimer.calls, QStringList({"arm 2026-12-06 06:59:00", "disarm"}));
+        h->fakes.messages.expect({}, MsgBox::Yes);
+        h->fakes.messages.expect({});
+        options().cmdRestoretoDefault->click();
+        QCOMPARE(snooze->currentText() + h->fakes.settings.writes.filter("Snooze").join(u','),
+                 "30 minutesSnooze Minutes=30");
+        h->fakes.wakeTimer.becomeUnavailable(QStringLiteral("Why not."));
+        QVERIFY(!box->isChecked() && !box->isEnabled() && box->toolTip() == "Why not.");
+
+        const QString helper = QStringLiteral(TOCKWELL_BUILT_WAKE_HELPER);
+        const QString setpriv = QStandardPaths::findExecutable("setpriv");
+        for (const QStringList& command :
+             {::getuid() ? QStringList{helper} : QStringList{setpriv, "--reuid=65534", helper},
+              QStringList{"/nonexistent/tockwell-wake"}}) {
+            QtWakeTimer wake(command);
+            wake.onAvailabilityChanged = [] {};
+            wake.arm(QDateTime::currentDateTime().addDays(1));
+            QTRY_VERIFY(!wake.unavailableReason().isEmpty());
+            QVERIFY(wake.unavailableReason().contains(command.size() > 1 ? "cap_wake_alarm" : "is missing"));
+        }
+    }
+
+    void autostartEntry()
+    {
+        // The installed entry: its command is kept when it names this program, actions and all untouched.
+        const QByteArray installed = "# x\n[Desktop Entry]\nName=Tockwell\nExec=sh\n[Desktop Action a]\nExec=sh -a\n";
+        QCOMPARE(QtAutostartEntry::entryText(installed, QStandardPaths::findExecutable("sh")),
+                 "# x\n[Desktop Entry]\nName=Tockwell\nExec=sh --autostart\n[Desktop Action a]\nExec=sh -a\n");
+        // Another program: its own path, quoted and escaped as the desktop entry format asks.
+        QCOMPARE(
+            QtAutostartEntry::entryText({}, "/opt/a \"b\" $c/100%/tockwell"),
+            "[Desktop Entry]\nType=Application\nName=Tockwell\nExec=\"/opt/a \\\\\"b\\\\\" \\\\$c/100%%/tockwell\" "
+            "--autostart\nTerminal=false\n");
+        // The box shows whether the desktop will start the program: not when its start-up settings turned the entry
+        // off (a key of an action is no key of the entry). Checked, the box writes the entry afresh, turned on.
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(h->root.path()));
+        QtAutostartEntry autostart;
+        QVERIFY(!autostart.isThere() && autostart.write().isEmpty());
+        for (const char* off :
+             {"Hidden = true", "X-GNOME-Autostart-enabled=false", "[Desktop Action a]\nHidden=true"}) {
+            QVERIFY(writeFile(QtAutostartEntry::path(), "[Desktop Entry]\nExec=tockwell\n" + QByteArray(off)));
+            QCOMPARE(autostart.isThere(), off[0] == '[');
+            QVERIFY(autostart.write().isEmpty() && autostart.isThere());
+        }
+    }
+
+    void versionOrder()
+    {
+        // Numbers, not texts: 1.0.10 comes after 1.0.9; zeros in front and missing parts change nothing.
+        QCOMPARE(VersionText::compare("1.0.10", "1.0.9").value_or(9), 1);
+        QCOMPARE(VersionText::compare("1.0.9", "1.0.10").value_or(9), -1);
+        QCOMPARE(VersionText::compare("01.0.00", "1").value_or(9), 0);
+    }
+
+    void updateCheck_data()
+    {
+        QTest::addColumn<WebFetch::Result>("version");
+        QTest::addColumn<WebFetch::Result>("notice");
+        QTest::addColumn<bool>("yes"); // the answer to a message box
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QStringList>("done"); // documents fetched with their caps, then message boxes, then opened
+
+        const auto ok = FakeWebFetch::ok;
+        const WebFetch::Result notice = ok("Tockwell 1.0.1 rings louder.\r\n");
+        const WebFetch::Result notFound = {false, {}, QStringLiteral("HTTP status 404 (Not Found)."), 404, false};
+        const QString none = QStringLiteral("No updates found! You are running the most up-to-date version available.");
+        // Message boxes as "style title: text|details".
+        const QString failed = QStringLiteral("16 Tockwell: Tockwell could not check for updates.|");
+        const QString asked = QStringLiteral("4 Download Latest Version: ");
+        const QStringList newer = {"ver 64", "txt 16384", asked + "Tockwell 1.0.1 rings louder.|"};
+
+        const QStringList nothingNew = {"ver 64"};
+        const QStringList unusable = {"ver 64", failed + "The server answered with an unexpected version text."};
+
+        QTest::newRow("same") << ok("\t1.0.0\r\n") << notice << false << none << nothingNew;
+        QTest::newRow("older") << ok("0.9.9") << notice << false << none << nothingNew;
+        QTest::newRow("same, with zeros") << ok("1.0.00") << notice << false << none << nothingNew;
+        QTest::newRow("newer, yes, no program for the installer")
+            << ok("1.0.1") << notice << true << "1.0.1"
+            << newer + QStringList{"64 Tockwell: No program is set up to open this address:\n" + Installer + u'|',
+                                   "open " + Installer};
+        QTest::newRow("newer, no") << ok("1.0.1") << notice << false << "1.0.1" << newer;
+        QTest::newRow("two digits beat one") << ok("1.0.10") << notice << false << "1.0.10" << newer;
+        QTest::newRow("html page") << ok("<html><title>301 Moved</title></html>") << notice << false << "Unknown"
+                                   << unusable;
+        QTest::newRow("empty number") << ok("1..1") << notice << false << "Unknown" << unusable;
+        // Cut at the cap: whatever its first bytes say, it is not the whole document.
+        QTest::newRow("padded past the cap")
+            << ok("1.0.1" + QByteArray(100, ' ')) << notice << false << "Unknown" << unusable;
+        QTest::newRow("suffix") << ok("1.0.1-beta") << notice << false << "Unknown" << unusable;
+        QTest::newRow("arabic-indic digits") << ok("1.0.\u0661") << notice << false << "Unknown" << unusable;
+        QTest::newRow("404") << notFound << notice << false << "Unknown"
+                             << QStringList{"ver 64", failed + notFound.error};
+        QTest::newRow("notice missing") << ok("1.0.1") << notFound << false << "1.0.1"
+                                        << QStringList{"ver 64", "txt 16384",
+                                                       asked +
+                                                           "Tockwell 1.0.1 is available. Do you want to download it?|"};
+        QTest::newRow("notice over 16 KiB") << ok("1.0.1") << ok(QByteArray(20000, 'n')) << false << "1.0.1"
+                                            << QStringList{"ver 64", "txt 16384", asked + QString(16384, u'n') + u'|'};
+    }
+
+    void updateCheck()
+    {
+        QFETCH(WebFetch::Result, version);
+        QFETCH(WebFetch::Result, notice);
+        QFETCH(bool, yes);
+        QFETCH(QString, label);
+        QFETCH(QStringList, done);
+        h->fakes.web.answers = {{Folder + "tkw-latestversion.ver", version},
+                                {Folder + "tkw-latestversion.txt", notice}};
+        h->fakes.shell.succeeds = false;
+        for (const QString& step : done) {
+            if (step[0].isDigit())
+                h->fakes.messages.expect({}, yes ? MsgBox::Yes : MsgBox::No);
+        }
+        // An earlier check's findings, which must never answer this one.
+        h->context->UpdateMessage = QStringLiteral("An older notice.");
+        QPushButton* button = options().cmdCheckforUpdates;
+
+        button->click();
+        options().cmdCheckforUpdates_Click(); // a second press while checking asks nothing more
+        QVERIFY(!button->isEnabled());
+        QCOMPARE(button->text(), "Checking...");
+        QTRY_VERIFY(button->isEnabled());
+        QCOMPARE(button->text(), "Check for Updates");
+        QStringList all;
+        for (const FakeWebFetch::Request& request : h->fakes.web.requests)
+            all << request.url.section(u'.', -1) + u' ' + QString::number(request.maxBytes);
+        for (const FakeMessageBoxes::Call& call : h->fakes.messages.calls)
+            all << QStringLiteral("%1 %2: %3|%4").arg(call.style).arg(call.title, call.text, call.details);
+        for (const QString& address : h->fakes.shell.opened)
+            all << QStringLiteral("open ") + address;
+        QCOMPARE(all, done);
+        QCOMPARE(options().lblVersionAvailable->text(), label);
+    }
+
+    void optionsClosedMidCheck()
+    {
+        // Closed while the question is open: what was found stays found, and the Yes given then still counts.
+        h->fakes.web.answers = {{Folder + "tkw-latestversion.ver", FakeWebFetch::ok("1.0.1")},
+                                {Folder + "tkw-latestversion.txt", FakeWebFetch::ok("Get it.")}};
+        h->fakes.messages.expect(QStringLiteral("Get it."), MsgBox::Yes, [this] { delete &options(); });
+        options().cmdCheckforUpdates->click();
+        QTRY_COMPARE(h->fakes.shell.opened, QStringList{Installer});
+        QCOMPARE(h->context->LatestVersion, QStringLiteral("1.0.1"));
+    }
+
+    void trayIcon()
+    {
+        h->storeSetting("Date Format", "3");
+        // No notification area: a start at login is minimised to the task bar, and so is the window put away.
+        h->fakes.tray.available = false;
+        h->context->form<frmSplash>().handOverPutAway();
+        QVERIFY(main().isVisible() && main().isMinimized() && !h->context->isLoaded<frmSplash>());
+        QCOMPARE(h->fakes.sound.prepared.size(), 2); // no splash was painted to read them after
+        main().showNormal();
+        main().cmdMinimize_Click();
+        QVERIFY(main().isVisible() && main().isMinimized() && h->fakes.tray.tips.isEmpty());
+        main().setWindowState(Qt::WindowNoState);
+        h->fakes.tray.available = true;
+        putAway();
+        // Asked for its tray-date box, the Options window loaded hidden.
+        QVERIFY(!options().isVisible());
+        h->fakes.tray.fire(TrayService::Event::Other);
+        QVERIFY(inTray() && !main().mnuForm->isVisible());
+        h->fakes.tray.fire(TrayService::Event::RightRelease);
+        QVERIFY(inTray() && main().mnuForm->isVisible());
+        main().mnuForm->hide();
+        h->fakes.tray.fire(TrayService::Event::RightDoubleClick);
+        QVERIFY(back());
+
+        options().chkSystemTrayDate->click();
+        putAway();
+        h->fakes.tray.fire(TrayService::Event::LeftDoubleClick);
+        QVERIFY(back());
+        putAway();
+        // Exit restores and ends the program without a question (the harness fails on any message box), and
+        // without leaving a notification behind.
+        main().mnuExit->trigger();
+        QVERIFY(back() && h->fakes.programEnd.ends == 1 && h->fakes.notifications.calls == u"W");
+        QCOMPARE(h->fakes.tray.tips, QStringList({"Tockwell", "Tockwell - 12/05/2026", "Tockwell - 12/05/2026"}));
+        // The tip is cut to 63 characters, never inside a character.
+        h->context->tray().AddTrayIcon(QString(62, u'x') + QStringLiteral("\U0001F514"));
+        QCOMPARE(h->fakes.tray.tips.last(), QString(62, u'x'));
+        h->context->tray().AddTrayIcon(QString(63, u'y'));
+        QCOMPARE(h->fakes.tray.tips.last(), QString(63, u'y'));
+    }
+
+    void links()
+    {
+        // Pressed on a link, released off it: nothing opens. The keyboard follows a link too.
+        QLabel* label = options().lblEmailLink;
+        const auto colour = [label] { return label->palette().color(QPalette::WindowText).name(); };
+        QCOMPARE(colour(), "#800000");
+        QMouseEvent over(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(label, &over);
+        QCOMPARE(colour(), "#c00000");                  // lighter under the pointer
+        QCoreApplication::sendEvent(&options(), &over); // the pointer on the window around it
+        QCOMPARE(colour(), "#800000");
+        QTest::mousePress(label, Qt::LeftButton);
+        QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(-4, -4));
+        QTest::mouseClick(label, Qt::LeftButton);
+        QCOMPARE(colour(), "#ffffff"); // followed
+        QTest::keyClick(main().lblWebLink, Qt::Key_Space);
+        QTest::keyClick(options().lblWebLink, Qt::Key_Return);
+        QCOMPARE(h->fakes.shell.opened,
+                 QStringList({"mailto:" + AppAddresses::SupportEmail, AppAddresses::Web, AppAddresses::Web}));
+    }
+
+    void notification()
+    {
+        const Notifications::Notice ringing = frmAlarm::Notice(u"7:05 AM   -   <b>Tea</b> &amp;"_qs, true);
+        const QVariantMap hints = {{"urgency", QVariant::fromValue(uchar(2))}, {"desktop-entry", TOCKWELL_APP_ID}};
+        QCOMPARE(
+            QtNotifications::notifyArguments(ringing, 7, true),
+            QVariantList({"Tockwell", 7u, TOCKWELL_APP_ID, ringing.summary,
+                          "7:05 AM   -   &lt;b&gt;Tea&lt;/b&gt; &amp;amp;",
+                          QStringList{"default", "Show Alarm", "stop", "Stop Alarm", "snooze", "Snooze"}, hints, 0}));
+        // A server that reads no markup gets the text as it is; with the sound over there is nothing to stop.
+        const QVariantList plain = QtNotifications::notifyArguments({ringing.summary, ringing.body, false}, 0, false);
+        QCOMPARE(plain.at(4), ringing.body);
+        QCOMPARE(plain.at(5), QStringList({"default", "Show Alarm"}));
+
+        // On the test's own session bus (dbus-run-session), opened after the first post; the server answers in signals.
+        NotificationServer server;
+        QDBusConnection serverBus =
+            QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("server"));
+        QVERIFY(serverBus.registerService("org.freedesktop.Notifications") &&
+                serverBus.registerVirtualObject("/org/freedesktop/Notifications", &server));
+        const auto answer = [&](const char* signal, uint id, const QVariant& what) {
+            serverBus.send(
+                QDBusMessage::createSignal("/org/freedesktop/Notifications", "org.freedesktop.Notifications", signal)
+                << id << what);
+        };
+        QtNotifications notifications;
+        int told = 0; // 1 for each Stop Alarm, 100 for each click on the notice
+        notifications.onStop = [&] { told += 1; };
+        notifications.onActivate = [&] { told += 100; };
+        notifications.post(ringing);
+        QTRY_COMPARE(server.heard, QStringList({"GetCapabilities 0", "Notify 0"}));
+        // Withdrawn: its Stop Alarm, clicked just before, stops nothing now.
+        notifications.withdraw();
+        answer("ActionInvoked", 1, "stop");
+        notifications.post(ringing);
+        QTRY_COMPARE(server.heard, QStringList({"GetCapabilities 0", "Notify 0", "CloseNotification 1", "Notify 0"}));
+        // Closed, then its Stop Alarm: the order of a server that closes a notice as its button is clicked.
+        answer("NotificationClosed", 2, 2u);
+        answer("ActionInvoked", 2, "stop");
+        QTRY_COMPARE(told, 1);
+        // Replaced by a new one: the old one's Stop Alarm, arriving while the new one is on its way, is out of date.
+        notifications.post(ringing);
+        answer("ActionInvoked", 2, "stop");
+        QTRY_COMPARE(server.heard.size(), 5);
+        answer("ActionInvoked", 3, "default");
+        QTRY_COMPARE(told, 101);
+    }
+
+    void webFetch_data()
+    {
+        QTest::addColumn<QByteArray>("response"); // to /doc; or, not an HTTP answer, the address asked for instead
+        QTest::addColumn<QString>("outcome");     // "ok|truncated|body" or "error|status|text"; ending in '|': any text
+
+        QTest::newRow("far past the cap") << http("200 OK", QByteArray(1 << 20, 'v')) << "ok|1|" + QString(64, u'v');
+        QTest::newRow("not found") << http("404 Not Found", "<html>Gone</html>")
+                                   << "error|404|The server answered with HTTP status 404 (Not Found).";
+        QTest::newRow("redirect to another scheme")
+            << http("302 Found", {}, "Location: https://127.0.0.1/moved\r\n")
+            << "error|302|The server sent the request on to an address of another kind: https://127.0.0.1/moved";
+        QTest::newRow("never answers") << QByteArray() << "error|0|The server did not answer within 0.5 seconds.";
+        QTest::newRow("another scheme") << QByteArray("ftp://127.0.0.1/doc")
+                                        << "error|0|Not a web address: ftp://127.0.0.1/doc";
+        QTest::newRow("no host") << QByteArray("http:///doc") << "error|0|Not a web address: http:///doc";
+    }
+
+    void webFetch()
+    {
+        QFETCH(QByteArray, response);
+        QFETCH(QString, outcome);
+        TestServer server;
+        const bool answer = response.startsWith("HTTP/");
+        if (answer)
+            server.responses = {{"/doc", response}};
+        const QByteArray tag = QTest::currentDataTag();
+        QtWebFetch web(tag == "never answers" ? std::chrono::milliseconds(500) : std::chrono::seconds(60));
+        QObject context;
+        std::optional<WebFetch::Result> r;
+        const QString address = answer || response.isEmpty() ? server.url("/doc") : QString::fromLatin1(response);
+        web.get(address, 64, &context, [&](const WebFetch::Result& result) { r = result; });
+        QVERIFY(!r); // never from inside get()
+        QTRY_VERIFY_WITH_TIMEOUT(r.has_value(), 20000);
+
+        const QString got = r->ok ? QStringLiteral("ok|%1|%2").arg(r->truncated).arg(QString::fromUtf8(r->body))
+                                  : QStringLiteral("error|%1|%2").arg(r->httpStatus).arg(r->error);
+        QCOMPARE(got.left(outcome.endsWith(u'|') ? outcome.size() : -1), outcome);
+    }
 
 private:
     frmMain& main() { return h->context->form<frmMain>(); }
@@ -141,398 +524,6 @@ private:
         QVERIFY(inTray());
     }
 };
-
-void tst_desktop::optionsLoad_data()
-{
-    QTest::addColumn<QStringList>("row"); // stored, what shows, what is written
-
-    QTest::newRow("none") << QStringList{"", "12|-|Red (Default)|MMMM DD, YYYY|-|-|Tockwell|1", "C1 D1"};
-    QTest::newRow("all on") << QStringList{"T2 G2 C2 D3 S2 F2", "24|x|Green|MM/DD/YYYY|x|x|Tockwell - 12/05/2026|2",
-                                           "T2 G2 C2 D3 S2 F2"};
-    QTest::newRow("orange, pattern 5") << QStringList{
-        "C4 D5 F2", "12|-|Orange|DDDD DD MMMM, YYYY|-|x|Tockwell - Saturday 05 December, 2026|4", "C4 D5 F2"};
-    QTest::newRow("unknown codes") << QStringList{"T7 G0 C6 D0 S0 F0", "24|-|||-|-|Tockwell|5", "T2"};
-}
-
-void tst_desktop::optionsLoad()
-{
-    QFETCH(QStringList, row);
-    for (const QString& setting : settings(row[0]))
-        h->storeSetting(setting.section(u'=', 0, 0), setting.section(u'=', 1));
-    // Picked earlier in the run without being stored: the load puts the stored ones back.
-    main().ApplyClockColour(5);
-    h->context->DateFormat.clear();
-
-    QCOMPARE(shown(), row[1]);
-    QCOMPARE(h->fakes.settings.writes, settings(row[2]));
-    QCOMPARE(h->context->DateFormat, options().cmbDateFormat->currentText());
-    QCOMPARE(options().lblCurrentVersion->text() + options().lblVersionAvailable->text(), "1.0.0Unknown");
-}
-
-void tst_desktop::optionsChanged()
-{
-    frmOptions& o = options();
-    h->fakes.settings.writes.clear();
-    o.chkFormCaption->click();
-    QCOMPARE(main().windowTitle(), "Tockwell - December 05, 2026");
-    o.cmbDateFormat->setCurrentIndex(o.cmbDateFormat->findText("DD MMMM, YYYY"));
-    QCOMPARE(main().windowTitle(), "Tockwell - 05 December, 2026");
-    o.chkFormCaption->click();
-    o.cmbClockColour->setCurrentIndex(o.cmbClockColour->findText("Orange"));
-    o.opt24HR->click();
-    o.chkGraphicalClockonStartup->click();
-    o.chkSystemTrayDate->click();
-    QCOMPARE(h->fakes.settings.writes, settings("F2 D4 F1 C4 T2 G2 S2"));
-    QCOMPARE(shown(), "24|x|Orange|DD MMMM, YYYY|x|-|Tockwell|4");
-    // The hour setting is for the next start; the running clock keeps its own.
-    QVERIFY(main().opt12HR->isChecked());
-}
-
-void tst_desktop::restoreToDefault()
-{
-    for (const QString& setting : settings("T2 G2 C2 D3 S2 F2"))
-        h->storeSetting(setting.section(u'=', 0, 0), setting.section(u'=', 1));
-    h->fakes.autostart.there = true;
-    const QString before = shown();
-    // Return presses no button the user is not on, least of all this one (its question defaults to Yes).
-    options().show();
-    QTest::keyClick(options().chkSystemTrayDate, Qt::Key_Return);
-    const QString question = QStringLiteral("Are you sure you wish to reset all settings back to default?");
-    h->fakes.messages.expect(question, MsgBox::No);
-    options().cmdRestoretoDefault->click();
-    QCOMPARE(shown(), before);
-
-    h->fakes.settings.writes.clear();
-    h->fakes.messages.expect(question, MsgBox::Yes);
-    h->fakes.messages.expect("All settings were successfully restored to default values.");
-    options().cmdRestoretoDefault->click();
-    // Each store, then its control's handler storing the same value again.
-    QCOMPARE(h->fakes.settings.writes, settings("G1 G1 T1 T1 C1 C1 D1 D1 S1 S1 F1 F1"));
-    QCOMPARE(shown(), "12|-|Red (Default)|MMMM DD, YYYY|-|-|Tockwell|1");
-    QCOMPARE(h->context->DateFormat, "MMMM DD, YYYY");
-    // Not one of the six preferences: left as it was. Showing the entry that is there wrote nothing.
-    QVERIFY(options().chkStartAtLogin->isChecked() && h->fakes.autostart.calls.isEmpty());
-}
-
-void tst_desktop::startAtLogin()
-{
-    QCheckBox* box = options().chkStartAtLogin;
-    box->click();
-    box->click();
-    h->fakes.autostart.failure = QStringLiteral("Permission denied");
-    h->fakes.messages.expect(QStringLiteral("Tockwell could not set itself to start when you log in."));
-    box->click();
-    // The box goes back to what is so, without trying again.
-    QVERIFY(!box->isChecked());
-    QCOMPARE(h->fakes.autostart.calls, QStringList({"write", "remove", "write"}));
-    QCOMPARE(h->fakes.messages.calls.last().details, QStringLiteral("Permission denied"));
-}
-
-// Waking the computer: on by default and kept beside the six options (Restore to Default leaves it, and the snooze
-// length: seven choices, ten minutes unless one of them is stored); off, no wake-up; greyed with the reason where
-// waking cannot work. The real helper refuses an ordinary user, and a missing one is named, each with what would make
-// it work.
-void tst_desktop::wakeFromSleep()
-{
-    main();
-    h->context->Alarms.record({7, 0, QStringLiteral("x")});
-    h->fakes.settings.values.insert(UiHarness::Application + "/Desktop/Snooze Minutes", "7");
-    QCheckBox* box = options().chkWakeFromSleep;
-    QVERIFY(box->isChecked() && box->isEnabled() && box->toolTip().isEmpty());
-    box->click();
-    QComboBox* snooze = options().cmbSnooze;
-    QStringList lengths;
-    for (int i = 0; i < snooze->count(); ++i)
-        lengths << (i == snooze->currentIndex() ? "[" + snooze->itemText(i) + "]" : snooze->itemText(i));
-    QCOMPARE(lengths.join(u','), "1 minute,5 minutes,[10 minutes],15 minutes,20 minutes,30 minutes,60 minutes");
-    snooze->setCurrentIndex(5);
-    QCOMPARE(h->fakes.wakeTimer.calls, QStringList({"arm 2026-12-06 06:59:00", "disarm"}));
-    h->fakes.messages.expect({}, MsgBox::Yes);
-    h->fakes.messages.expect({});
-    options().cmdRestoretoDefault->click();
-    QCOMPARE(snooze->currentText() + h->fakes.settings.writes.filter("Snooze").join(u','),
-             "30 minutesSnooze Minutes=30");
-    h->fakes.wakeTimer.becomeUnavailable(QStringLiteral("Why not."));
-    QVERIFY(!box->isChecked() && !box->isEnabled() && box->toolTip() == "Why not.");
-
-    const QString helper = QStringLiteral(TOCKWELL_BUILT_WAKE_HELPER);
-    const QString setpriv = QStandardPaths::findExecutable("setpriv");
-    for (const QStringList& command : {::getuid() ? QStringList{helper} : QStringList{setpriv, "--reuid=65534", helper},
-                                       QStringList{"/nonexistent/tockwell-wake"}}) {
-        QtWakeTimer wake(command);
-        wake.onAvailabilityChanged = [] {};
-        wake.arm(QDateTime::currentDateTime().addDays(1));
-        QTRY_VERIFY(!wake.unavailableReason().isEmpty());
-        QVERIFY(wake.unavailableReason().contains(command.size() > 1 ? "cap_wake_alarm" : "is missing"));
-    }
-}
-
-void tst_desktop::autostartEntry()
-{
-    // The installed entry: its command is kept when it names this program, actions and all untouched.
-    const QByteArray installed = "# x\n[Desktop Entry]\nName=Tockwell\nExec=sh\n[Desktop Action a]\nExec=sh -a\n";
-    QCOMPARE(QtAutostartEntry::entryText(installed, QStandardPaths::findExecutable("sh")),
-             "# x\n[Desktop Entry]\nName=Tockwell\nExec=sh --autostart\n[Desktop Action a]\nExec=sh -a\n");
-    // Another program: its own path, quoted and escaped as the desktop entry format asks.
-    QCOMPARE(QtAutostartEntry::entryText({}, "/opt/a \"b\" $c/100%/tockwell"),
-             "[Desktop Entry]\nType=Application\nName=Tockwell\nExec=\"/opt/a \\\\\"b\\\\\" \\\\$c/100%%/tockwell\" "
-             "--autostart\nTerminal=false\n");
-    // The box shows whether the desktop will start the program: not when its start-up settings turned the entry
-    // off (a key of an action is no key of the entry). Checked, the box writes the entry afresh, turned on.
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(h->root.path()));
-    QtAutostartEntry autostart;
-    QVERIFY(!autostart.isThere() && autostart.write().isEmpty());
-    for (const char* off : {"Hidden = true", "X-GNOME-Autostart-enabled=false", "[Desktop Action a]\nHidden=true"}) {
-        QVERIFY(writeFile(QtAutostartEntry::path(), "[Desktop Entry]\nExec=tockwell\n" + QByteArray(off)));
-        QCOMPARE(autostart.isThere(), off[0] == '[');
-        QVERIFY(autostart.write().isEmpty() && autostart.isThere());
-    }
-}
-
-void tst_desktop::versionOrder()
-{
-    // Numbers, not texts: 1.0.10 comes after 1.0.9; zeros in front and missing parts change nothing.
-    QCOMPARE(VersionText::compare("1.0.10", "1.0.9").value_or(9), 1);
-    QCOMPARE(VersionText::compare("1.0.9", "1.0.10").value_or(9), -1);
-    QCOMPARE(VersionText::compare("01.0.00", "1").value_or(9), 0);
-}
-
-void tst_desktop::updateCheck_data()
-{
-    QTest::addColumn<WebFetch::Result>("version");
-    QTest::addColumn<WebFetch::Result>("notice");
-    QTest::addColumn<bool>("yes"); // the answer to a message box
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<QStringList>("done"); // documents fetched with their caps, then message boxes, then opened
-
-    const auto ok = FakeWebFetch::ok;
-    const WebFetch::Result notice = ok("Tockwell 1.0.1 rings louder.\r\n");
-    const WebFetch::Result notFound = {false, {}, QStringLiteral("HTTP status 404 (Not Found)."), 404, false};
-    const QString none = QStringLiteral("No updates found! You are running the most up-to-date version available.");
-    // Message boxes as "style title: text|details".
-    const QString failed = QStringLiteral("16 Tockwell: Tockwell could not check for updates.|");
-    const QString asked = QStringLiteral("4 Download Latest Version: ");
-    const QStringList newer = {"ver 64", "txt 16384", asked + "Tockwell 1.0.1 rings louder.|"};
-
-    const QStringList nothingNew = {"ver 64"};
-    const QStringList unusable = {"ver 64", failed + "The server answered with an unexpected version text."};
-
-    QTest::newRow("same") << ok("\t1.0.0\r\n") << notice << false << none << nothingNew;
-    QTest::newRow("older") << ok("0.9.9") << notice << false << none << nothingNew;
-    QTest::newRow("same, with zeros") << ok("1.0.00") << notice << false << none << nothingNew;
-    QTest::newRow("newer, yes, no program for the installer")
-        << ok("1.0.1") << notice << true << "1.0.1"
-        << newer + QStringList{"64 Tockwell: No program is set up to open this address:\n" + Installer + u'|',
-                               "open " + Installer};
-    QTest::newRow("newer, no") << ok("1.0.1") << notice << false << "1.0.1" << newer;
-    QTest::newRow("two digits beat one") << ok("1.0.10") << notice << false << "1.0.10" << newer;
-    QTest::newRow("html page") << ok("<html><title>301 Moved</title></html>") << notice << false << "Unknown"
-                               << unusable;
-    QTest::newRow("empty number") << ok("1..1") << notice << false << "Unknown" << unusable;
-    // Cut at the cap: whatever its first bytes say, it is not the whole document.
-    QTest::newRow("padded past the cap") << ok("1.0.1" + QByteArray(100, ' ')) << notice << false << "Unknown"
-                                         << unusable;
-    QTest::newRow("suffix") << ok("1.0.1-beta") << notice << false << "Unknown" << unusable;
-    QTest::newRow("arabic-indic digits") << ok("1.0.\u0661") << notice << false << "Unknown" << unusable;
-    QTest::newRow("404") << notFound << notice << false << "Unknown" << QStringList{"ver 64", failed + notFound.error};
-    QTest::newRow("notice missing") << ok("1.0.1") << notFound << false << "1.0.1"
-                                    << QStringList{"ver 64", "txt 16384",
-                                                   asked + "Tockwell 1.0.1 is available. Do you want to download it?|"};
-    QTest::newRow("notice over 16 KiB") << ok("1.0.1") << ok(QByteArray(20000, 'n')) << false << "1.0.1"
-                                        << QStringList{"ver 64", "txt 16384", asked + QString(16384, u'n') + u'|'};
-}
-
-void tst_desktop::updateCheck()
-{
-    QFETCH(WebFetch::Result, version);
-    QFETCH(WebFetch::Result, notice);
-    QFETCH(bool, yes);
-    QFETCH(QString, label);
-    QFETCH(QStringList, done);
-    h->fakes.web.answers = {{Folder + "tkw-latestversion.ver", version}, {Folder + "tkw-latestversion.txt", notice}};
-    h->fakes.shell.succeeds = false;
-    for (const QString& step : done) {
-        if (step[0].isDigit())
-            h->fakes.messages.expect({}, yes ? MsgBox::Yes : MsgBox::No);
-    }
-    // An earlier check's findings, which must never answer this one.
-    h->context->UpdateMessage = QStringLiteral("An older notice.");
-    QPushButton* button = options().cmdCheckforUpdates;
-
-    button->click();
-    options().cmdCheckforUpdates_Click(); // a second press while checking asks nothing more
-    QVERIFY(!button->isEnabled());
-    QCOMPARE(button->text(), "Checking...");
-    QTRY_VERIFY(button->isEnabled());
-    QCOMPARE(button->text(), "Check for Updates");
-    QStringList all;
-    for (const FakeWebFetch::Request& request : h->fakes.web.requests)
-        all << request.url.section(u'.', -1) + u' ' + QString::number(request.maxBytes);
-    for (const FakeMessageBoxes::Call& call : h->fakes.messages.calls)
-        all << QStringLiteral("%1 %2: %3|%4").arg(call.style).arg(call.title, call.text, call.details);
-    for (const QString& address : h->fakes.shell.opened)
-        all << QStringLiteral("open ") + address;
-    QCOMPARE(all, done);
-    QCOMPARE(options().lblVersionAvailable->text(), label);
-}
-
-void tst_desktop::optionsClosedMidCheck()
-{
-    // Closed while the question is open: what was found stays found, and the Yes given then still counts.
-    h->fakes.web.answers = {{Folder + "tkw-latestversion.ver", FakeWebFetch::ok("1.0.1")},
-                            {Folder + "tkw-latestversion.txt", FakeWebFetch::ok("Get it.")}};
-    h->fakes.messages.expect(QStringLiteral("Get it."), MsgBox::Yes, [this] { delete &options(); });
-    options().cmdCheckforUpdates->click();
-    QTRY_COMPARE(h->fakes.shell.opened, QStringList{Installer});
-    QCOMPARE(h->context->LatestVersion, QStringLiteral("1.0.1"));
-}
-
-void tst_desktop::trayIcon()
-{
-    h->storeSetting("Date Format", "3");
-    // No notification area: a start at login is minimised to the task bar, and so is the window put away.
-    h->fakes.tray.available = false;
-    h->context->form<frmSplash>().handOverPutAway();
-    QVERIFY(main().isVisible() && main().isMinimized() && !h->context->isLoaded<frmSplash>());
-    QCOMPARE(h->fakes.sound.prepared.size(), 2); // no splash was painted to read them after
-    main().showNormal();
-    main().cmdMinimize_Click();
-    QVERIFY(main().isVisible() && main().isMinimized() && h->fakes.tray.tips.isEmpty());
-    main().setWindowState(Qt::WindowNoState);
-    h->fakes.tray.available = true;
-    putAway();
-    // Asked for its tray-date box, the Options window loaded hidden.
-    QVERIFY(!options().isVisible());
-    h->fakes.tray.fire(TrayService::Event::Other);
-    QVERIFY(inTray() && !main().mnuForm->isVisible());
-    h->fakes.tray.fire(TrayService::Event::RightRelease);
-    QVERIFY(inTray() && main().mnuForm->isVisible());
-    main().mnuForm->hide();
-    h->fakes.tray.fire(TrayService::Event::RightDoubleClick);
-    QVERIFY(back());
-
-    options().chkSystemTrayDate->click();
-    putAway();
-    h->fakes.tray.fire(TrayService::Event::LeftDoubleClick);
-    QVERIFY(back());
-    putAway();
-    // Exit restores and ends the program without a question (the harness fails on any message box), and
-    // without leaving a notification behind.
-    main().mnuExit->trigger();
-    QVERIFY(back() && h->fakes.programEnd.ends == 1 && h->fakes.notifications.calls == u"W");
-    QCOMPARE(h->fakes.tray.tips, QStringList({"Tockwell", "Tockwell - 12/05/2026", "Tockwell - 12/05/2026"}));
-    // The tip is cut to 63 characters, never inside a character.
-    h->context->tray().AddTrayIcon(QString(62, u'x') + QStringLiteral("\U0001F514"));
-    QCOMPARE(h->fakes.tray.tips.last(), QString(62, u'x'));
-    h->context->tray().AddTrayIcon(QString(63, u'y'));
-    QCOMPARE(h->fakes.tray.tips.last(), QString(63, u'y'));
-}
-
-void tst_desktop::links()
-{
-    // Pressed on a link, released off it: nothing opens. The keyboard follows a link too.
-    QLabel* label = options().lblEmailLink;
-    const auto colour = [label] { return label->palette().color(QPalette::WindowText).name(); };
-    QCOMPARE(colour(), "#800000");
-    QMouseEvent over(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(label, &over);
-    QCOMPARE(colour(), "#c00000");                  // lighter under the pointer
-    QCoreApplication::sendEvent(&options(), &over); // the pointer on the window around it
-    QCOMPARE(colour(), "#800000");
-    QTest::mousePress(label, Qt::LeftButton);
-    QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(-4, -4));
-    QTest::mouseClick(label, Qt::LeftButton);
-    QCOMPARE(colour(), "#ffffff"); // followed
-    QTest::keyClick(main().lblWebLink, Qt::Key_Space);
-    QTest::keyClick(options().lblWebLink, Qt::Key_Return);
-    QCOMPARE(h->fakes.shell.opened,
-             QStringList({"mailto:" + AppAddresses::SupportEmail, AppAddresses::Web, AppAddresses::Web}));
-}
-
-void tst_desktop::notification()
-{
-    const Notifications::Notice ringing = frmAlarm::Notice(u"7:05 AM   -   <b>Tea</b> &amp;"_qs, true);
-    const QVariantMap hints = {{"urgency", QVariant::fromValue(uchar(2))}, {"desktop-entry", TOCKWELL_APP_ID}};
-    QCOMPARE(QtNotifications::notifyArguments(ringing, 7, true),
-             QVariantList({"Tockwell", 7u, TOCKWELL_APP_ID, ringing.summary,
-                           "7:05 AM   -   &lt;b&gt;Tea&lt;/b&gt; &amp;amp;",
-                           QStringList{"default", "Show Alarm", "stop", "Stop Alarm", "snooze", "Snooze"}, hints, 0}));
-    // A server that reads no markup gets the text as it is; with the sound over there is nothing to stop.
-    const QVariantList plain = QtNotifications::notifyArguments({ringing.summary, ringing.body, false}, 0, false);
-    QCOMPARE(plain.at(4), ringing.body);
-    QCOMPARE(plain.at(5), QStringList({"default", "Show Alarm"}));
-
-    // On the test's own session bus (dbus-run-session), opened after the first post; the server answers in signals.
-    NotificationServer server;
-    QDBusConnection serverBus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("server"));
-    QVERIFY(serverBus.registerService("org.freedesktop.Notifications") &&
-            serverBus.registerVirtualObject("/org/freedesktop/Notifications", &server));
-    const auto answer = [&](const char* signal, uint id, const QVariant& what) {
-        serverBus.send(
-            QDBusMessage::createSignal("/org/freedesktop/Notifications", "org.freedesktop.Notifications", signal)
-            << id << what);
-    };
-    QtNotifications notifications;
-    int told = 0; // 1 for each Stop Alarm, 100 for each click on the notice
-    notifications.onStop = [&] { told += 1; };
-    notifications.onActivate = [&] { told += 100; };
-    notifications.post(ringing);
-    QTRY_COMPARE(server.heard, QStringList({"GetCapabilities 0", "Notify 0"}));
-    // Withdrawn: its Stop Alarm, clicked just before, stops nothing now.
-    notifications.withdraw();
-    answer("ActionInvoked", 1, "stop");
-    notifications.post(ringing);
-    QTRY_COMPARE(server.heard, QStringList({"GetCapabilities 0", "Notify 0", "CloseNotification 1", "Notify 0"}));
-    // Closed, then its Stop Alarm: the order of a server that closes a notice as its button is clicked.
-    answer("NotificationClosed", 2, 2u);
-    answer("ActionInvoked", 2, "stop");
-    QTRY_COMPARE(told, 1);
-    // Replaced by a new one: the old one's Stop Alarm, arriving while the new one is on its way, is out of date.
-    notifications.post(ringing);
-    answer("ActionInvoked", 2, "stop");
-    QTRY_COMPARE(server.heard.size(), 5);
-    answer("ActionInvoked", 3, "default");
-    QTRY_COMPARE(told, 101);
-}
-
-void tst_desktop::webFetch_data()
-{
-    QTest::addColumn<QByteArray>("response"); // to /doc; or, not an HTTP answer, the address asked for instead
-    QTest::addColumn<QString>("outcome");     // "ok|truncated|body" or "error|status|text"; ending in '|': any text
-
-    QTest::newRow("far past the cap") << http("200 OK", QByteArray(1 << 20, 'v')) << "ok|1|" + QString(64, u'v');
-    QTest::newRow("not found") << http("404 Not Found", "<html>Gone</html>")
-                               << "error|404|The server answered with HTTP status 404 (Not Found).";
-    QTest::newRow("redirect to another scheme")
-        << http("302 Found", {}, "Location: https://127.0.0.1/moved\r\n")
-        << "error|302|The server sent the request on to an address of another kind: https://127.0.0.1/moved";
-    QTest::newRow("never answers") << QByteArray() << "error|0|The server did not answer within 0.5 seconds.";
-    QTest::newRow("another scheme") << QByteArray("ftp://127.0.0.1/doc")
-                                    << "error|0|Not a web address: ftp://127.0.0.1/doc";
-    QTest::newRow("no host") << QByteArray("http:///doc") << "error|0|Not a web address: http:///doc";
-}
-
-void tst_desktop::webFetch()
-{
-    QFETCH(QByteArray, response);
-    QFETCH(QString, outcome);
-    TestServer server;
-    const bool answer = response.startsWith("HTTP/");
-    if (answer)
-        server.responses = {{"/doc", response}};
-    const QByteArray tag = QTest::currentDataTag();
-    QtWebFetch web(tag == "never answers" ? std::chrono::milliseconds(500) : std::chrono::seconds(60));
-    QObject context;
-    std::optional<WebFetch::Result> r;
-    const QString address = answer || response.isEmpty() ? server.url("/doc") : QString::fromLatin1(response);
-    web.get(address, 64, &context, [&](const WebFetch::Result& result) { r = result; });
-    QVERIFY(!r); // never from inside get()
-    QTRY_VERIFY_WITH_TIMEOUT(r.has_value(), 20000);
-
-    const QString got = r->ok ? QStringLiteral("ok|%1|%2").arg(r->truncated).arg(QString::fromUtf8(r->body))
-                              : QStringLiteral("error|%1|%2").arg(r->httpStatus).arg(r->error);
-    QCOMPARE(got.left(outcome.endsWith(u'|') ? outcome.size() : -1), outcome);
-}
 
 QTEST_MAIN(tst_desktop)
 #include "tst_desktop.moc"

@@ -4,7 +4,9 @@
 
 #include "FakeDesktop.h"
 #include "app/AppInfo.h"
+#include "app/frmMain.h"
 #include "app/modMain.h"
+#include "settings/frmOptions.h"
 
 #include <QListWidget>
 #include <QRegularExpression>
@@ -98,6 +100,15 @@ protected:
         return !noted().unaccounted(text).contains(QRegularExpression(QStringLiteral("\\p{L}")));
     }
     std::unique_ptr<UiHarness> h;
+    frmMain& main() { return h->context->form<frmMain>(); }
+    frmOptions& options() { return h->context->form<frmOptions>(); }
+    // Ticks the main window's clock from `from`, `count` times 900 ms apart.
+    void tickAt(const QDateTime& from, int count = 1)
+    {
+        h->fakes.clock.set(from);
+        for (int i = 0; i < count; ++i, h->fakes.clock.advance(900))
+            main().timTimers_Timer();
+    }
 
 private slots:
     void init()

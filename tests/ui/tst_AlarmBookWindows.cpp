@@ -4,7 +4,6 @@
 #include "alarms/frmEdit.h"
 #include "alarms/frmRecordNewTime.h"
 #include "alarms/frmRemove.h"
-#include "app/frmMain.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -55,7 +54,7 @@ private slots:
         // Slot 0 is only ever filled by a session file, and its time counts like any other.
         book()[0] = {12, 0, QStringLiteral(" Tea  ")};
         book()[2] = {19, 0, QStringLiteral("Dinner")};
-        click(m_main->cmdRecordNewAlarm);
+        click(main().cmdRecordNewAlarm);
         frmRecordNewTime& record = h->context->form<frmRecordNewTime>();
         fillAndAccept(record, u"07||PM|x"_qs, missing.arg("a minute"));
         fillAndAccept(record, u"07|05||x"_qs, missing.arg("an AM/PM"));
@@ -63,9 +62,9 @@ private slots:
         fillAndAccept(record, u"12|00|AM|"_qs, Duplicate);
         fillAndAccept(record, u"07|10|PM|  "_qs, Saved);
         QVERIFY(!h->context->isLoaded<frmRecordNewTime>());
-        click(m_main->cmdRecordNewAlarm);
+        click(main().cmdRecordNewAlarm);
         fillAndAccept(h->context->form<frmRecordNewTime>(), u"12|00|PM|"_qs + QString(40, u'x'), Saved);
-        QTRY_COMPARE(m_main->lstAlarmTimes->count(), 4);
+        QTRY_COMPARE(main().lstAlarmTimes->count(), 4);
         QCOMPARE(kept(), SessionFile::write(book().all()));
 
         // The edit window opens with the alarm's choices, blanks cut, and may keep the alarm's own time.
@@ -95,7 +94,7 @@ private slots:
         book().free(100);
         book()[57].Hour = -1;
         for (const QString& hour : {u"09"_qs, u"10"_qs, u"11"_qs}) {
-            click(m_main->cmdRecordNewAlarm);
+            click(main().cmdRecordNewAlarm);
             fillAndAccept(h->context->form<frmRecordNewTime>(), hour + QStringLiteral("|59|PM|late"),
                           hour == u"11"
                               ? QStringLiteral("All 100 places for alarms are in use, so this alarm cannot be "
@@ -109,8 +108,8 @@ private slots:
         // From slot 0, which only a session file fills, and which must be removable all the same.
         for (int slot = 0; slot < 4; ++slot)
             book()[slot] = {static_cast<float>(slot + 1), 0, QStringLiteral("x")};
-        m_main->GetRecordedTimes();
-        click(m_main->cmdRemove);
+        main().GetRecordedTimes();
+        click(main().cmdRemove);
         frmRemove& remove = h->context->form<frmRemove>();
         // Coming back to the window keeps the line the user chose.
         QListWidgetItem* chosen = remove.lstAlarmList->item(3);
@@ -119,20 +118,20 @@ private slots:
         QApplication::sendEvent(&remove, &activate);
         QCOMPARE(remove.lstAlarmList->selectedItems().value(0), chosen);
         click(remove.cmdClose); // nothing removed, nothing to report
-        click(m_main->cmdRemove);
+        click(main().cmdRemove);
         for (int removed = 1; removed <= 3; ++removed)
             removeFirstLine();
         QCOMPARE(book().lines(), QStringList{"4:00 AM   -   x"});
         // The main list catches up only when the remove window closes, and then hears the count.
         h->fakes.messages.expect(total.arg(3));
         click(h->context->form<frmRemove>().cmdClose);
-        QCOMPARE(m_main->lstAlarmTimes->count(), 1);
+        QCOMPARE(main().lstAlarmTimes->count(), 1);
         // Removing the last alarm closes the window.
-        click(m_main->cmdRemove);
+        click(main().cmdRemove);
         h->fakes.messages.expect(total.arg(1));
         removeFirstLine();
         QVERIFY(!h->context->isLoaded<frmRemove>());
-        QCOMPARE(m_main->lstAlarmTimes->count(), 0);
+        QCOMPARE(main().lstAlarmTimes->count(), 0);
         QCOMPARE(kept(), SessionFile::write(book().all()));
     }
     void saveAndLoad()
@@ -155,8 +154,8 @@ private slots:
         const QStringList loaded = {"13:00 PM   -   Lunch", "9:15 AM   -   Slot 0"};
         session(false, folder.filePath(QStringLiteral("monday")),
                 QStringLiteral("You have successfully loaded your session."),
-                [&] { QCOMPARE(listed(m_main->lstAlarmTimes), loaded); });
-        QCOMPARE(listed(m_main->lstAlarmTimes), loaded);
+                [&] { QCOMPARE(listed(main().lstAlarmTimes), loaded); });
+        QCOMPARE(listed(main().lstAlarmTimes), loaded);
         QCOMPARE(kept(), SessionFile::write(book().all()));
         const FakeMessageBoxes::Call loadFailure = h->fakes.messages.calls.at(2);
         QCOMPARE(loadFailure.style, MsgBox::OkOnly | MsgBox::Critical);
@@ -211,11 +210,11 @@ private slots:
         // Enough lines to bring up the vertical scroll bar, every one as wide as a line can be.
         for (int hour = 10; hour <= 24; ++hour)
             book()[hour - 9] = {static_cast<float>(hour), 59, longest};
-        m_main->GetRecordedTimes();
+        main().GetRecordedTimes();
         frmRemove& remove = h->context->form<frmRemove>();
         remove.show();
         remove.GetAlarmList();
-        for (QListWidget* list : {m_main->lstAlarmTimes, remove.lstAlarmList}) {
+        for (QListWidget* list : {main().lstAlarmTimes, remove.lstAlarmList}) {
             QVERIFY(QTest::qWaitForWindowExposed(list->window()));
             list->doItemsLayout();
             QVERIFY(list->verticalScrollBar()->isVisible());
@@ -275,24 +274,18 @@ private:
         if (!message.isEmpty())
             h->fakes.messages.expect(message, MsgBox::Ok, std::move(whileOpen));
         (save ? h->fakes.files.nextSave : h->fakes.files.nextOpen) = path;
-        QTest::mouseClick(save ? m_main->cmdSave : m_main->cmdOpen, Qt::LeftButton);
+        QTest::mouseClick(save ? main().cmdSave : main().cmdOpen, Qt::LeftButton);
     }
     frmEdit& openEdit(const QString& line)
     {
-        m_main->GetRecordedTimes();
-        click(m_main->lstAlarmTimes, line);
-        click(m_main->cmdEdit);
+        main().GetRecordedTimes();
+        click(main().lstAlarmTimes, line);
+        click(main().cmdEdit);
         return h->context->form<frmEdit>();
     }
     AlarmBook& book() { return h->context->Alarms; }
     QByteArray kept() { return readFile(h->dataFolder() + "/alarms.tkw"); }
-    void prepare() override
-    {
-        m_main = &h->context->form<frmMain>();
-        m_main->show();
-    }
-
-    frmMain* m_main = nullptr;
+    void prepare() override { main().show(); }
 };
 
 QTEST_MAIN(tst_AlarmBookWindows)

@@ -1,13 +1,11 @@
 #include "AppAddresses.h"
 #include "TestFiles.h"
 #include "UiHarness.h"
-#include "app/frmMain.h"
 #include "app/frmSplash.h"
 #include "engine/frmAlarm.h"
 #include "led/LedSprites.h"
 #include "platform/QtDesktop.h"
 #include "settings/VersionText.h"
-#include "settings/frmOptions.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,7 +16,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
-#include <QTabWidget>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QToolButton>
@@ -501,8 +498,6 @@ private slots:
     }
 
 private:
-    frmMain& main() { return h->context->form<frmMain>(); }
-    frmOptions& options() { return h->context->form<frmOptions>(); }
     // Hour, LED box, colour, pattern, tray box, caption box; then the main caption and the LED's colour code.
     QString shown()
     {

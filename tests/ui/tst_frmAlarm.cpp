@@ -2,7 +2,6 @@
 #include "UiHarness.h"
 #include "app/SnoozedLines.h"
 #include "app/WaveSynth.h"
-#include "app/frmMain.h"
 #include "engine/frmAlarm.h"
 
 #include <QDir>
@@ -232,14 +231,6 @@ private slots:
     }
 
 private:
-    frmMain& main() { return h->context->form<frmMain>(); }
-    // Ticks from `from` every 900 ms for `count` ticks.
-    void tickAt(const QDateTime& from, int count = 1)
-    {
-        h->fakes.clock.set(from);
-        for (int i = 0; i < count; ++i, h->fakes.clock.advance(900))
-            main().timTimers_Timer();
-    }
     // The alarm window, while it is open, does `act` and nothing else.
     void whileOpen(std::function<void(frmAlarm&)> act)
     {

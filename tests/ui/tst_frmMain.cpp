@@ -2,7 +2,6 @@
 #include "UiHarness.h"
 #include "app/AppArt.h"
 #include "app/WaveSynth.h"
-#include "app/frmMain.h"
 #include "app/frmSplash.h"
 #include "led/LedSurface.h"
 #include "platform/QtDesktop.h"
@@ -253,7 +252,6 @@ private slots:
     }
 
 private:
-    frmMain& main() { return h->context->form<frmMain>(); }
     const QImage& led() { return main().LED_Clock->backing(); }
     // Shows a real box and presses `key` in it once it is up: the answer, or -1 when the text or the icon is
     // not what was asked for.
@@ -267,11 +265,6 @@ private:
         });
         const int result = QtMessageBoxes().show(QStringLiteral("Sure?"), style, QStringLiteral("Tockwell"), {});
         return shown == icon ? result : -1;
-    }
-    void tickAt(const QDateTime& when)
-    {
-        h->fakes.clock.set(when);
-        main().timTimers_Timer();
     }
 };
 

@@ -4,12 +4,10 @@
 #include "alarms/frmRecordNewTime.h"
 #include "alarms/frmRemove.h"
 #include "app/Languages.h"
-#include "app/frmMain.h"
 #include "app/frmSplash.h"
 #include "engine/frmAlarm.h"
 #include "platform/QtDesktop.h"
 #include "settings/UpdateCheck.h"
-#include "settings/frmOptions.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -148,8 +146,6 @@ private slots:
     }
 
 private:
-    frmMain& main() { return h->context->form<frmMain>(); }
-    frmOptions& options() { return h->context->form<frmOptions>(); }
     // Every window of the program, shown.
     QWidgetList windows()
     {

@@ -103,8 +103,7 @@ snoozed() {
 }
 snoozed Alt+S keys "$(window_of Alarm)" alt+s
 ! $notifying || snoozed "the bubble's Snooze" click_bubble 87 snooze
-keys "$(window_of Alarm)" Return
-wait_for 10 gone Alarm || fail "Close did not close the alarm window"
+close_alarm
 
 # The command $3.. ($1 tells what it does) ends the program with status $2 within a second, taking both
 # sound files with it and asking nothing.
@@ -121,9 +120,8 @@ ends() {
     ! compgen -G "$WORK/program/tempFiles/snd*" >/dev/null || fail "$1 left $(ls "$WORK/program/tempFiles")"
     ended+="$1: $took ms; "
 }
-# The program is stopped at 06:50 of day $1 (its 07:05 alarm ahead) and runs again at $2.
-stopped_until() { set_clock "$1 06:50:00" && kill -STOP "$APP" && set_clock "$1 $2" && kill -CONT "$APP"; }
-stopped_until 2026-12-08 07:15:00
+# Stopped at 06:50 (its 07:05 alarm ahead), the program runs again at 07:15.
+asleep "2026-12-08 06:50:00" "2026-12-08 07:15:00"
 wait_for 30 window_of Alarm >/dev/null || fail "the alarm missed 10 minutes ago did not ring"
 # Ended with the alarm window up, its notification shown or on its way: the withdrawal reaches the server
 # before the end.
@@ -133,10 +131,9 @@ ends "SIGTERM to the alarm window" 0 kill -TERM "$APP"
 # No notification server: the alarm rings as ever.
 start_program "2026-12-09 06:40:00"
 ! $notifying || { kill "$NOTIFIER" && wait_for 10 eval '! serving'; } || fail "the notification server did not go"
-stopped_until 2026-12-09 07:15:00
+asleep "2026-12-09 06:50:00" "2026-12-09 07:15:00"
 wait_for 30 window_of Alarm >/dev/null || fail "the alarm did not ring without a notification server"
-keys "$(window_of Alarm)" Return
-wait_for 10 gone Alarm || fail "Close did not close the alarm window"
+close_alarm
 ends "SIGTERM to the main window" 0 kill -TERM "$APP"
 start_program "2026-12-09 12:00:00"
 ends "the X server gone" 1 kill "$XVFB" # Qt's own end: exit(1) at once, no window runs again

@@ -82,10 +82,12 @@ splash_exists() { [[ "$(xwininfo -root -tree 2>/dev/null)" == *" 496x254+"* ]]; 
 # A private session bus: with none, the toolkit's first D-Bus call either fails or, where dbus-x11 is
 # installed, launches a bus of its own that outlives the test. Either way the run would depend on
 # what the machine happens to have.
+# With $1 = SYSTEM, a private bus that stands in for the system bus.
 start_bus() {
-    dbus-daemon --session --fork --nopidfile --print-address=4 --print-pid=5 4>"$WORK/bus-address" 5>"$WORK/bus-pid" ||
-        fail "no session bus could be started"
-    PIDS+=("$(cat "$WORK/bus-pid")") && export DBUS_SESSION_BUS_ADDRESS="$(cat "$WORK/bus-address")"
+    local kind=${1:-SESSION}
+    dbus-daemon --session --fork --nopidfile --print-address=4 --print-pid=5 4>"$WORK/$kind-address" 5>"$WORK/$kind-pid" ||
+        fail "no $kind bus could be started"
+    PIDS+=("$(cat "$WORK/$kind-pid")") && export "DBUS_${kind}_BUS_ADDRESS=$(cat "$WORK/$kind-address")"
 }
 
 # Saves a screenshot of window $2 (default: the screen) as $1.png; returns non-zero when the window
@@ -121,6 +123,8 @@ first_loud_sample() {
 }
 
 gone() { ! window_of "$1" >/dev/null; }
+# Return in the alarm window, which closes it.
+close_alarm() { keys "$(window_of Alarm)" Return && wait_for 10 gone Alarm || fail "Return did not close the alarm window"; }
 # The seconds left on the wake-up timer (clock 8, CLOCK_REALTIME_ALARM) of process $1, as the kernel records it.
 timer_left() {
     local fd
@@ -183,6 +187,9 @@ set_clock() {
     printf '%+d\n' $((CLOCK_OFFSET_MS / 1000)) >"$CLOCK_FILE.new"
     mv "$CLOCK_FILE.new" "$CLOCK_FILE"
 }
+
+# The program is stopped with its clock at $1 and runs again at $2, as a computer asleep in between.
+asleep() { set_clock "$1" && kill -STOP "$APP" && set_clock "$2" && kill -CONT "$APP"; }
 
 # The real time (ms) at which the program's clock shows $1 ("YYYY-MM-DD hh:mm:ss").
 real_ms_at() { echo $(($(date -u -d "$1" +%s%3N) - CLOCK_OFFSET_MS)); }

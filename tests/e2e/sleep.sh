@@ -2,17 +2,15 @@
 # Sleep and waking, end to end, with a stand-in logind (python3-dbusmock's template) on a private system bus
 # and the clock moved while the program is stopped, as a computer asleep. The wake helper holds a wake-up
 # a minute before the next alarm; after PrepareForSleep(false) an alarm 20 minutes past rings at once, and
-# the computer is held awake (a logind inhibitor) while its window is open; an alarm three hours past
-# does not ring and is told as missed, once.
+# the computer is held awake (a logind inhibitor) while its window is open. (Alarms passed by over an hour
+# are told as missed: the window tests.)
 set -uo pipefail
 . "$(dirname "$0")/lib.sh"
 need Xvfb dbus-daemon xdotool xwininfo
 /usr/bin/python3 -c 'import dbusmock' 2>/dev/null || { echo "SKIP: python3-dbusmock is not installed" && exit 77; }
 
 start_x
-dbus-daemon --session --fork --nopidfile --print-address=4 --print-pid=5 4>"$WORK/system-address" 5>"$WORK/system-pid" ||
-    fail "no system bus could be started"
-PIDS+=("$(cat "$WORK/system-pid")") && export DBUS_SYSTEM_BUS_ADDRESS="$(cat "$WORK/system-address")"
+start_bus SYSTEM
 /usr/bin/python3 -m dbusmock --system --template logind >"$WORK/logind.log" 2>&1 &
 PIDS+=($!)
 # $1 = resume: logind says the computer woke; = held: whether Tockwell holds a sleep inhibitor.
@@ -45,26 +43,13 @@ wakes_at() { timer_at "$(pgrep -P "$APP" -x tockwell-wake)" $(($(date -u -d "$1"
 start_program "2030-01-07 06:00:00"
 wait_for 10 wakes_at "2030-01-07 06:59:00" || fail "the wake-up was not set a minute before the alarm"
 
-# The program is stopped at 06:30 (its 7:00 alarm ahead) and logind says the computer woke at $1.
-slept_until() {
-    set_clock "$1 06:30:00" && kill -STOP "$APP" && set_clock "$1 $2" && kill -CONT "$APP" && resumed=$(now_ms) &&
-        logind resume
-}
-slept_until 2030-01-07 07:20:00 || fail "the computer could not be put to sleep and woken"
+# The program is stopped at 06:30 (its 7:00 alarm ahead), and logind says the computer woke at 07:20.
+asleep "2030-01-07 06:30:00" "2030-01-07 07:20:00" && resumed=$(now_ms) && logind resume ||
+    fail "the computer could not be put to sleep and woken"
 wait_for 10 window_of Alarm >/dev/null || fail "the alarm 20 minutes past did not ring after the resume"
 took=$(($(now_ms) - resumed))
 wait_for 10 logind held || fail "no sleep inhibitor while the alarm window is open"
 wait_for 10 wakes_at "2030-01-08 06:59:00" || fail "the wake-up did not move on to the next day"
-keys "$(window_of Alarm)" Return
-wait_for 10 gone Alarm || fail "Close did not close the alarm window"
+close_alarm
 wait_for 10 eval '! logind held' || fail "the sleep inhibitor outlived the alarm window"
-! wait_for 2 box Tockwell || fail "an alarm that rang was told as missed"
-
-slept_until 2030-01-08 10:00:00 || fail "the computer could not be put to sleep and woken"
-wait_for 10 box Tockwell >/dev/null || fail "the alarm three hours past was not told as missed"
-! window_of Alarm >/dev/null || fail "an alarm three hours past rang"
-try_grab missed "$(box Tockwell)"
-keys "$(box Tockwell)" Return
-wait_for 10 eval '! box Tockwell' || fail "the missed alarms' box did not close"
-! wait_for 2 box Tockwell || fail "the missed alarm was told twice"
-echo "PASS: woken for the alarm, rang ${took} ms after the resume, held awake while it rang, told the missed one once"
+echo "PASS: woken for the alarm, rang ${took} ms after the resume, held awake while it rang"

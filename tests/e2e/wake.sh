@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The wake helper for real, read through the kernel's record of its timer: run as root it arms
 # CLOCK_REALTIME_ALARM for the time written to it, moves it with each new line, disarms it on an empty one,
-# refuses anything else without a change, and ends when its input closes. It keeps no other capability. An
-# ordinary user is refused (exit status 2); a copy with cap_wake_alarm serves that user. $4: the helper.
+# refuses anything else without a change, and ends when its input closes. It keeps no other capability. A copy
+# with cap_wake_alarm serves an ordinary user (refused without it: tst_desktop). $4: the helper.
 set -uo pipefail
 . "$(dirname "$0")/lib.sh"
 HELPER=$4
@@ -33,9 +33,7 @@ tell $(($(date +%s) + 120)) 120 || fail "not armed again after the disarm"
 exec {IN}>&-
 wait_for 5 eval "! kill -0 $PID 2>/dev/null" && wait "$PID" || fail "it did not end with status 0 when its input closed"
 
-"${nobody[@]}" "$HELPER" </dev/null 2>"$WORK/err"
-[ $? -eq 2 ] && grep -q "Operation not permitted" "$WORK/err" || fail "an ordinary user was not refused: $(cat "$WORK/err")"
 cp "$HELPER" "$WORK/tockwell-wake" && setcap cap_wake_alarm+ep "$WORK/tockwell-wake" || fail "setcap failed"
 start "${nobody[@]}" "$WORK/tockwell-wake" || fail "the helper with its capability did not start: $(cat "$WORK/err")"
 tell $(($(date +%s) + 300)) 300 || fail "the helper with its capability did not arm the timer for an ordinary user"
-echo "PASS: armed, moved, refused 6 bad lines, disarmed, ended with its input; refused to nobody, served with its capability"
+echo "PASS: armed, moved, refused 6 bad lines, disarmed, ended with its input; served nobody with its capability"

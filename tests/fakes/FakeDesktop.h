@@ -79,8 +79,6 @@ struct FakeTrayService final : TrayService {
     void remove() override { shown = false; }
     bool isShown() const override { return shown; }
     bool isAvailable() const override { return available; }
-    // What the desktop would do: an event on the icon.
-    void fire(Event event) { onEvent(event); }
 };
 
 struct FakeNotifications final : Notifications {
@@ -105,35 +103,21 @@ struct FakeFileDialogs final : FileDialogs {
 };
 
 struct FakeWebFetch final : WebFetch {
-    struct Request {
-        QString url;
-        qint64 maxBytes;
-        QPointer<QObject> context;
-        Done done;
-    };
-    QList<Request> requests;
-    // Answers by address, given as soon as asked; a request with none here waits for answer().
+    QStringList requests; // "address cap"
+    // Answers by address, delivered the way the network does: later, cut at the request's cap, and not at all
+    // once the requester is gone. A request with none here is never answered.
     QHash<QString, Result> answers;
 
     void get(const QString& url, qint64 maxBytes, QObject* context, Done done) override
     {
-        requests.append({url, maxBytes, context, std::move(done)});
-        if (answers.contains(url))
-            answer(requests.size() - 1, answers.value(url));
-    }
-    // Delivers `result` to a request the way the network does: later, cut at the request's cap, and
-    // not at all once the requester is gone.
-    void answer(qsizetype index, Result result)
-    {
-        const Request& request = requests.at(index);
-        if (!request.context)
+        requests << url + u' ' + QString::number(maxBytes);
+        if (!answers.contains(url))
             return;
-        if (result.body.size() > request.maxBytes) {
-            result.body.truncate(request.maxBytes);
-            result.truncated = true;
-        }
+        Result result = answers.value(url);
+        result.truncated = result.body.size() > maxBytes;
+        result.body.truncate(maxBytes);
         QMetaObject::invokeMethod(
-            request.context.data(), [done = request.done, result] { done(result); }, Qt::QueuedConnection);
+            context, [done, result] { done(result); }, Qt::QueuedConnection);
     }
     static Result ok(const QByteArray& body) { return Result{true, body, {}, 200, false}; }
 };
@@ -184,21 +168,12 @@ struct FakeWakeTimer final : WakeTimer {
     void arm(const QDateTime& when) override { calls << u"arm "_qs + when.toUTC().toString(u"yyyy-MM-dd hh:mm:ss"); }
     void disarm() override { calls << u"disarm"_qs; }
     QString unavailableReason() const override { return reason; }
-    void becomeUnavailable(const QString& why)
-    {
-        reason = why;
-        if (onAvailabilityChanged)
-            onAvailabilityChanged();
-    }
 };
 
+// Holding the computer awake is for the real system to judge: e2e.sleep.
 struct FakeSleepWatcher final : SleepWatcher {
-    bool held = false;
-    int holds = 0;
-    void holdAwake() override { held = true, ++holds; }
-    void release() override { held = false; }
-    // What the system does when the computer wakes.
-    void resume() { onResume(); }
+    void holdAwake() override {}
+    void release() override {}
 };
 
 struct FakeDesktop {

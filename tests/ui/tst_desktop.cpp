@@ -207,7 +207,8 @@ private slots:
         options().cmdRestoretoDefault->click();
         QCOMPARE(snooze->currentText() + h->fakes.settings.writes.filter("Snooze").join(u','),
                  "30 minutesSnooze Minutes=30");
-        h->fakes.wakeTimer.becomeUnavailable(QStringLiteral("Why not."));
+        h->fakes.wakeTimer.reason = QStringLiteral("Why not.");
+        h->fakes.wakeTimer.onAvailabilityChanged();
         QVERIFY(!box->isChecked() && !box->isEnabled() && box->toolTip() == "Why not.");
 
         const QString helper = QStringLiteral(TOCKWELL_BUILT_WAKE_HELPER);
@@ -327,8 +328,8 @@ private slots:
         QTRY_VERIFY(button->isEnabled());
         QCOMPARE(button->text(), "Check for Updates");
         QStringList all;
-        for (const FakeWebFetch::Request& request : h->fakes.web.requests)
-            all << request.url.section(u'.', -1) + u' ' + QString::number(request.maxBytes);
+        for (const QString& request : h->fakes.web.requests)
+            all << request.section(u'.', -1);
         for (const FakeMessageBoxes::Call& call : h->fakes.messages.calls)
             all << QStringLiteral("%1 %2: %3|%4").arg(call.style).arg(call.title, call.text, call.details);
         for (const QString& address : h->fakes.shell.opened)
@@ -364,17 +365,17 @@ private slots:
         putAway();
         // Asked for its tray-date box, the Options window loaded hidden.
         QVERIFY(!options().isVisible());
-        h->fakes.tray.fire(TrayService::Event::Other);
+        h->fakes.tray.onEvent(TrayService::Event::Other);
         QVERIFY(inTray() && !main().mnuForm->isVisible());
-        h->fakes.tray.fire(TrayService::Event::RightRelease);
+        h->fakes.tray.onEvent(TrayService::Event::RightRelease);
         QVERIFY(inTray() && main().mnuForm->isVisible());
         main().mnuForm->hide();
-        h->fakes.tray.fire(TrayService::Event::RightDoubleClick);
+        h->fakes.tray.onEvent(TrayService::Event::RightDoubleClick);
         QVERIFY(back());
 
         options().chkSystemTrayDate->click();
         putAway();
-        h->fakes.tray.fire(TrayService::Event::LeftDoubleClick);
+        h->fakes.tray.onEvent(TrayService::Event::LeftDoubleClick);
         QVERIFY(back());
         putAway();
         // Exit restores and ends the program without a question (the harness fails on any message box), and

@@ -129,7 +129,7 @@ private slots:
         main().cmdMinimize_Click();
         h->fakes.wakeTimer.reason = QStringLiteral("Tockwell may not wake the computer.");
         h->fakes.clock.set(QDateTime(QDate(2026, 12, 5), QTime(12, 30)));
-        h->fakes.sleepWatcher.resume();
+        h->fakes.sleepWatcher.onResume(); // the computer woke
         QCOMPARE(h->fakes.modal.runs, 0);
         QCOMPARE(h->fakes.wakeTimer.calls.last(), "arm 2026-12-06 07:04:00");
         const QString lines = QStringLiteral("7:05 AM   -   Wake\n9:00 AM   -   Late");

@@ -1,4 +1,3 @@
-#include "TestFiles.h"
 #include "UiHarness.h"
 #include "alarms/frmEdit.h"
 #include "alarms/frmRecordNewTime.h"
@@ -11,7 +10,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
@@ -75,9 +73,9 @@ private slots:
     {
         Pseudo pseudo;
         QCoreApplication::installTranslator(&pseudo);
-        // The boxes no other test opens (all the others check theirs). The last: a kept file that cannot be
-        // read, with every name it could be moved aside to taken.
-        for (int box = 0; box < 5; ++box)
+        // The boxes no other test opens (all the others check theirs). The date in digits alone.
+        h->storeSetting("Date Format", "3");
+        for (int box = 0; box < 4; ++box)
             h->fakes.messages.expect({});
         main().cmdEdit_Click();
         main().cmdRemove_Click();
@@ -85,13 +83,7 @@ private slots:
         h->fakes.autostart.there = true;
         h->fakes.autostart.failure = QStringLiteral("refused");
         options().chkStartAtLogin->click();
-        const QString kept = h->dataFolder() + "/alarms.tkw";
-        for (int n = 1; QDir().mkpath(h->dataFolder()) && n <= 100; ++n)
-            QVERIFY(
-                writeFile(n == 1 ? kept : kept + ".bad-2026-12-05" + (n == 2 ? "" : "-" + QString::number(n - 1)), {}));
-        h->restart();
-        // The windows, the update check's answer among them; the date in digits alone.
-        h->storeSetting("Date Format", "3");
+        // The windows, the update check's answer among them.
         h->fakes.web.answers = {{UpdateCheck::serverAddress() + UpdateCheck::VersionPath, FakeWebFetch::ok("1.0.0")}};
         options().cmdCheckforUpdates->click();
         QTRY_VERIFY(options().cmdCheckforUpdates->isEnabled());

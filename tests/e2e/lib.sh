@@ -144,17 +144,6 @@ keys_until() {
     return 1
 }
 
-# Records an alarm through the main window with the keyboard alone: $1 hour "07", $2 minute "05",
-# $3 AM or PM, $4 the description.
-record_alarm() {
-    keys_until 'window_of "Record New Time"' ctrl+n || fail "the record window did not open"
-    keys "$(window_of "Record New Time")" Tab "${1:0:1}" "${1:1:1}" Tab "${2:0:1}" "${2:1:1}" Tab "${3:0:1}" Tab
-    xdotool type --delay 30 "$4"
-    keys "$(window_of "Record New Time")" Return
-    wait_for 10 box Tockwell >/dev/null || fail "no confirmation after Accept"
-    keys "$(box Tockwell)" Return
-}
-
 # A clock the test moves while the program runs. libfaketime reads the program's offset from a file
 # at every reading of the wall clock; timers keep to the real monotonic clock, as they do when a
 # computer sleeps or its clock is set. Times are UTC.

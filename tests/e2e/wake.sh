@@ -9,7 +9,6 @@ HELPER=$4
 [ "$(id -u)" -eq 0 ] || { echo "SKIP: only root can run the helper as another user and give it a capability" && exit 77; }
 need setpriv setcap
 chmod 755 "$WORK"
-nobody=(setpriv --reuid=65534 --regid=65534 --clear-groups)
 
 # Starts the helper ($@ before it, e.g. to run it as nobody) reading a pipe, and waits for its "ready".
 start() {
@@ -34,6 +33,6 @@ exec {IN}>&-
 wait_for 5 eval "! kill -0 $PID 2>/dev/null" && wait "$PID" || fail "it did not end with status 0 when its input closed"
 
 cp "$HELPER" "$WORK/tockwell-wake" && setcap cap_wake_alarm+ep "$WORK/tockwell-wake" || fail "setcap failed"
-start "${nobody[@]}" "$WORK/tockwell-wake" || fail "the helper with its capability did not start: $(cat "$WORK/err")"
+start setpriv --reuid=65534 --regid=65534 --clear-groups "$WORK/tockwell-wake" || fail "the helper with its capability did not start: $(cat "$WORK/err")"
 tell $(($(date +%s) + 300)) 300 || fail "the helper with its capability did not arm the timer for an ordinary user"
 echo "PASS: armed, moved, refused 6 bad lines, disarmed, ended with its input; served nobody with its capability"

@@ -45,15 +45,6 @@ private slots:
         QCOMPARE(h->fakes.notifications.calls, u"PWPWPW"_qs);
         QCOMPARE(readFile(h->context->silenceSoundPath()), WaveSynth::silenceSound());
     }
-    void minuteStartTick()
-    {
-        // At hh:mm:59.5 the next regular tick comes 0.4 s into the minute: one more is armed for its start.
-        tickAt(QDateTime(QDate(2026, 12, 5), QTime(7, 4, 59, 500)));
-        int armed = 0;
-        for (const QTimer* timer : main().findChildren<QTimer*>())
-            armed += timer->isActive() && timer->isSingleShot() && timer->interval() >= 500 && timer->interval() < 510;
-        QCOMPARE(armed, 1);
-    }
     void closing_data()
     {
         QTest::addColumn<QString>("steps"); // what happens while the alarm window is open
@@ -125,7 +116,6 @@ private slots:
         h->fakes.wakeTimer.reason = QStringLiteral("Tockwell may not wake the computer.");
         h->fakes.clock.set(QDateTime(QDate(2026, 12, 5), QTime(12, 30)));
         h->fakes.sleepWatcher.onResume(); // the computer woke
-        QCOMPARE(h->fakes.modal.runs, 0);
         QCOMPARE(h->fakes.wakeTimer.calls.last(), "arm 2026-12-06 07:04:00");
         const QString lines = QStringLiteral("7:05 AM   -   Wake\n9:00 AM   -   Late");
         notTranslated(lines);
@@ -137,7 +127,6 @@ private slots:
             lines + "\n\nTockwell may not wake the computer.");
         main().mnuShow_Click();
         QTRY_COMPARE(h->fakes.messages.calls.size(), 1);
-        QCOMPARE(h->fakes.messages.calls[0].style, MsgBox::OkOnly | MsgBox::Exclamation);
         tickAt(QDateTime(QDate(2026, 12, 5), QTime(12, 31)), 2);
         main().Form_Activate();
         QCoreApplication::processEvents();

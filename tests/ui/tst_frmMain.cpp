@@ -1,20 +1,16 @@
 #include "TestFiles.h"
 #include "UiHarness.h"
-#include "app/AppArt.h"
 #include "app/WaveSynth.h"
 #include "app/frmSplash.h"
 #include "led/LedSurface.h"
 #include "platform/QtDesktop.h"
-#include "platform/QtSoundPlayer.h"
 #include "platform/SessionEnd.h"
-#include "settings/Settings.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
-#include <QSoundEffect>
 #include <QTimer>
 #include <QToolButton>
 
@@ -79,7 +75,6 @@ private slots:
             h->storeSetting(keys[i], stored[i]);
         h->storeSetting("Date in Form Caption", "2");
         h->fakes.clock.set(QDateTime(QDate(2026, 12, 5), time));
-        QCOMPARE(Settings::decode(QStringLiteral(" 255 ")), 255); // stored codes are bytes
         QCOMPARE(!main().picLED->isHidden(), ledShown);
         // Filled at load: a window manager may never activate the window.
         QCOMPARE(main().lblDate->text(), date);
@@ -196,17 +191,6 @@ private slots:
         QCOMPARE(answer(MsgBox::OkOnly | MsgBox::Critical, Qt::Key_Return, QMessageBox::Critical), int(MsgBox::Ok));
     }
 
-    // The buttons' pictures: drawn sharp at the screen's density, and greyed where the button is disabled.
-    void glyphs()
-    {
-        const QIcon icon = AppArt::glyph(AppArt::Glyph::Stop);
-        const QImage normal = icon.pixmap(QSize(16, 16), 1.0).toImage();
-        QCOMPARE(normal.size(), QSize(16, 16));
-        QCOMPARE(normal.pixelColor(8, 8), QColor(200, 30, 30));
-        QCOMPARE(icon.pixmap(QSize(16, 16), 2.0).toImage().size(), QSize(32, 32));
-        QVERIFY(icon.pixmap(QSize(16, 16), 1.0, QIcon::Disabled).toImage().pixelColor(8, 8) != QColor(200, 30, 30));
-    }
-
     // The player comes from its module, loaded at the first request (the module found and played: e2e.alarm,
     // install.installed); without the module a request beeps, and the user hears why once.
     void soundModuleMissing()
@@ -222,17 +206,6 @@ private slots:
         QCOMPARE(player.beeps, 1); // never a silent alarm
         QCOMPARE(h->fakes.messages.calls.size(), 1);
         QVERIFY(h->fakes.messages.calls[0].style & MsgBox::Critical && !h->fakes.messages.calls[0].details.isEmpty());
-    }
-
-    // The real player plays a request once: a looping alarm sound would never end.
-    void realSoundPlaysOnce()
-    {
-        qputenv("PULSE_SERVER", "unix:/nonexistent/tockwell-test-socket");
-        QtSoundPlayer player;
-        player.play(h->context->alarmSoundPath());
-        QCOMPARE(player.playing()->loopCount(), 1);
-        // Not left loading: a sample still being read when the process ends takes Qt's loader thread down with it.
-        QTRY_VERIFY(player.playing()->status() != QSoundEffect::Loading);
     }
 
 private:

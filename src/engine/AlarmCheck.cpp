@@ -18,11 +18,17 @@ qint64 wallMs(const QDate& date, qint64 msOfDay)
     return date.toJulianDay() * MsPerDay + msOfDay;
 }
 
-std::optional<int> clockMinute(float storedMinute)
+// The minute of the day (0..1439) at which the alarm in `record` rings, or nothing for values no recording
+// produces; a slot not in use holds hour 0, which is one of them.
+std::optional<int> ringMinuteOfDay(const AlarmRecord& record)
 {
+    const float storedMinute = record.Minute;
     if (storedMinute < 0 || storedMinute > 59 || std::trunc(storedMinute) != storedMinute)
         return std::nullopt;
-    return static_cast<int>(storedMinute);
+    const std::optional<int> hour = AlarmCheck::clockHour(record.Hour);
+    if (!hour)
+        return std::nullopt;
+    return *hour * 60 + static_cast<int>(storedMinute);
 }
 
 // The first moment at which the clock, in `near`'s zone, shows the wall-clock reading `wall`, or the
@@ -85,16 +91,12 @@ AlarmCheck::Look AlarmCheck::look(const AlarmBook& book, const QDateTime& now)
     };
     QList<Found> found;
     for (int slot = 0; slot <= AlarmBook::LastSlot; ++slot) {
-        const AlarmRecord& record = book[slot];
-        if (!record.inUse())
-            continue;
-        const std::optional<int> hour = clockHour(record.Hour);
-        const std::optional<int> minute = clockMinute(record.Minute);
-        if (!hour || !minute)
+        const std::optional<int> ringsAt = ringMinuteOfDay(book[slot]);
+        if (!ringsAt)
             continue;
         // The latest time the clock showed the alarm's minute start; only that one can be in reach. After
         // days asleep an alarm was missed on each of them, and is named once.
-        const int minuteOfDay = *hour * 60 + *minute;
+        const int minuteOfDay = *ringsAt;
         const QDate date = minuteOfDay * MsPerMinute <= nowOfDay ? today : today.addDays(-1);
         const qint64 minuteWall = wallMs(date, minuteOfDay * MsPerMinute);
         if (minuteWall > *last && m_rungOn[static_cast<std::size_t>(minuteOfDay)] != date)
@@ -118,12 +120,10 @@ std::optional<QDateTime> AlarmCheck::nextRing(const AlarmBook& book, const QDate
     const qint64 nowWall = wallMs(today, now.time().msecsSinceStartOfDay());
     std::optional<qint64> next;
     for (int slot = 0; slot <= AlarmBook::LastSlot; ++slot) {
-        const AlarmRecord& record = book[slot];
-        const std::optional<int> hour = record.inUse() ? clockHour(record.Hour) : std::nullopt;
-        const std::optional<int> minute = clockMinute(record.Minute);
-        if (!hour || !minute)
+        const std::optional<int> ringsAt = ringMinuteOfDay(book[slot]);
+        if (!ringsAt)
             continue;
-        const int minuteOfDay = *hour * 60 + *minute;
+        const int minuteOfDay = *ringsAt;
         QDate date = wallMs(today, minuteOfDay * MsPerMinute) > nowWall ? today : today.addDays(1);
         // Rung already today: the clock went back (summer time ending) and shows the minute again.
         if (m_rungOn[static_cast<std::size_t>(minuteOfDay)] == date)

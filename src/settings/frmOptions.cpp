@@ -39,22 +39,6 @@ constexpr std::array<ColourEntry, 5> Colours = {{{QT_TRANSLATE_NOOP("frmOptions"
                                                  {QT_TRANSLATE_NOOP("frmOptions", "Yellow"), 3},
                                                  {QT_TRANSLATE_NOOP("frmOptions", "Brown"), 5}}};
 
-QString colourName(int code)
-{
-    for (const ColourEntry& entry : Colours)
-        if (entry.code == code)
-            return frmOptions::tr(entry.name);
-    return {};
-}
-
-int colourCode(const QString& name)
-{
-    for (const ColourEntry& entry : Colours)
-        if (name == frmOptions::tr(entry.name))
-            return entry.code;
-    return 0;
-}
-
 enum class Weight { Bold, Regular };
 
 QLabel* textLabel(const QString& text, QWidget* parent, Weight weight = Weight::Bold)
@@ -167,7 +151,7 @@ frmOptions::frmOptions(modMain& context) : QDialog(nullptr), m_context(context)
     Label1 = textLabel(tr("Clock Colour:"), display);
     cmbClockColour = dropDownList(tr("Clock Colour"), display);
     for (const ColourEntry& entry : Colours)
-        cmbClockColour->addItem(tr(entry.name));
+        cmbClockColour->addItem(tr(entry.name), entry.code);
     Label2 = note(tr("Note: Only active when Graphical-Clock is turned ON."), display);
     Label3 = textLabel(tr("Default Time Setting:"), display);
     opt12HR = new QRadioButton(tr("12 hour"), display);
@@ -299,9 +283,8 @@ void frmOptions::Form_Load()
     (settings.read(Settings::Key::TimeInterval) == 1 ? opt12HR : opt24HR)->setChecked(true);
     if (settings.read(Settings::Key::GraphicalClockOnStartup) == Settings::On)
         chkGraphicalClockonStartup->setChecked(true);
-    const QString colour = colourName(settings.read(Settings::Key::ClockColour));
-    if (!colour.isEmpty())
-        cmbClockColour->setCurrentIndex(cmbClockColour->findText(colour));
+    if (const int colour = cmbClockColour->findData(settings.read(Settings::Key::ClockColour)); colour >= 0)
+        cmbClockColour->setCurrentIndex(colour);
     const QString pattern = Settings::datePatternForCode(settings.read(Settings::Key::DateFormat));
     if (!pattern.isEmpty())
         cmbDateFormat->setCurrentIndex(cmbDateFormat->findData(pattern));
@@ -387,7 +370,7 @@ void frmOptions::cmbSnooze_Click()
 
 void frmOptions::cmbClockColour_Click()
 {
-    const int code = colourCode(cmbClockColour->currentText());
+    const int code = cmbClockColour->currentData().toInt();
     m_context.form<frmMain>().ApplyClockColour(code);
     m_context.settings().write(Settings::Key::ClockColour, code);
 }
@@ -458,7 +441,7 @@ void frmOptions::cmdRestoretoDefault_Click()
     settings.write(Settings::Key::TimeInterval, 1);
     opt12HR->setChecked(true);
     settings.write(Settings::Key::ClockColour, 1);
-    cmbClockColour->setCurrentIndex(cmbClockColour->findText(colourName(1)));
+    cmbClockColour->setCurrentIndex(cmbClockColour->findData(1));
     settings.write(Settings::Key::DateFormat, 1);
     cmbDateFormat->setCurrentIndex(0);
     settings.write(Settings::Key::SystemTrayDate, Settings::Off);

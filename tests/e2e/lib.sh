@@ -39,11 +39,7 @@ now_ms() { date +%s%3N; }
 # Polls a command until it succeeds or `seconds` pass.
 wait_for() {
     local deadline=$(($(now_ms) + $1 * 1000))
-    shift
-    until "$@"; do
-        [ "$(now_ms)" -lt "$deadline" ] || return 1
-        sleep 0.05
-    done
+    until "${@:2}"; do [ "$(now_ms)" -lt "$deadline" ] && sleep 0.05 || return 1; done
 }
 
 # Xvfb picks a free display itself and writes its number once it takes connections, so tests
@@ -173,8 +169,7 @@ start_program() {
 # Sets CLOCK_OFFSET_MS: the program's clock minus the real one.
 set_clock() {
     CLOCK_OFFSET_MS=$((($(date -u -d "$1" +%s%3N) - $(now_ms)) / 1000 * 1000))
-    printf '%+d\n' $((CLOCK_OFFSET_MS / 1000)) >"$CLOCK_FILE.new"
-    mv "$CLOCK_FILE.new" "$CLOCK_FILE"
+    printf '%+d\n' $((CLOCK_OFFSET_MS / 1000)) >"$CLOCK_FILE.new" && mv "$CLOCK_FILE.new" "$CLOCK_FILE"
 }
 
 # The program is stopped with its clock at $1 and runs again at $2, as a computer asleep in between.

@@ -416,9 +416,12 @@ Speichern Sie sie, bis das behoben ist, vor dem Beenden in einer Sitzungsdatei.<
         <source>Ring again in 1 minute</source>
         <translation>In 1 Minute erneut klingeln</translation>
     </message>
-    <message>
-        <source>Ring again in %1 minutes</source>
-        <translation>In %1 Minuten erneut klingeln</translation>
+    <message numerus="yes">
+        <source>Ring again in %n minutes</source>
+        <translation>
+            <numerusform>In %n Minute erneut klingeln</numerusform>
+            <numerusform>In %n Minuten erneut klingeln</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -749,9 +752,12 @@ Speichern Sie sie, bis das behoben ist, vor dem Beenden in einer Sitzungsdatei.<
         <source>1 minute</source>
         <translation>1 Minute</translation>
     </message>
-    <message>
-        <source>%1 minutes</source>
-        <translation>%1 Minuten</translation>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -416,9 +416,12 @@ En attendant que ce soit réparé, enregistrez-les dans un fichier de session av
         <source>Ring again in 1 minute</source>
         <translation>Sonner à nouveau dans 1 minute</translation>
     </message>
-    <message>
-        <source>Ring again in %1 minutes</source>
-        <translation>Sonner à nouveau dans %1 minutes</translation>
+    <message numerus="yes">
+        <source>Ring again in %n minutes</source>
+        <translation>
+            <numerusform>Sonner à nouveau dans %n minute</numerusform>
+            <numerusform>Sonner à nouveau dans %n minutes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -749,9 +752,12 @@ En attendant que ce soit réparé, enregistrez-les dans un fichier de session av
         <source>1 minute</source>
         <translation>1 minute</translation>
     </message>
-    <message>
-        <source>%1 minutes</source>
-        <translation>%1 minutes</translation>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
     </message>
 </context>
 <context>

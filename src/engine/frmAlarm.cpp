@@ -61,8 +61,13 @@ frmAlarm::frmAlarm(modMain& context) : QDialog(nullptr), m_context(context)
     cmdClose->setDefault(true);
     // Alt+S; the ampersand is not shown.
     cmdSnooze = new QPushButton(tr("&Snooze"), this);
+    // Return closes the window whatever has the focus: a keyboard user who silenced the alarm and pressed
+    // Return must not be woken again ten minutes later.
+    cmdSnooze->setAutoDefault(false);
     const int minutes = m_context.settings().snoozeMinutes();
-    cmdSnooze->setToolTip(minutes == 1 ? tr("Ring again in 1 minute") : tr("Ring again in %1 minutes").arg(minutes));
+    // A count through %n, so that a language with several plural forms finds the right one.
+    cmdSnooze->setToolTip(minutes == 1 ? tr("Ring again in 1 minute")
+                                       : tr("Ring again in %n minutes", nullptr, minutes));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdStop);
@@ -87,9 +92,10 @@ frmAlarm::frmAlarm(modMain& context) : QDialog(nullptr), m_context(context)
     m_awake->setInterval(AwakeMinutes * 60'000);
     connect(m_awake, &QTimer::timeout, this, [this] { m_context.desktop().sleepWatcher.release(); });
 
-    cmdClose->setFocus();
-    setTabOrder(cmdClose, cmdStop);
+    // Tab follows the buttons as they stand; Close, the default, starts with the focus.
     setTabOrder(cmdStop, cmdSnooze);
+    setTabOrder(cmdSnooze, cmdClose);
+    cmdClose->setFocus();
     adjustSize();
     centreOnScreen(*this);
 }
@@ -108,6 +114,8 @@ void frmAlarm::timCheckMain_Timer()
 void frmAlarm::cmdStop_Click()
 {
     m_context.form<frmMain>().StopAlarmSound();
+    // A disabled button gives up the focus to the next in the tab order (Snooze); the close is what follows a stop.
+    cmdClose->setFocus();
     cmdStop->setEnabled(false);
 }
 

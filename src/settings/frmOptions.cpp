@@ -130,7 +130,7 @@ frmOptions::frmOptions(modMain& context) : QDialog(nullptr), m_context(context)
     cmbSnooze = dropDownList(lblSnooze->text(), general);
     cmbSnooze->setMinimumWidth(0);
     for (const int minutes : Snoozes::Lengths)
-        cmbSnooze->addItem(minutes == 1 ? tr("1 minute") : tr("%1 minutes").arg(minutes), minutes);
+        cmbSnooze->addItem(minutes == 1 ? tr("1 minute") : tr("%n minutes", nullptr, minutes), minutes);
     lblSnooze->setBuddy(cmbSnooze);
     lblDes = note(tr("Note: All settings altered will changed immediately. To restore all settings to "
                      "original default positions hit \"Restore to Default\" below:"),

@@ -4,6 +4,7 @@
 #include "app/WaveSynth.h"
 #include "engine/frmAlarm.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
@@ -56,6 +57,8 @@ private slots:
         QTest::addColumn<QString>("told");
         QTest::newRow("Escape") << "Escape" << u"ASS"_qs << u"PWPW"_qs;
         QTest::newRow("Stop, then Close") << "Stop, Close" << u"ASS"_qs << u"PUWPUW"_qs;
+        // By keyboard: Tab, Space on Stop, then Return, which closes (never snoozes) whatever has the focus.
+        QTest::newRow("Stop, then Return") << "Stop by keys" << u"ASS"_qs << u"PUWPUW"_qs;
         // Not closed properly: the next alarm sounds, but only a message box (and the notification
         // while it is open, its "Stop Alarm" used) tells of it.
         QTest::newRow("title bar") << "title bar" << u"AS"_qs << u"PWPUW"_qs;
@@ -67,8 +70,14 @@ private slots:
         QFETCH(QString, told);
         whileOpen([&](frmAlarm& alarm) {
             const bool stop = steps.startsWith(u"Stop");
-            if (stop)
+            const auto key = [](Qt::Key pressed) { QTest::keyClick(QApplication::focusWidget(), pressed); };
+            if (steps == u"Stop by keys") {
+                QTRY_VERIFY(alarm.isActiveWindow());
+                key(Qt::Key_Tab);
+                key(Qt::Key_Space);
+            } else if (stop) {
                 QTest::mouseClick(alarm.cmdStop, Qt::LeftButton);
+            }
             alarm.timCheckMain_Timer();
             QVERIFY(main().timAlarm->isActive() != stop && alarm.cmdStop->isEnabled() != stop);
             QVERIFY(alarm.timCheckMain->isActive() != stop);
@@ -76,11 +85,13 @@ private slots:
                 alarm.close();
             else if (steps == u"Escape")
                 QTest::keyClick(alarm.cmdClose, Qt::Key_Escape);
+            else if (steps == u"Stop by keys")
+                key(Qt::Key_Return);
             else
                 QTest::mouseClick(alarm.cmdClose, Qt::LeftButton);
         });
         tickAt(QDateTime(QDate(2026, 12, 5), QTime(7, 5, 0, 100)));
-        QVERIFY(!h->context->isLoaded<frmAlarm>());
+        QVERIFY(!h->context->isLoaded<frmAlarm>() && h->context->Snoozed.all().isEmpty());
         const bool open = steps == u"title bar";
         QCOMPARE(main().AlarmOpen, open);
         h->context->Alarms[2] = {7, 6, QStringLiteral("Again")};

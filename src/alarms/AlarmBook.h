@@ -2,15 +2,32 @@
 
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 
 #include <array>
 #include <functional>
+
+// Days of the week as bits: bit 0 for Monday up to bit 6 for Sunday (Qt::DayOfWeek minus one).
+using WeekDays = quint8;
+inline constexpr WeekDays EveryDay = 0x7F;
+constexpr WeekDays dayBit(int dayOfWeek)
+{
+    return WeekDays(1u << (dayOfWeek - 1));
+}
 
 // One slot of the alarm table. Hour is on a 1..24 scale (12 AM is 12, 12 PM is 24); 0 marks a free slot.
 struct AlarmRecord {
     float Hour = 0;
     float Minute = 0;
     QString Description;
+    // What an alarm carries beside its time and description. They belong to the alarm, not to its slot: they
+    // move with it, and a free slot holds the defaults, which are what every alarm had before they existed.
+    WeekDays days = EveryDay; // the days it rings on, unless `once`
+    bool once = false;        // rings at its next time, whatever the day, then switches itself off
+    bool on = true;
+    QString sound{};     // a built-in sound by name; empty: the alarm sound
+    QString soundFile{}; // a sound file the user chose, as chosen; empty: none
+    int volume = 100;    // percent of the program's own stream
 
     bool inUse() const { return Hour > 0; }
     friend bool operator==(const AlarmRecord&, const AlarmRecord&) = default;

@@ -45,6 +45,9 @@
 
 namespace {
 
+// The most missed alarms a box or a notification names one by one: a hundred would make a box taller than the screen.
+constexpr int MissedShown = 10;
+
 // No default extension: a name typed without one is used exactly as typed.
 QString SessionFilter()
 {
@@ -155,6 +158,7 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
     lstAlarmTimes->setAccessibleName(frmRecordedAlarms->title());
     lstAlarmTimes->setSelectionMode(QAbstractItemView::SingleSelection);
     lstAlarmTimes->setMinimumSize(290, 112);
+    AlarmLineViews::showSwitches(*lstAlarmTimes);
     lstAlarmTimes->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     cmdRecordNewAlarm = new QPushButton(tr("Record New Alarm"), frmRecordedAlarms);
     cmdRecordNewAlarm->setToolTip(tr("Record New Alarm"));
@@ -176,7 +180,11 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
     alarmButtons->addWidget(cmdRemove);
     alarmButtons->addStretch();
     auto* alarmsLayout = new QHBoxLayout(frmRecordedAlarms);
-    alarmsLayout->addWidget(lstAlarmTimes, 1);
+    lblNextAlarm = plainLabel({}, frmRecordedAlarms);
+    auto* listColumn = new QVBoxLayout;
+    listColumn->addWidget(lstAlarmTimes, 1);
+    listColumn->addWidget(lblNextAlarm);
+    alarmsLayout->addLayout(listColumn, 1);
     alarmsLayout->addLayout(alarmButtons);
     snoozedLines = new SnoozedLines(m_context.Snoozed, this);
 
@@ -242,6 +250,8 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
     connect(cmdRemove, &QPushButton::clicked, this, &frmMain::cmdRemove_Click);
     connect(cmdSave, &QToolButton::clicked, this, &frmMain::cmdSave_Click);
     connect(cmdOpen, &QToolButton::clicked, this, &frmMain::cmdOpen_Click);
+    connect(lstAlarmTimes, &QListWidget::itemChanged, this, &frmMain::lstAlarmTimes_ItemChanged);
+    connect(opt12HR, &QRadioButton::toggled, this, &frmMain::ShowNextRing);
     timTimers->start();
 }
 
@@ -268,13 +278,14 @@ void frmMain::Form_Load()
     // The caption's date too, when it is wanted: the date label must not wait for an activation
     // that a window manager preventing focus stealing may never give.
     UpdateDateDisplay();
+    ShowNextRing();
 }
 
 void frmMain::Form_Activate()
 {
     GetRecordedTimes();
     // Missed alarms waiting to be told: the user is back. After this event, not inside it.
-    if (!m_missed.isEmpty())
+    if (m_context.Ringer.hasMissed())
         QTimer::singleShot(0, this, &frmMain::TellMissed);
 }
 
@@ -310,8 +321,16 @@ void frmMain::AlarmSoundEnded()
 
 void frmMain::GetRecordedTimes()
 {
-    AlarmLineViews::showLines(*lstAlarmTimes, m_context.Alarms.lines());
+    AlarmLineViews::showAlarms(*lstAlarmTimes, m_context.Alarms);
     UpdateDateDisplay();
+}
+
+void frmMain::lstAlarmTimes_ItemChanged(QListWidgetItem* item)
+{
+    const int slot = m_context.Alarms.findLine(item->text());
+    const bool on = item->checkState() == Qt::Checked;
+    if (slot >= 0 && (item->flags() & Qt::ItemIsUserCheckable) && m_context.Alarms[slot].on != on)
+        m_context.Alarms.setOn({slot}, on);
 }
 
 void frmMain::cmdRecordNewAlarm_Click()
@@ -337,7 +356,7 @@ void frmMain::cmdEdit_Click()
     if (slot < 0)
         return;
     const AlarmRecord& alarm = m_context.Alarms[slot];
-    m_context.editAlarm = {alarm.Hour, alarm.Minute, alarm.Description, slot};
+    m_context.editAlarm = {alarm.Hour, alarm.Minute, alarm.Description, slot, alarm};
     const bool wasOpen = m_context.isLoaded<frmEdit>();
     frmEdit& edit = m_context.form<frmEdit>();
     if (wasOpen)
@@ -385,6 +404,7 @@ void frmMain::timTimers_Timer()
     if (minute != m_wakeMinute) {
         m_wakeMinute = minute;
         ArmWakeUp();
+        ShowNextRing();
     }
     CheckAlarms();
     // Drawn even while the panel is hidden, so the LED is already current the moment it is shown.
@@ -444,23 +464,11 @@ void frmMain::CheckAlarms()
 {
     // Which alarms are due is settled before the first one rings: an alarm waiting behind an
     // open alarm window rings when that window closes, and a tick that runs while the window is
-    // open only looks at the time since the previous look, so nothing rings twice.
-    const QDateTime now = m_context.desktop().clock.now();
-    const AlarmCheck::Look look = m_alarmCheck.look(m_context.Alarms, now);
-    for (int slot : look.missed)
-        m_missed << alarmLine(m_context.Alarms[slot]);
-    QStringList ringing;
-    for (int slot : look.ringing)
-        ringing << alarmLine(m_context.Alarms[slot]);
-    // A snooze kept from the last run waits for the main window, so that its alarm window opens over it.
-    if (!m_context.isLoaded<frmSplash>()) {
-        const Snoozes::Due snoozes = m_context.Snoozed.takeDue(now);
-        ringing << snoozes.ringing;
-        for (const QString& line : snoozes.missed)
-            m_missed << Snoozes::missedText(line);
-    }
-    for (const QString& line : ringing)
-        RingAlarm(line);
+    // open only looks at the time since the previous look, so nothing rings twice. A snooze kept from
+    // the last run waits for the main window, so that its alarm window opens over it.
+    const Ringing::Look look = m_context.Ringer.look(m_context.desktop().clock.now(), !m_context.isLoaded<frmSplash>());
+    for (const Ring& ring : look.ringing)
+        RingAlarm(ring);
     TellMissed();
 }
 
@@ -468,14 +476,8 @@ void frmMain::ArmWakeUp()
 {
     const QDateTime now = m_context.desktop().clock.now();
     std::optional<QDateTime> at;
-    if (m_context.settings().wakeFromSleep()) {
-        std::optional<QDateTime> ring = m_alarmCheck.nextRing(m_context.Alarms, now);
-        const std::optional<QDateTime> snooze = m_context.Snoozed.next();
-        if (snooze && (!ring || *snooze < *ring))
-            ring = snooze;
-        if (ring)
-            at = AlarmCheck::wakeTime(*ring, now);
-    }
+    if (m_context.settings().wakeFromSleep())
+        at = m_context.Ringer.wakeTime(now);
     // The first word goes out even when it is "none": it tells whether waking works here.
     if (at == m_wakeArmedFor && m_wakeTold)
         return;
@@ -488,8 +490,27 @@ void frmMain::ArmWakeUp()
         wake.disarm();
 }
 
+void frmMain::ShowNextRing()
+{
+    const TimeTexts::HourMode mode =
+        opt12HR->isChecked() ? TimeTexts::HourMode::Twelve : TimeTexts::HourMode::TwentyFour;
+    lblNextAlarm->setText(Ringing::nextRingText(m_context.Ringer.nextRing(m_context.desktop().clock.now()), mode,
+                                                Languages::dateLocale()));
+}
+
+void frmMain::AlarmsChanged()
+{
+    ArmWakeUp();
+    ShowNextRing();
+    // The switches and days of the lines shown; which lines there are follows the activation, as ever.
+    AlarmLineViews::showStates(*lstAlarmTimes, m_context.Alarms);
+}
+
 void frmMain::Resumed()
 {
+    // Woken for an alarm: a closed lid must not put the computer back to sleep before it has rung.
+    if (m_context.Ringer.wokeForRing(m_context.desktop().clock.now()))
+        m_context.desktop().sleepWatcher.holdAwake();
     // Whatever minute it is now, the next alarm is looked up again.
     m_wakeMinute = -1;
     timTimers_Timer();
@@ -497,22 +518,19 @@ void frmMain::Resumed()
 
 void frmMain::TellMissed()
 {
-    if (m_missed.isEmpty())
+    // While an alarm window is open its notification is the one that matters; both wait for it to close.
+    if (m_context.isLoaded<frmAlarm>() && m_context.form<frmAlarm>().isVisible())
         return;
     Desktop& desktop = m_context.desktop();
-    // While an alarm window is open its notification is the one that matters; both wait for it to close.
-    const bool alarmShown = m_context.isLoaded<frmAlarm>() && m_context.form<frmAlarm>().isVisible();
-    if (!m_missedPosted && !alarmShown) {
-        desktop.notifications.post({tr("Missed alarms"), m_missed.join(u'\n'), false});
-        m_missedPosted = true;
-    }
-    if (alarmShown || !isVisible() || isMinimized())
+    const QLocale language = Languages::dateLocale();
+    // Each batch is told as it is found, also on a second night with the window still in the tray.
+    if (const QList<Ringing::Missed> found = m_context.Ringer.takeUnnotified(); !found.isEmpty())
+        desktop.notifications.post({tr("Missed alarms"), Ringing::missedLines(found, language, MissedShown), false});
+    if (!m_context.Ringer.hasMissed() || !isVisible() || isMinimized())
         return;
-    const QStringList lines = std::exchange(m_missed, {});
-    m_missedPosted = false;
     QString text = tr("These alarms did not ring: their time passed more than an hour before Tockwell could look "
                       "at the clock (the computer was asleep, or its clock was set forward).") +
-                   QStringLiteral("\n\n") + lines.join(u'\n');
+                   QStringLiteral("\n\n") + Ringing::missedLines(m_context.Ringer.takeMissed(), language, MissedShown);
     const QString unavailable = desktop.wakeTimer.unavailableReason();
     if (!unavailable.isEmpty())
         text += QStringLiteral("\n\n") + unavailable;
@@ -525,10 +543,12 @@ void frmMain::SnoozesChanged()
 {
     snoozedLines->refresh();
     ArmWakeUp();
+    ShowNextRing();
 }
 
-void frmMain::RingAlarm(const QString& line)
+void frmMain::RingAlarm(const Ring& ring)
 {
+    const QString& line = ring.line;
     Restore();
     m_context.playSound(modMain::AlarmSound);
     timAlarm->start();
@@ -553,6 +573,7 @@ void frmMain::RingAlarm(const QString& line)
     AlarmOpen = true;
     frmAlarm& alarm = m_context.form<frmAlarm>();
     alarm.lblAlarmInformation->setText(line);
+    alarm.ShownRing = ring;
     m_context.desktop().modal.exec(alarm);
 }
 
@@ -596,6 +617,11 @@ void frmMain::cmdOpen_Click()
     GetRecordedTimes();
     desktop.messages.show(tr("You have successfully loaded your session."), MsgBox::OkOnly | MsgBox::Information,
                           AppInfo::ProductName);
+    if (!outcome.ignored.isEmpty())
+        desktop.messages.show(tr("Tockwell left out what it could not read of the days, sounds and on/off switches "
+                                 "of these alarms; those alarms ring every day, with the alarm sound:") +
+                                  QStringLiteral("\n\n") + outcome.ignored.join(u'\n'),
+                              MsgBox::OkOnly | MsgBox::Exclamation, AppInfo::ProductName);
 }
 
 void frmMain::ShowActivated()

@@ -173,6 +173,9 @@ private slots:
                                      "\n\nUntil this is mended, save them to a session file before you exit.");
             book().free(1);
             book().free(1);
+            // Told once the program is back in its loop, never inside the change (which may be an alarm ringing).
+            QCOMPARE(h->fakes.messages.calls.size(), spell);
+            QTRY_COMPARE(h->fakes.messages.calls.size(), spell + 1);
             QVERIFY(QFile::remove(h->dataFolder()));
             book().free(1); // kept again
         }

@@ -120,15 +120,16 @@ private slots:
     void missedWhileAsleep()
     {
         h->context->Alarms.record({9, 0, QStringLiteral("Late")});
-        // At the first tick, no alarm recorded through the book yet; then 7:05, inside the lead.
-        QCOMPARE(h->fakes.wakeTimer.calls, QStringList({"disarm", "arm 2026-12-05 07:05:00"}));
+        // At the first tick, no alarm recorded through the book yet; then 7:05 is two seconds away: too close.
+        QCOMPARE(h->fakes.wakeTimer.calls, QStringList({"disarm"}));
         main().show();
         main().cmdMinimize_Click();
         h->fakes.wakeTimer.reason = QStringLiteral("Tockwell may not wake the computer.");
         h->fakes.clock.set(QDateTime(QDate(2026, 12, 5), QTime(12, 30)));
         h->fakes.sleepWatcher.onResume(); // the computer woke
         QCOMPARE(h->fakes.wakeTimer.calls.last(), "arm 2026-12-06 07:04:00");
-        const QString lines = QStringLiteral("7:05 AM   -   Wake\n9:00 AM   -   Late");
+        const QString lines = QStringLiteral("7:05 AM   -   Wake (Saturday, 5 December 2026)\n9:00 AM   -   Late "
+                                             "(Saturday, 5 December 2026)");
         notTranslated(lines);
         notTranslated(h->fakes.wakeTimer.reason);
         QCOMPARE(h->fakes.notifications.notices, QList<Notifications::Notice>({{"Missed alarms", lines, false}}));
@@ -211,7 +212,9 @@ private slots:
             tickAt(QDateTime(QDate(2026, 12, 5), start));
         }
         QCOMPARE(shown, QStringList(2, "7:05 AM   -   Wake"));
-        QCOMPARE(h->fakes.notifications.notices.count({"Missed alarms", "Snoozed: 7:05 AM   -   Wake", false}), 1);
+        QCOMPARE(h->fakes.notifications.notices.count(
+                     {"Missed alarms", "Snoozed: 7:05 AM   -   Wake (Saturday, 5 December 2026)", false}),
+                 1);
     }
 
 private:

@@ -50,8 +50,8 @@ public:
     void ArmWakeUp();
     // Says when the next alarm rings.
     void ShowNextRing();
-    // An alarm was recorded, changed, switched on or off or removed: the wake-up, the next ring and the list's
-    // switches follow.
+    // An alarm was recorded, changed, switched on or off or removed, a snooze added, cancelled or rung, or a new
+    // minute began: the wake-up, the next ring, the list's switches and the snoozed lines follow.
     void AlarmsChanged();
     // The user switched the alarm of a line of the list on or off.
     void lstAlarmTimes_ItemChanged(QListWidgetItem* item);
@@ -60,8 +60,6 @@ public:
     // Tells the user of the alarms the check found missed: a notification at once, a box once the window is
     // in front of the user and no alarm window is open.
     void TellMissed();
-    // A snooze was added, cancelled or rang: its line under the list and the wake-up follow.
-    void SnoozesChanged();
 
     // Composes an "hh:mm:ss" text onto the LED and refreshes it.
     void Blit_Clock(const QString& timeText);
@@ -153,6 +151,8 @@ protected:
 
 private:
     void RingAlarm(const Ring& ring);
+    // A message box titled as every box of the program, with OK and `icon`.
+    void tell(const QString& text, int icon = MsgBox::Information, const QString& details = {});
     // The sound stopped or ran its time: a notice that offers to stop it offers so no more.
     void AlarmSoundEnded();
 

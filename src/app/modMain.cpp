@@ -44,7 +44,7 @@ modMain::modMain(Desktop desktop, const Placement& placement)
     Snoozed.onChanged = [this] {
         m_keptSnoozes.keep(Snoozed);
         if (isLoaded<frmMain>())
-            form<frmMain>().SnoozesChanged();
+            form<frmMain>().AlarmsChanged();
     };
     m_desktop.sleepWatcher.onResume = [this] {
         if (isLoaded<frmMain>())

@@ -89,20 +89,21 @@ public:
     }
 };
 
-// The widest text a row may show beside its line in this font.
+// The widest text a row may show beside its line in this font. Days apart make the longest list: four names at most
+// (a run of three or more is written from-to), three separators between them.
 int widestDays(const QFontMetrics& metrics)
 {
-    int widest = 0;
-    AlarmRecord record;
-    for (int days = 1; days <= EveryDay; ++days) {
-        record.days = WeekDays(days);
-        widest = std::max(widest, metrics.horizontalAdvance(AlarmLineViews::daysLabel(record)));
-    }
-    record.on = false;
-    widest = std::max(widest, metrics.horizontalAdvance(AlarmLineViews::daysLabel(record)));
-    record = {};
-    record.once = true;
-    return std::max(widest, metrics.horizontalAdvance(AlarmLineViews::daysLabel(record)));
+    int name = 0;
+    for (int day = Qt::Monday; day <= Qt::Sunday; ++day)
+        name = std::max(name, metrics.horizontalAdvance(Languages::dateLocale().dayName(day, QLocale::ShortFormat)));
+    AlarmRecord off;
+    off.on = false;
+    AlarmRecord once;
+    once.once = true;
+    return std::max({4 * name + 3 * metrics.horizontalAdvance(QStringLiteral(", ")),
+                     metrics.horizontalAdvance(AlarmLineViews::daysLabel({})),
+                     metrics.horizontalAdvance(AlarmLineViews::daysLabel(off)),
+                     metrics.horizontalAdvance(AlarmLineViews::daysLabel(once))});
 }
 
 } // namespace

@@ -114,9 +114,13 @@ void frmMain::StopAlarmSound()
 
 void frmMain::AlarmSoundEnded()
 {
-    // The alarm window's notice follows the sound by itself (timCheckMain); a box's does not.
-    if (!m_boxAlarmLine.isEmpty())
-        m_context.desktop().notifications.update(frmAlarm::Notice(std::exchange(m_boxAlarmLine, {}), false));
+    // The alarm window's notice follows the sound by itself (timCheckMain); a box's does not, and never offers a
+    // snooze: only an alarm window snoozes, and the one open (if any) is another alarm's.
+    if (m_boxAlarmLine.isEmpty())
+        return;
+    Notifications::Notice notice = frmAlarm::Notice(std::exchange(m_boxAlarmLine, {}), false);
+    notice.offerSnooze = false;
+    m_context.desktop().notifications.update(notice);
 }
 
 void frmMain::GetRecordedTimes()

@@ -114,6 +114,8 @@ private slots:
             QCOMPARE(h->fakes.messages.calls.at(0).style, MsgBox::OkOnly | MsgBox::Critical);
         QCOMPARE(h->fakes.notifications.calls, told);
         QCOMPARE(h->fakes.notifications.notices.last().body, u"7:06 AM   -   Again"_qs);
+        // Only an alarm window snoozes: the notice of an alarm a box told of offers none, not even after its sound.
+        QCOMPARE(h->fakes.notifications.notices.last().offerSnooze, !open);
         // A click on the notification brings the program to the front.
         main().hide();
         h->fakes.notifications.onActivate();

@@ -149,12 +149,13 @@ export TZ=UTC
 
 # Starts the program with its clock at $1 ("YYYY-MM-DD hh:mm:ss") and the arguments $2.., output to
 # tockwell.log; waits for its main window and the splash to go, unless it starts at login (--autostart).
-# Sets APP (the program's process) and main.
+# Sets APP (the program's process) and main. RUN_WITH: words before the program on its command line.
+RUN_WITH=()
 start_program() {
     [ -n "$FAKETIME_LIB" ] || { echo "SKIP: libfaketime is not installed"; exit 77; }
     set_clock "$1"
     LD_PRELOAD="$FAKETIME_LIB" FAKETIME_TIMESTAMP_FILE="$CLOCK_FILE" FAKETIME_NO_CACHE=1 DONT_FAKE_MONOTONIC=1 \
-        "$PROGRAM" "${@:2}" >"$WORK/tockwell.log" 2>&1 &
+        "${RUN_WITH[@]}" "$PROGRAM" "${@:2}" >"$WORK/tockwell.log" 2>&1 &
     APP=$!
     PIDS+=("$APP")
     [ "${2:-}" != --autostart ] || return 0

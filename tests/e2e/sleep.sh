@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Sleep and waking, end to end, with a stand-in logind (python3-dbusmock's template) on a private system bus
-# and the clock moved while the program is stopped, as a computer asleep. The wake helper holds a wake-up
+# Sleep and waking, end to end, with a stand-in logind (python3-dbusmock's template) on a private system bus, a
+# real-time clock that can wake the computer ($4 makes the kernel answer so), and the clock moved while the program
+# is stopped, as a computer asleep. The wake helper holds a wake-up
 # a minute before the next alarm; after PrepareForSleep(false) an alarm 20 minutes past rings at once, and
 # the computer is held awake (a logind inhibitor) while its window is open; one three hours past does not
 # ring and is told as missed, once.
@@ -31,24 +32,26 @@ mkdir -p "$XDG_DATA_HOME/tockwell"
     for _ in $(seq 99); do printf ' 0 \r\n 0 \r\n\r\n'; done
 } >"$XDG_DATA_HOME/tockwell/alarms.tkw"
 
-# Whether the helper's wake-up is set for $1 ("YYYY-MM-DD hh:mm:ss" UTC). The helper runs on the real clock
-# (the shifted one does not reach it), so the program's times lie years ahead of it.
+# Whether the helper's wake-up is set for $1 ("YYYY-MM-DD hh:mm:ss" UTC). The helper runs on the real clock (the
+# shifted one does not reach it), and takes times at most 8 days ahead: the program's days are the next ones.
 wakes_at() { timer_at "$(pgrep -P "$APP" -x tockwell-wake)" $(($(date -u -d "$1" +%s) - $(date +%s))); }
+DAY1=$(date -u -d tomorrow +%F) DAY2=$(date -u -d '2 days' +%F)
 
-start_program "2030-01-07 06:00:00"
-wait_for 10 wakes_at "2030-01-07 06:59:00" || fail "the wake-up was not set a minute before the alarm"
+RUN_WITH=("$4" yes)
+start_program "$DAY1 06:00:00"
+wait_for 10 wakes_at "$DAY1 06:59:00" || fail "the wake-up was not set a minute before the alarm"
 
 # The program is stopped at 06:30 (its 7:00 alarm ahead), and logind says the computer woke at 07:20.
-asleep "2030-01-07 06:30:00" "2030-01-07 07:20:00" && resumed=$(now_ms) && resume ||
+asleep "$DAY1 06:30:00" "$DAY1 07:20:00" && resumed=$(now_ms) && resume ||
     fail "the computer could not be put to sleep and woken"
 wait_for 10 window_of Alarm >/dev/null || fail "the alarm 20 minutes past did not ring after the resume"
 took=$(($(now_ms) - resumed))
 wait_for 10 held || fail "no sleep inhibitor while the alarm window is open"
-wait_for 10 wakes_at "2030-01-08 06:59:00" || fail "the wake-up did not move on to the next day"
+wait_for 10 wakes_at "$DAY2 06:59:00" || fail "the wake-up did not move on to the next day"
 close_alarm
 wait_for 10 eval '! held' || fail "the sleep inhibitor outlived the alarm window"
 # Three hours past: not rung, and told as missed in a box, once.
-asleep "2030-01-08 06:30:00" "2030-01-08 10:00:00" && resume || fail "the computer could not be put to sleep and woken"
+asleep "$DAY2 06:30:00" "$DAY2 10:00:00" && resume || fail "the computer could not be put to sleep and woken"
 wait_for 10 box Tockwell >/dev/null && ! window_of Alarm >/dev/null || fail "the alarm three hours past rang or was not told"
 keys "$(box Tockwell)" Return && wait_for 10 eval '! box Tockwell' && ! wait_for 2 box Tockwell || fail "not told once"
 echo "PASS: woken for the alarm, rang ${took} ms after the resume, held awake while it rang, told the missed one once"

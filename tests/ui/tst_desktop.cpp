@@ -211,10 +211,11 @@ private slots:
         h->fakes.wakeTimer.onAvailabilityChanged();
         QVERIFY(!box->isChecked() && !box->isEnabled() && box->toolTip() == "Why not.");
 
-        const QString helper = QStringLiteral(TOCKWELL_BUILT_WAKE_HELPER);
+        // On a computer whose real-time clock can wake it.
+        const QString helper = QStringLiteral(TOCKWELL_BUILT_WAKE_HELPER), rtc = QStringLiteral(TOCKWELL_FAKE_RTC);
         const QString setpriv = QStandardPaths::findExecutable("setpriv");
         for (const QStringList& command :
-             {::getuid() ? QStringList{helper} : QStringList{setpriv, "--reuid=65534", helper},
+             {::getuid() ? QStringList{rtc, "yes", helper} : QStringList{rtc, "yes", setpriv, "--reuid=65534", helper},
               QStringList{"/nonexistent/tockwell-wake"}}) {
             QtWakeTimer wake(command);
             wake.onAvailabilityChanged = [] {};

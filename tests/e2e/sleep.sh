@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Sleep and waking, end to end, with a stand-in logind (python3-dbusmock's template) on a private system bus, a
 # real-time clock that can wake the computer ($4 makes the kernel answer so), and the clock moved while the program
-# is stopped, as a computer asleep. The wake helper holds a wake-up
-# a minute before the next alarm; after PrepareForSleep(false) an alarm 20 minutes past rings at once, and
-# the computer is held awake (a logind inhibitor) while its window is open; one three hours past does not
-# ring and is told as missed, once.
+# is stopped, as a computer asleep. The wake helper, which nothing of the program's environment reaches, holds a
+# wake-up a minute before the next alarm; after PrepareForSleep(false) an alarm 20 minutes past rings at once, and
+# the computer is held awake (a logind inhibitor) while its window is open; one three hours past does not ring and
+# is told as missed, once.
 set -uo pipefail
 . "$(dirname "$0")/lib.sh"
 need Xvfb dbus-daemon xdotool xwininfo
@@ -40,6 +40,7 @@ DAY1=$(date -u -d tomorrow +%F) DAY2=$(date -u -d '2 days' +%F)
 RUN_WITH=("$4" yes)
 start_program "$DAY1 06:00:00"
 wait_for 10 wakes_at "$DAY1 06:59:00" || fail "the wake-up was not set a minute before the alarm"
+[ ! -s "/proc/$(pgrep -P "$APP" -x tockwell-wake)/environ" ] || fail "the program's environment reached the wake helper"
 
 # The program is stopped at 06:30 (its 7:00 alarm ahead), and logind says the computer woke at 07:20.
 asleep "$DAY1 06:30:00" "$DAY1 07:20:00" && resumed=$(now_ms) && resume ||

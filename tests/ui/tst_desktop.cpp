@@ -11,15 +11,19 @@
 #include <QComboBox>
 #include <QDBusMessage>
 #include <QDBusVirtualObject>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <QToolButton>
 
+#include <csignal>
 #include <optional>
 
 #include <unistd.h>
@@ -84,6 +88,19 @@ struct NotificationServer : QDBusVirtualObject {
         return bus.send(call.createReply(notify && !id ? uint(heard.filter(u"Notify").size()) : id));
     }
 };
+
+// Whether process `pid` has a wake-up timer (clock 8, CLOCK_REALTIME_ALARM) with `seconds` left, give or take 5,
+// as the kernel records it.
+bool timerAt(qint64 pid, int seconds)
+{
+    for (const QFileInfo& fd : QDir(QStringLiteral("/proc/%1/fdinfo").arg(pid)).entryInfoList(QDir::Files)) {
+        const QByteArray info = readFile(fd.filePath());
+        const QByteArray left = info.mid(info.indexOf("it_value: (") + 11).split(',')[0];
+        if (info.contains("clockid: 8\n") && qAbs(left.toInt() - seconds) <= 5)
+            return true;
+    }
+    return false;
+}
 
 } // namespace
 
@@ -185,8 +202,7 @@ private slots:
 
     // Waking the computer: on by default and kept beside the six options (Restore to Default leaves it, and the snooze
     // length: seven choices, ten minutes unless one of them is stored); off, no wake-up; greyed with the reason where
-    // waking cannot work. The real helper refuses an ordinary user, and a missing one is named, each with what would
-    // make it work.
+    // waking cannot work, and ungreyed once it works again.
     void wakeFromSleep()
     {
         main();
@@ -210,19 +226,55 @@ private slots:
         h->fakes.wakeTimer.reason = QStringLiteral("Why not.");
         h->fakes.wakeTimer.onAvailabilityChanged();
         QVERIFY(!box->isChecked() && !box->isEnabled() && box->toolTip() == "Why not.");
+        h->fakes.wakeTimer.reason.clear();
+        h->fakes.wakeTimer.onAvailabilityChanged();
+        QVERIFY(box->isEnabled() && box->toolTip().isEmpty());
+    }
 
-        // On a computer whose real-time clock can wake it.
+    // The real helper through a stand-in for a real-time clock that can wake the computer, or a shell in its place.
+    // One that cannot wake it (exit 2 or 3, also after a start that went well) says why for good; one killed says
+    // so, is started again once the shortest time between starts has passed (50 ms, or an hour), and is told the time
+    // again. `told`: a part of each reason given in turn, "" for none.
+    void wakeHelper_data()
+    {
+        QTest::addColumn<QStringList>("helper");
+        QTest::addColumn<QStringList>("told");
         const QString helper = QStringLiteral(TOCKWELL_BUILT_WAKE_HELPER), rtc = QStringLiteral(TOCKWELL_FAKE_RTC);
-        const QString setpriv = QStandardPaths::findExecutable("setpriv");
-        for (const QStringList& command :
-             {::getuid() ? QStringList{rtc, "yes", helper} : QStringList{rtc, "yes", setpriv, "--reuid=65534", helper},
-              QStringList{"/nonexistent/tockwell-wake"}}) {
-            QtWakeTimer wake(command);
-            wake.onAvailabilityChanged = [] {};
-            wake.arm(QDateTime::currentDateTime().addDays(1));
-            QTRY_VERIFY(!wake.unavailableReason().isEmpty());
-            QVERIFY(wake.unavailableReason().contains(command.size() > 1 ? "cap_wake_alarm" : "is missing"));
+        const QStringList asNobody = ::getuid() ? QStringList() : QStringList{"/usr/bin/setpriv", "--reuid=65534"};
+        QTest::newRow("no capability") << QStringList{rtc, "yes"} + asNobody + QStringList{helper}
+                                       << QStringList{"cap_wake_alarm"};
+        QTest::newRow("missing") << QStringList{"/nonexistent/tockwell-wake"} << QStringList{"is missing"};
+        // The last word is the program, which must be there: here the shell's name for itself.
+        QTest::newRow("exit 3 after ready")
+            << QStringList{"/bin/sh", "-c", "echo ready; read t; exit 3", "/bin/sh"} << QStringList{"no wake-up alarm"};
+        QTest::newRow("killed") << QStringList{rtc, "yes", helper} << QStringList{"stopped (", ""};
+        QTest::newRow("killed within the hour") << QStringList{rtc, "yes", helper} << QStringList{"stopped ("};
+    }
+
+    void wakeHelper()
+    {
+        QFETCH(QStringList, helper);
+        QFETCH(QStringList, told);
+        const bool killed = told[0].startsWith("stopped");
+        if (killed && ::getuid())
+            QSKIP("Only root can give the helper its capability.");
+        QtWakeTimer wake(helper, std::chrono::milliseconds(told.size() > 1 ? 50 : 3'600'000));
+        QStringList reasons;
+        wake.onAvailabilityChanged = [&] { reasons << wake.unavailableReason(); };
+        wake.arm(QDateTime::currentDateTime().addSecs(3600));
+        const QProcess* process = wake.findChild<QProcess*>();
+        if (killed) {
+            QTRY_VERIFY(timerAt(process->processId(), 3600));
+            ::kill(pid_t(process->processId()), SIGKILL);
         }
+        QTRY_COMPARE(reasons.size(), told.size());
+        for (int i = 0; i < told.size(); ++i)
+            QVERIFY2(reasons[i].contains(told[i]) && reasons[i].isEmpty() == told[i].isEmpty(), qPrintable(reasons[i]));
+        if (told.size() > 1)
+            QTRY_VERIFY(timerAt(process->processId(), 3600));
+        else
+            QVERIFY((!process || process->state() == QProcess::NotRunning) &&
+                    wake.findChild<QTimer*>()->isActive() == killed);
     }
 
     void autostartEntry()

@@ -87,10 +87,6 @@ frmAlarm::frmAlarm(modMain& context) : QDialog(nullptr), m_context(context)
     connect(cmdClose, &QPushButton::clicked, this, &frmAlarm::cmdClose_Click);
     connect(cmdSnooze, &QPushButton::clicked, this, &frmAlarm::cmdSnooze_Click);
     timCheckMain->start();
-    m_awake = new QTimer(this);
-    m_awake->setSingleShot(true);
-    m_awake->setInterval(AwakeMinutes * 60'000);
-    connect(m_awake, &QTimer::timeout, this, [this] { m_context.desktop().sleepWatcher.release(); });
 
     // Tab follows the buttons as they stand; Close, the default, starts with the focus.
     setTabOrder(cmdStop, cmdSnooze);
@@ -177,16 +173,13 @@ void frmAlarm::showEvent(QShowEvent* event)
     // request ends by itself once the window is active.
     QApplication::alert(this);
     Notify();
-    // The computer stays awake under a ringing alarm, for a while: a window left open all day must not
-    // keep a laptop from sleeping until its battery is empty.
+    // The computer stays awake under a ringing alarm, for a while (the watcher lets go by itself).
     m_context.desktop().sleepWatcher.holdAwake();
-    m_awake->start();
 }
 
 void frmAlarm::hideEvent(QHideEvent* event)
 {
     QDialog::hideEvent(event);
     m_context.desktop().notifications.withdraw();
-    m_awake->stop();
     m_context.desktop().sleepWatcher.release();
 }

@@ -47,9 +47,5 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    // How long an open alarm window keeps the computer from sleeping.
-    static constexpr int AwakeMinutes = 5;
-
     modMain& m_context;
-    QTimer* m_awake;
 };

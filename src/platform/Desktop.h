@@ -173,7 +173,8 @@ public:
 class SleepWatcher {
 public:
     virtual ~SleepWatcher() = default;
-    // Keeps the computer from sleeping until release(). Returns at once.
+    // Keeps the computer from sleeping, also with its lid closed, until release() or five minutes after the
+    // latest holdAwake(), whichever comes first. Returns at once.
     virtual void holdAwake() = 0;
     virtual void release() = 0;
     // The computer woke from sleep.

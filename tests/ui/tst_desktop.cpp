@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusVirtualObject>
 #include <QDir>
@@ -275,6 +276,58 @@ private slots:
         else
             QVERIFY((!process || process->state() == QProcess::NotRunning) &&
                     wake.findChild<QTimer*>()->isActive() == killed);
+    }
+
+    // Against a stand-in logind on a private system bus: a hold is one inhibitor of sleep and of the lid switch, also
+    // one asked for before the bus was open; it ends with release(), or by itself after the time given (2 s here), and
+    // an answer that comes after the release is let go at once. Only PrepareForSleep(false), a wake-up, is told.
+    void sleepWatcher()
+    {
+        if (QProcess::execute("/usr/bin/python3", {"-c", "import dbusmock"}) != 0)
+            QSKIP("python3-dbusmock is not installed");
+        QProcess bus, logind;
+        bus.start("dbus-daemon", {"--session", "--nofork", "--print-address"});
+        QTRY_VERIFY(bus.canReadLine());
+        qputenv("DBUS_SYSTEM_BUS_ADDRESS", bus.readLine().trimmed());
+        logind.start("/usr/bin/python3", {"-m", "dbusmock", "--system", "--template", "logind"});
+        QDBusConnection system = QDBusConnection::systemBus();
+        QTRY_VERIFY(system.interface()->isServiceRegistered("org.freedesktop.login1"));
+        const auto login1 = [&](const char* interface, const char* method, const QVariantList& arguments = {}) {
+            QDBusMessage call =
+                QDBusMessage::createMethodCall("org.freedesktop.login1", "/org/freedesktop/login1", interface, method);
+            call.setArguments(arguments);
+            return system.call(call);
+        };
+        // The inhibitors as the bus prints them. The call waits for its answer, and so for every answer sent before it.
+        const auto held = [&] {
+            QString all;
+            QDebug(&all) << login1("org.freedesktop.login1.Manager", "ListInhibitors");
+            return all.section(u'{', 1).section(u'}', 0, 0);
+        };
+        const QString tockwell =
+            QStringLiteral(R"("sleep:handle-lid-switch", "Tockwell", "An alarm is ringing", "block")");
+        QtSleepWatcher watcher(std::chrono::seconds(2));
+        int resumes = 0;
+        watcher.onResume = [&] { ++resumes; };
+        watcher.holdAwake(); // before its bus is open
+        QTRY_VERIFY(held().contains(tockwell));
+        for (const bool sleeping : {true, false}) {
+            login1("org.freedesktop.DBus.Mock", "EmitSignal",
+                   {"org.freedesktop.login1.Manager", "PrepareForSleep", "b",
+                    QVariant::fromValue(QVariantList{sleeping})});
+            QCoreApplication::sendPostedEvents(); // the signal came before the answer
+            QCOMPARE(resumes, sleeping ? 0 : 1);
+        }
+        watcher.release();
+        QTRY_COMPARE(held(), QString());
+        watcher.holdAwake();
+        watcher.release(); // before logind's answer
+        QTRY_COMPARE(held(), QString());
+        watcher.holdAwake(); // and no release
+        QTRY_VERIFY(held().contains(tockwell));
+        QTRY_COMPARE(held(), QString());
+        for (QProcess* process : {&logind, &bus})
+            process->kill(), process->waitForFinished();
     }
 
     void autostartEntry()

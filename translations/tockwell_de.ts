@@ -179,11 +179,11 @@ Speichern Sie sie, bis das behoben ist, vor dem Beenden in einer Sitzungsdatei.<
     <name>KeptSnoozes</name>
     <message>
         <source>The file holds no snoozed alarms.</source>
-        <translation>Die Datei enthält keine aufgeschobenen Weckzeiten.</translation>
+        <translation>Die Datei enthält keine schlummernden Weckzeiten.</translation>
     </message>
     <message>
         <source>Tockwell could not read the snoozed alarms kept from its last run, so they will not ring: %1</source>
-        <translation>Tockwell konnte die aufgeschobenen Weckzeiten seines letzten Laufs nicht lesen, sie werden daher nicht klingeln: %1</translation>
+        <translation>Tockwell konnte die schlummernden Weckzeiten seines letzten Laufs nicht lesen, sie werden daher nicht klingeln: %1</translation>
     </message>
     <message>
         <source>The file could not be removed.</source>
@@ -191,7 +191,7 @@ Speichern Sie sie, bis das behoben ist, vor dem Beenden in einer Sitzungsdatei.<
     </message>
     <message>
         <source>Tockwell could not keep its snoozed alarms for its next start: %1</source>
-        <translation>Tockwell konnte seine aufgeschobenen Weckzeiten nicht für den nächsten Start aufbewahren: %1</translation>
+        <translation>Tockwell konnte seine schlummernden Weckzeiten nicht für den nächsten Start aufbewahren: %1</translation>
     </message>
 </context>
 <context>
@@ -340,11 +340,11 @@ Speichern Sie sie, bis das behoben ist, vor dem Beenden in einer Sitzungsdatei.<
     <name>Snoozes</name>
     <message>
         <source>Snoozed: %1, rings at %2</source>
-        <translation>Aufgeschoben: %1, klingelt um %2</translation>
+        <translation>Schlummert: %1, klingelt um %2</translation>
     </message>
     <message>
         <source>Snoozed: %1</source>
-        <translation>Aufgeschoben: %1</translation>
+        <translation>Schlummert: %1</translation>
     </message>
 </context>
 <context>

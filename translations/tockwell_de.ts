@@ -837,5 +837,9 @@ Speichern Sie sie, bis das behoben ist, vor dem Beenden in einer Sitzungsdatei.<
         <source>tockwell: unexpected argument &apos;%1&apos;; try --help</source>
         <translation>tockwell: unerwartetes Argument „%1“; siehe --help</translation>
     </message>
+    <message>
+        <source>Tockwell needs a graphical desktop session: no X11 or Wayland display was found (DISPLAY and WAYLAND_DISPLAY are not set).</source>
+        <translation>Tockwell benötigt eine grafische Desktop-Sitzung: Es wurde keine X11- oder Wayland-Anzeige gefunden (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt).</translation>
+    </message>
 </context>
 </TS>

@@ -837,5 +837,9 @@ En attendant que ce soit réparé, enregistrez-les dans un fichier de session av
         <source>tockwell: unexpected argument &apos;%1&apos;; try --help</source>
         <translation>tockwell&#xa0;: argument inattendu «&#xa0;%1&#xa0;»&#xa0;; essayez --help</translation>
     </message>
+    <message>
+        <source>Tockwell needs a graphical desktop session: no X11 or Wayland display was found (DISPLAY and WAYLAND_DISPLAY are not set).</source>
+        <translation>Tockwell a besoin d&apos;une session de bureau graphique&#xa0;: aucun affichage X11 ou Wayland n&apos;a été trouvé (DISPLAY et WAYLAND_DISPLAY ne sont pas définis).</translation>
+    </message>
 </context>
 </TS>

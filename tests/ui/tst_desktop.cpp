@@ -2,6 +2,7 @@
 #include "TestFiles.h"
 #include "UiHarness.h"
 #include "app/Accessibility.h"
+#include "app/DisplayCheck.h"
 #include "app/frmSplash.h"
 #include "engine/frmAlarm.h"
 #include "led/LedSprites.h"
@@ -274,6 +275,31 @@ private slots:
             QCOMPARE(autostart.isThere(), on);
             QVERIFY(autostart.write().isEmpty() && autostart.isThere());
         }
+    }
+
+    // A start with no display at all is refused with a sentence; one with either display, or with a platform that
+    // needs none, is not.
+    void displayMissing_data()
+    {
+        QTest::addColumn<QStringList>("given"); // DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM (empty: unset), arguments
+        QTest::addColumn<bool>("missing");
+        QTest::newRow("neither") << QStringList{"", "", ""} << true;
+        QTest::newRow("Wayland alone") << QStringList{"", "wayland-0", ""} << false;
+        QTest::newRow("X11 alone") << QStringList{":0", "", ""} << false;
+        QTest::newRow("-platform offscreen") << QStringList{"", "", "", "-platform", "offscreen"} << false;
+        QTest::newRow("-display") << QStringList{"", "", "", "-display", ":1"} << false;
+        QTest::newRow("vnc") << QStringList{"", "", "vnc"} << false;
+        QTest::newRow("linuxfb") << QStringList{"", "", "linuxfb:fb=/dev/fb0"} << false;
+        QTest::newRow("Wayland or X11 asked for") << QStringList{"", "", "wayland-egl;xcb"} << true;
+    }
+    void displayMissing()
+    {
+        QFETCH(QStringList, given);
+        QProcessEnvironment environment;
+        for (const int i : {0, 1, 2})
+            if (!given[i].isEmpty())
+                environment.insert(QStringList{"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}[i], given[i]);
+        QTEST(DisplayCheck::missing(QStringList{"tockwell"} + given.mid(3), environment), "missing");
     }
 
     void versionOrder()

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AlarmLineViews</name>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation>Einmal</translation>
+    </message>
+</context>
+<context>
     <name>AlarmTimeForm</name>
     <message>
         <source>Alarm Time</source>
@@ -45,6 +56,34 @@
     <message>
         <source>You will need to enter an AM/PM time for the alarm to be set off.</source>
         <translation>Bitte wählen Sie AM oder PM für die Weckzeit.</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Täglich</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>Werktags</translation>
+    </message>
+    <message>
+        <source>Weekend</source>
+        <translation>Wochenende</translation>
+    </message>
+    <message>
+        <source>Ring once</source>
+        <translation>Nur einmal</translation>
+    </message>
+    <message>
+        <source>Rings at its next time, whatever the day, then switches itself off</source>
+        <translation>Klingelt zur nächsten passenden Uhrzeit, egal an welchem Tag, und schaltet sich dann aus</translation>
+    </message>
+    <message>
+        <source>You will need to choose a day for the alarm to be set off, or Ring once.</source>
+        <translation>Bitte wählen Sie mindestens einen Tag, an dem der Wecker klingeln soll, oder „Nur einmal“.</translation>
     </message>
 </context>
 <context>
@@ -174,6 +213,10 @@ Speichern Sie sie, bis das behoben ist, vor dem Beenden in einer Sitzungsdatei.<
         <source>The file is left as it is: once this is mended, the next start brings those alarms back. Alarms set in this run are not kept; save them to a session file before you exit.</source>
         <translation>Die Datei bleibt, wie sie ist: Sobald das behoben ist, bringt der nächste Start diese Weckzeiten zurück. Weckzeiten, die Sie in diesem Lauf eintragen, werden nicht aufbewahrt; speichern Sie sie vor dem Beenden in einer Sitzungsdatei.</translation>
     </message>
+    <message>
+        <source>Tockwell left out what it could not read of the days, sounds and on/off switches of the alarms it kept from its last run; those alarms ring every day, with the alarm sound:</source>
+        <translation>Tockwell hat ausgelassen, was es von den Tagen, Klängen und Ein/Aus-Schaltern der vom letzten Lauf aufbewahrten Weckzeiten nicht lesen konnte; diese Weckzeiten klingeln täglich mit dem Weckton:</translation>
+    </message>
 </context>
 <context>
     <name>KeptSnoozes</name>
@@ -192,6 +235,10 @@ Speichern Sie sie, bis das behoben ist, vor dem Beenden in einer Sitzungsdatei.<
     <message>
         <source>Tockwell could not keep its snoozed alarms for its next start: %1</source>
         <translation>Tockwell konnte seine schlummernden Weckzeiten nicht für den nächsten Start aufbewahren: %1</translation>
+    </message>
+    <message>
+        <source>A snoozed alarm with a very long description does not fit in the file.</source>
+        <translation>Eine schlummernde Weckzeit mit sehr langer Beschreibung passt nicht in die Datei.</translation>
     </message>
 </context>
 <context>
@@ -299,6 +346,30 @@ Speichern Sie sie, bis das behoben ist, vor dem Beenden in einer Sitzungsdatei.<
     </message>
 </context>
 <context>
+    <name>Ringing</name>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>An alarm&apos;s line, then the day it was missed on.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weitere</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No alarm set</source>
+        <translation>Keine Weckzeit eingeschaltet</translation>
+    </message>
+    <message>
+        <source>Next alarm: %1 %2</source>
+        <extracomment>A day of the week and a time of day: &quot;Monday 6:30 AM&quot;.</extracomment>
+        <translation>Nächster Alarm: %1 %2</translation>
+    </message>
+</context>
+<context>
     <name>SessionFile</name>
     <message>
         <source>The file holds %1 of the %2 lines of a session file.</source>
@@ -328,6 +399,30 @@ Speichern Sie sie, bis das behoben ist, vor dem Beenden in einer Sitzungsdatei.<
         <source>The file is too large to be a session file.</source>
         <translation>Die Datei ist zu groß für eine Sitzungsdatei.</translation>
     </message>
+    <message>
+        <source>Line %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>%1 and those after it: there are more lines than alarms.</source>
+        <translation>%1 und die folgenden: Es gibt mehr Zeilen als Weckzeiten.</translation>
+    </message>
+    <message>
+        <source>it names no place of an alarm</source>
+        <translation>sie nennt keinen Platz einer Weckzeit</translation>
+    </message>
+    <message>
+        <source>it names a place that holds no alarm</source>
+        <translation>sie nennt einen Platz, an dem keine Weckzeit steht</translation>
+    </message>
+    <message>
+        <source>an earlier line names the same alarm</source>
+        <translation>eine frühere Zeile nennt dieselbe Weckzeit</translation>
+    </message>
+    <message>
+        <source>it holds %1, which no alarm can have</source>
+        <translation>sie enthält %1, was keine Weckzeit haben kann</translation>
+    </message>
 </context>
 <context>
     <name>SnoozedLines</name>
@@ -345,6 +440,13 @@ Speichern Sie sie, bis das behoben ist, vor dem Beenden in einer Sitzungsdatei.<
     <message>
         <source>Snoozed: %1</source>
         <translation>Schlummert: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TimeTexts</name>
+    <message>
+        <source>Every day</source>
+        <translation>Täglich</translation>
     </message>
 </context>
 <context>
@@ -584,6 +686,10 @@ Speichern Sie sie, bis das behoben ist, vor dem Beenden in einer Sitzungsdatei.<
     <message>
         <source>Waking the computer from sleep for alarms is turned off in Options.</source>
         <translation>Das Wecken des Computers aus dem Ruhezustand ist in den Einstellungen ausgeschaltet.</translation>
+    </message>
+    <message>
+        <source>Tockwell left out what it could not read of the days, sounds and on/off switches of these alarms; those alarms ring every day, with the alarm sound:</source>
+        <translation>Tockwell hat ausgelassen, was es von den Tagen, Klängen und Ein/Aus-Schaltern dieser Weckzeiten nicht lesen konnte; diese Weckzeiten klingeln täglich mit dem Weckton:</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AlarmLineViews</name>
+    <message>
+        <source>Off</source>
+        <translation>Désactivée</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation>Une fois</translation>
+    </message>
+</context>
+<context>
     <name>AlarmTimeForm</name>
     <message>
         <source>Alarm Time</source>
@@ -45,6 +56,34 @@
     <message>
         <source>You will need to enter an AM/PM time for the alarm to be set off.</source>
         <translation>Veuillez choisir AM ou PM pour l&apos;heure de l&apos;alarme.</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Jours</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Tous les jours</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>En semaine</translation>
+    </message>
+    <message>
+        <source>Weekend</source>
+        <translation>Week-end</translation>
+    </message>
+    <message>
+        <source>Ring once</source>
+        <translation>Une seule fois</translation>
+    </message>
+    <message>
+        <source>Rings at its next time, whatever the day, then switches itself off</source>
+        <translation>Sonne à sa prochaine heure, quel que soit le jour, puis se désactive</translation>
+    </message>
+    <message>
+        <source>You will need to choose a day for the alarm to be set off, or Ring once.</source>
+        <translation>Veuillez choisir au moins un jour où l&apos;alarme doit sonner, ou « Une seule fois ».</translation>
     </message>
 </context>
 <context>
@@ -174,6 +213,10 @@ En attendant que ce soit réparé, enregistrez-les dans un fichier de session av
         <source>The file is left as it is: once this is mended, the next start brings those alarms back. Alarms set in this run are not kept; save them to a session file before you exit.</source>
         <translation>Le fichier reste tel quel : une fois le problème réglé, le prochain démarrage ramènera ces alarmes. Les alarmes enregistrées pendant cette exécution ne sont pas gardées ; enregistrez-les dans un fichier de session avant de quitter.</translation>
     </message>
+    <message>
+        <source>Tockwell left out what it could not read of the days, sounds and on/off switches of the alarms it kept from its last run; those alarms ring every day, with the alarm sound:</source>
+        <translation>Tockwell a laissé de côté ce qu&apos;il n&apos;a pas pu lire des jours, sons et interrupteurs des alarmes conservées de sa dernière exécution ; ces alarmes sonnent tous les jours, avec le son d&apos;alarme :</translation>
+    </message>
 </context>
 <context>
     <name>KeptSnoozes</name>
@@ -192,6 +235,10 @@ En attendant que ce soit réparé, enregistrez-les dans un fichier de session av
     <message>
         <source>Tockwell could not keep its snoozed alarms for its next start: %1</source>
         <translation>Tockwell n&apos;a pas pu garder ses alarmes en répétition pour son prochain démarrage : %1</translation>
+    </message>
+    <message>
+        <source>A snoozed alarm with a very long description does not fit in the file.</source>
+        <translation>Une alarme reportée dont la description est très longue ne tient pas dans le fichier.</translation>
     </message>
 </context>
 <context>
@@ -299,6 +346,30 @@ En attendant que ce soit réparé, enregistrez-les dans un fichier de session av
     </message>
 </context>
 <context>
+    <name>Ringing</name>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>An alarm&apos;s line, then the day it was missed on.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No alarm set</source>
+        <translation>Aucune alarme activée</translation>
+    </message>
+    <message>
+        <source>Next alarm: %1 %2</source>
+        <extracomment>A day of the week and a time of day: &quot;Monday 6:30 AM&quot;.</extracomment>
+        <translation>Prochaine alarme : %1 %2</translation>
+    </message>
+</context>
+<context>
     <name>SessionFile</name>
     <message>
         <source>The file holds %1 of the %2 lines of a session file.</source>
@@ -328,6 +399,30 @@ En attendant que ce soit réparé, enregistrez-les dans un fichier de session av
         <source>The file is too large to be a session file.</source>
         <translation>Le fichier est trop volumineux pour être un fichier de session.</translation>
     </message>
+    <message>
+        <source>Line %1</source>
+        <translation>Ligne %1</translation>
+    </message>
+    <message>
+        <source>%1 and those after it: there are more lines than alarms.</source>
+        <translation>%1 et les suivantes : il y a plus de lignes que d&apos;alarmes.</translation>
+    </message>
+    <message>
+        <source>it names no place of an alarm</source>
+        <translation>elle ne désigne aucun emplacement d&apos;alarme</translation>
+    </message>
+    <message>
+        <source>it names a place that holds no alarm</source>
+        <translation>elle désigne un emplacement qui ne contient aucune alarme</translation>
+    </message>
+    <message>
+        <source>an earlier line names the same alarm</source>
+        <translation>une ligne précédente désigne la même alarme</translation>
+    </message>
+    <message>
+        <source>it holds %1, which no alarm can have</source>
+        <translation>elle contient %1, qu&apos;aucune alarme ne peut avoir</translation>
+    </message>
 </context>
 <context>
     <name>SnoozedLines</name>
@@ -345,6 +440,13 @@ En attendant que ce soit réparé, enregistrez-les dans un fichier de session av
     <message>
         <source>Snoozed: %1</source>
         <translation>En répétition : %1</translation>
+    </message>
+</context>
+<context>
+    <name>TimeTexts</name>
+    <message>
+        <source>Every day</source>
+        <translation>Tous les jours</translation>
     </message>
 </context>
 <context>
@@ -584,6 +686,10 @@ En attendant que ce soit réparé, enregistrez-les dans un fichier de session av
     <message>
         <source>Waking the computer from sleep for alarms is turned off in Options.</source>
         <translation>La sortie de veille de l&apos;ordinateur pour les alarmes est désactivée dans les Options.</translation>
+    </message>
+    <message>
+        <source>Tockwell left out what it could not read of the days, sounds and on/off switches of these alarms; those alarms ring every day, with the alarm sound:</source>
+        <translation>Tockwell a laissé de côté ce qu&apos;il n&apos;a pas pu lire des jours, sons et interrupteurs de ces alarmes ; ces alarmes sonnent tous les jours, avec le son d&apos;alarme :</translation>
     </message>
 </context>
 <context>

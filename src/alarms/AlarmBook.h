@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -90,6 +91,15 @@ public:
     {
         (*this)[slot] = AlarmRecord{};
         changed();
+    }
+
+    // Switches the alarms in `places` on or off, as one change.
+    void setOn(const QList<int>& places, bool on)
+    {
+        for (const int slot : places)
+            (*this)[slot].on = on;
+        if (!places.isEmpty())
+            changed();
     }
 
     enum class Entry { Written, DuplicateTime, TableFull };

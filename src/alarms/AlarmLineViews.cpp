@@ -1,14 +1,20 @@
 #include "AlarmLineViews.h"
 
 #include "AlarmBook.h"
+#include "app/Languages.h"
+#include "engine/TimeTexts.h"
 
+#include <QApplication>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QStyleOptionViewItem>
+#include <QStyledItemDelegate>
 #include <QtMath>
 
 #include <algorithm>
@@ -51,9 +57,96 @@ QString widestLine(const QFontMetrics& metrics)
     return line(hour, minute, widestDescription(metrics));
 }
 
+constexpr int DaysRole = Qt::UserRole + 1;
+// Between the end of the longest line and the days beside it.
+constexpr int DaysGap = 12;
+
+// Draws a row's days at its right end, after the line, which the base class draws as ever.
+class DaysDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::paint(painter, option, index);
+        const QString days = index.data(DaysRole).toString();
+        QStyleOptionViewItem item = option;
+        initStyleOption(&item, index);
+        const QWidget* widget = option.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        const QRect text = style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget);
+        painter->save();
+        const bool selected = option.state & QStyle::State_Selected;
+        painter->setPen(item.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->setFont(item.font);
+        painter->drawText(text.adjusted(0, 0, -DaysGap / 2, 0), Qt::AlignRight | Qt::AlignVCenter, days);
+        painter->restore();
+    }
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.rwidth() += DaysGap + option.fontMetrics.horizontalAdvance(index.data(DaysRole).toString());
+        return size;
+    }
+};
+
+// The widest text a row may show beside its line in this font. Days apart make the longest list: four names at most
+// (a run of three or more is written from-to), three separators between them.
+int widestDays(const QFontMetrics& metrics)
+{
+    int name = 0;
+    for (int day = Qt::Monday; day <= Qt::Sunday; ++day)
+        name = std::max(name, metrics.horizontalAdvance(Languages::dateLocale().dayName(day, QLocale::ShortFormat)));
+    AlarmRecord off;
+    off.on = false;
+    AlarmRecord once;
+    once.once = true;
+    return std::max({4 * name + 3 * metrics.horizontalAdvance(QStringLiteral(", ")),
+                     metrics.horizontalAdvance(AlarmLineViews::daysLabel({})),
+                     metrics.horizontalAdvance(AlarmLineViews::daysLabel(off)),
+                     metrics.horizontalAdvance(AlarmLineViews::daysLabel(once))});
+}
+
 } // namespace
 
 namespace AlarmLineViews {
+
+QString daysLabel(const AlarmRecord& record)
+{
+    if (!record.on)
+        return QCoreApplication::translate("AlarmLineViews", "Off");
+    if (record.once)
+        return QCoreApplication::translate("AlarmLineViews", "Once");
+    return TimeTexts::daysText(record.days, Languages::dateLocale());
+}
+
+void showSwitches(QListWidget& list)
+{
+    list.setItemDelegate(new DaysDelegate(&list));
+}
+
+void showAlarms(QListWidget& list, const AlarmBook& book)
+{
+    showLines(list, book.lines());
+    showStates(list, book);
+}
+
+void showStates(QListWidget& list, const AlarmBook& book)
+{
+    for (int row = 0; row < list.count(); ++row) {
+        QListWidgetItem* item = list.item(row);
+        const int slot = book.findLine(item->text());
+        if (slot < 0)
+            continue;
+        const AlarmRecord& record = book[slot];
+        const QString days = daysLabel(record);
+        // The state before the box: a box without one reads as unchecked, and would switch the alarm off.
+        item->setCheckState(record.on ? Qt::Checked : Qt::Unchecked);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setData(DaysRole, days);
+        // A screen reader reads the switch from the box; the days it hears as the row's description.
+        item->setData(Qt::AccessibleDescriptionRole, days);
+    }
+}
 
 void fitLongestLine(QListWidget& list)
 {
@@ -64,7 +157,12 @@ void fitLongestLine(QListWidget& list)
     item.fontMetrics = list.fontMetrics();
     item.features = QStyleOptionViewItem::HasDisplay;
     item.text = widestLine(list.fontMetrics());
-    const int itemWidth = list.style()->sizeFromContents(QStyle::CT_ItemViewItem, &item, QSize(), &list).width();
+    const bool switches = dynamic_cast<DaysDelegate*>(list.itemDelegate()) != nullptr;
+    if (switches)
+        item.features |= QStyleOptionViewItem::HasCheckIndicator;
+    int itemWidth = list.style()->sizeFromContents(QStyle::CT_ItemViewItem, &item, QSize(), &list).width();
+    if (switches)
+        itemWidth += DaysGap + widestDays(list.fontMetrics());
     const QMargins margins = list.contentsMargins();
     const int needed = itemWidth + 2 * list.spacing() + list.verticalScrollBar()->sizeHint().width() + margins.left() +
                        margins.right();

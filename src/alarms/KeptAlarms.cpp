@@ -10,14 +10,19 @@
 
 #include <utility>
 
-KeptAlarms::KeptAlarms(MessageBoxes& messages, const Clock& clock, const QString& path)
-    : m_messages(messages), m_clock(clock), m_path(path)
+KeptAlarms::KeptAlarms(MessageBoxes& messages, MessageBoxes& later, const Clock& clock, const QString& path)
+    : m_messages(messages), m_later(later), m_clock(clock), m_path(path)
 {
 }
 
 void KeptAlarms::restore(AlarmBook& book)
 {
     const SessionFile::Outcome outcome = SessionFile::load(m_path, book);
+    if (!outcome.ignored.isEmpty())
+        m_messages.show(tr("Tockwell left out what it could not read of the days, sounds and on/off switches of the "
+                           "alarms it kept from its last run; those alarms ring every day, with the alarm sound:") +
+                            QStringLiteral("\n\n") + outcome.ignored.join(u'\n'),
+                        MsgBox::OkOnly | MsgBox::Exclamation, AppInfo::ProductName);
     // No file (nor folder) yet: the first start, or the first after a version that kept nothing.
     if (outcome.ok() || outcome.error == SessionFile::Err::FileNotFound ||
         outcome.error == SessionFile::Err::PathNotFound)
@@ -68,9 +73,9 @@ void KeptAlarms::keep(const AlarmBook::Table& table)
     const SessionFile::Outcome outcome = SessionFile::save(m_path, table);
     if (std::exchange(m_failing, !outcome.ok()) || outcome.ok())
         return;
-    m_messages.show(tr("Tockwell could not keep your alarms for its next start (Err: %1): %2\n\nUntil this is mended, "
-                       "save them to a session file before you exit.")
-                        .arg(outcome.error)
-                        .arg(QDir::toNativeSeparators(m_path)),
-                    MsgBox::OkOnly | MsgBox::Critical, AppInfo::ProductName, outcome.reason);
+    m_later.show(tr("Tockwell could not keep your alarms for its next start (Err: %1): %2\n\nUntil this is mended, "
+                    "save them to a session file before you exit.")
+                     .arg(outcome.error)
+                     .arg(QDir::toNativeSeparators(m_path)),
+                 MsgBox::OkOnly | MsgBox::Critical, AppInfo::ProductName, outcome.reason);
 }

@@ -16,7 +16,8 @@ class KeptAlarms {
     Q_DECLARE_TR_FUNCTIONS(KeptAlarms)
 
 public:
-    KeptAlarms(MessageBoxes& messages, const Clock& clock, const QString& path);
+    // `later`: where a failed keep is told, never inside the change that caused it.
+    KeptAlarms(MessageBoxes& messages, MessageBoxes& later, const Clock& clock, const QString& path);
 
     // Fills the book from the kept file when there is one. When it cannot be read the user is told and
     // the book stays as it was; a file that holds no alarm table is moved aside, one that the system
@@ -32,6 +33,7 @@ private:
     QString moveAside();
 
     MessageBoxes& m_messages;
+    MessageBoxes& m_later;
     const Clock& m_clock;
     QString m_path;
     // False while a kept file that could not be read stays where it is.

@@ -12,12 +12,10 @@
 
 #include <utility>
 
-namespace {
-// A few snoozes take a few hundred bytes; anything far larger is no file of ours.
-constexpr qint64 MaxFileSize = 64 * 1024;
-} // namespace
-
-KeptSnoozes::KeptSnoozes(MessageBoxes& messages, QString path) : m_messages(messages), m_path(std::move(path)) {}
+KeptSnoozes::KeptSnoozes(MessageBoxes& messages, MessageBoxes& later, QString path)
+    : m_messages(messages), m_later(later), m_path(std::move(path))
+{
+}
 
 void KeptSnoozes::restore(Snoozes& snoozes)
 {
@@ -32,6 +30,8 @@ void KeptSnoozes::restore(Snoozes& snoozes)
     // One that could not even be opened (no permission, too many files open) may be read at the next start.
     if (opened)
         QFile::remove(m_path);
+    else
+        m_writable = false;
     m_messages.show(tr("Tockwell could not read the snoozed alarms kept from its last run, so they will not ring: %1")
                         .arg(QDir::toNativeSeparators(m_path)),
                     MsgBox::OkOnly | MsgBox::Critical, AppInfo::ProductName, reason);
@@ -39,6 +39,8 @@ void KeptSnoozes::restore(Snoozes& snoozes)
 
 void KeptSnoozes::keep(const Snoozes& snoozes)
 {
+    if (!m_writable)
+        return;
     QString failure;
     if (snoozes.all().isEmpty()) {
         if (QFileInfo::exists(m_path) && !QFile::remove(m_path))
@@ -46,14 +48,17 @@ void KeptSnoozes::keep(const Snoozes& snoozes)
     } else {
         QDir().mkpath(QFileInfo(m_path).absolutePath());
         QSaveFile file(m_path);
-        const QByteArray data = snoozes.encode();
+        int left = 0;
+        const QByteArray data = snoozes.encode(MaxFileSize, &left);
         if (!file.open(QIODevice::WriteOnly) || !writeWhole(file, data) || !file.commit())
             failure = file.errorString();
+        else if (left > 0)
+            failure = tr("A snoozed alarm with a very long description does not fit in the file.");
     }
     // Told once for each spell of failures: a full disk must not bring a message with every change.
     if (std::exchange(m_failing, !failure.isEmpty()) || failure.isEmpty())
         return;
-    m_messages.show(
+    m_later.show(
         tr("Tockwell could not keep its snoozed alarms for its next start: %1").arg(QDir::toNativeSeparators(m_path)),
         MsgBox::OkOnly | MsgBox::Critical, AppInfo::ProductName, failure);
 }

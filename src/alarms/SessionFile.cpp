@@ -21,6 +21,10 @@ namespace SessionFile {
 namespace {
 
 constexpr qint64 ReadChunk = 64 * 1024;
+// Room for the extras of every slot, each with a long sound file path, and no more: what follows a table
+// need not be read at all.
+constexpr qsizetype MaxExtrasBytes = 2 * 1024 * 1024;
+constexpr int MaxExtrasLines = 1 + AlarmBook::SlotCount;
 // Far beyond any table the program can write; a bigger file without 303 lines in it is something
 // else, and reading on would only eat memory.
 constexpr qsizetype MaxReadBytes = 64 * 1024 * 1024;
@@ -158,6 +162,79 @@ bool isSpecialFile(const QFileInfo& info)
 
 } // namespace
 
+namespace {
+
+QByteArray extrasLine(int slot, const AlarmRecord& record)
+{
+    const AlarmRecord plain;
+    QByteArray line = QByteArray::number(slot);
+    if (record.days != plain.days) {
+        line += " days=";
+        for (int day = Qt::Monday; day <= Qt::Sunday; ++day)
+            if (record.days & dayBit(day))
+                line += char('0' + day);
+    }
+    if (record.once)
+        line += " once=1";
+    if (!record.on)
+        line += " on=0";
+    if (record.sound != plain.sound)
+        line += " sound=" + record.sound.toUtf8().toPercentEncoding();
+    if (record.soundFile != plain.soundFile)
+        line += " file=" + record.soundFile.toUtf8().toPercentEncoding();
+    if (record.volume != plain.volume)
+        line += " volume=" + QByteArray::number(record.volume);
+    return line;
+}
+
+// Reads one line of extras into `table`; the reason it cannot be read, or nothing.
+std::optional<QString> readExtras(QByteArrayView line, AlarmBook::Table& table, QList<int>& seen)
+{
+    const QList<QByteArray> words = line.toByteArray().split(' ');
+    bool isNumber = false;
+    const int slot = words.constFirst().toInt(&isNumber);
+    if (!isNumber || slot < 0 || slot > AlarmBook::LastSlot || !isDigit(words.constFirst().front()))
+        return QCoreApplication::translate("SessionFile", "it names no place of an alarm");
+    AlarmRecord& record = table[static_cast<std::size_t>(slot)];
+    if (!record.inUse())
+        return QCoreApplication::translate("SessionFile", "it names a place that holds no alarm");
+    if (seen.contains(slot))
+        return QCoreApplication::translate("SessionFile", "an earlier line names the same alarm");
+    AlarmRecord read = record;
+    for (const QByteArray& word : words.sliced(1)) {
+        const qsizetype equals = word.indexOf('=');
+        const QByteArray key = word.first(std::max<qsizetype>(equals, 0));
+        const QByteArray value = word.sliced(equals + 1);
+        bool good = equals > 0;
+        if (key == "days") {
+            read.days = 0;
+            for (const char day : value) {
+                good = good && day >= '1' && day <= '7';
+                read.days |= good ? dayBit(day - '0') : 0;
+            }
+            good = good && read.days != 0;
+        } else if (key == "once" || key == "on") {
+            good = good && (value == "0" || value == "1");
+            (key == "once" ? read.once : read.on) = value == "1";
+        } else if (key == "sound" || key == "file") {
+            const QByteArray bytes = QByteArray::fromPercentEncoding(value);
+            good = good && isValidUtf8(bytes) && !bytes.contains('\0');
+            (key == "sound" ? read.sound : read.soundFile) = QString::fromUtf8(bytes);
+        } else if (key == "volume") {
+            read.volume = value.toInt(&good);
+            good = good && read.volume >= 0 && read.volume <= 100 && isDigit(value.front());
+        }
+        // Any other key is a later version's, and passed over.
+        if (!good)
+            return QCoreApplication::translate("SessionFile", "it holds %1, which no alarm can have").arg(elided(word));
+    }
+    seen << slot;
+    record = read;
+    return std::nullopt;
+}
+
+} // namespace
+
 QByteArray write(const AlarmBook::Table& table)
 {
     QByteArray out;
@@ -173,6 +250,15 @@ QByteArray write(const AlarmBook::Table& table)
         out += description;
         out += "\r\n";
     }
+    QByteArray extras;
+    for (int slot = 0; slot <= AlarmBook::LastSlot; ++slot) {
+        const AlarmRecord& record = table[static_cast<std::size_t>(slot)];
+        const QByteArray line = record.inUse() ? extrasLine(slot, record) : QByteArray();
+        if (line.contains(' '))
+            extras += line + "\r\n";
+    }
+    if (!extras.isEmpty())
+        out += QByteArray(ExtrasHeader) + "\r\n" + extras;
     return out;
 }
 
@@ -252,6 +338,30 @@ Result read(const QByteArray& data)
         const QByteArrayView description = lines[static_cast<std::size_t>(lineIndex)];
         record.Description = utf8 ? QString::fromUtf8(description) : fromWindows1252(description);
     }
+
+    // The extras, when a header says they follow; anything else after the table is not ours to read.
+    rest = rest.sliced(consumed);
+    if (!rest.startsWith(ExtrasHeader))
+        return result;
+    QList<int> seen;
+    const QList<QByteArray> extras = rest.toByteArray().split('\n');
+    for (qsizetype index = 1; index < extras.size(); ++index) {
+        QByteArrayView line = extras[index];
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (trimmed(line).isEmpty())
+            continue;
+        const QString where =
+            QCoreApplication::translate("SessionFile", "Line %1").arg(LineCount + 1 + static_cast<int>(index));
+        if (index >= MaxExtrasLines) {
+            result.ignored << QCoreApplication::translate("SessionFile", "%1 and those after it: there are more "
+                                                                         "lines than alarms.")
+                                  .arg(where);
+            break;
+        }
+        if (const std::optional<QString> why = readExtras(line, result.table, seen))
+            result.ignored << QStringLiteral("%1: %2").arg(where, *why);
+    }
     return result;
 }
 
@@ -260,7 +370,7 @@ Outcome readInto(const QByteArray& data, AlarmBook& book)
     Result result = read(data);
     if (result.ok())
         book.replaceAll(result.table);
-    return Outcome{result.error, result.reason};
+    return Outcome{result.error, result.reason, result.ignored};
 }
 
 int errorNumber(FileTask task, QFileDevice::FileError error, int systemError, bool folderExists)
@@ -339,11 +449,20 @@ Outcome load(const QString& path, AlarmBook& book)
     if (!file.open(QIODevice::ReadOnly))
         return fileFailure(FileTask::Load, path, file, errno);
 
-    // Only the first 303 lines matter; the rest of the file is never read.
+    // Only the first 303 lines and the extras after them matter; the rest of the file is never read.
     QByteArray data;
     qsizetype lineEnds = 0;
-    while (lineEnds < LineCount) {
-        if (data.size() >= MaxReadBytes)
+    qsizetype tableBytes = -1; // how much of `data` is the table, once it is whole
+    while (lineEnds < LineCount + MaxExtrasLines) {
+        if (tableBytes < 0 && lineEnds >= LineCount) {
+            qsizetype end = -1;
+            for (int line = 0; line < LineCount; ++line)
+                end = data.indexOf('\n', end + 1);
+            tableBytes = end + 1;
+        }
+        if (tableBytes >= 0 && data.size() - tableBytes >= MaxExtrasBytes)
+            break;
+        if (tableBytes < 0 && data.size() >= MaxReadBytes)
             return failure(Err::NotASessionFile,
                            withPath(path, QCoreApplication::translate("SessionFile",
                                                                       "The file is too large to be a session file.")));

@@ -3,6 +3,7 @@
 #include "app/frmMain.h"
 #include "app/modMain.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,7 +15,7 @@ frmEdit::frmEdit(modMain& context) : AlarmTimeForm(context, tr("Edit Alarm"))
     setTabOrder(cmbHour, cmbMinutes);
     setTabOrder(cmbMinutes, cmbAmPm);
     setTabOrder(cmbAmPm, txtShortDescription);
-    setTabOrder(txtShortDescription, cmdAccept);
+    chainDays(txtShortDescription, cmdAccept);
     txtShortDescription->setFocus();
     connect(cmdAccept, &QPushButton::clicked, this, &frmEdit::cmdAccept_Click);
 }
@@ -33,25 +34,33 @@ void frmEdit::PresetControls()
     cmbHour->setCurrentIndex(cmbHour->findText(choices.hour));
     cmbMinutes->setCurrentIndex(cmbMinutes->findText(choices.minute));
     txtShortDescription->setText(choices.description);
+    setDays(edit.Edit_Alarm.days);
+    chkRingOnce->setChecked(edit.Edit_Alarm.once);
 }
 
 void frmEdit::cmdAccept_Click()
 {
     // The lists open with a choice; only an odd value from a session file leaves one empty.
-    const std::optional<AlarmRecord> alarm = chosenAlarm();
+    std::optional<AlarmRecord> alarm = chosenAlarm();
     if (!alarm)
         return;
     // The table may have moved on while this window was open (a removal, a new alarm in the freed
-    // slot, a session loaded): writing now would overwrite an alarm the user never chose to edit.
+    // slot, a session loaded): writing now would overwrite an alarm the user never chose to edit. Being
+    // switched on or off meanwhile is no such change.
     const modMain::EditAlarm& edit = m_context.editAlarm;
-    if (m_context.Alarms[edit.Edit_AlarmPosition] !=
-        AlarmRecord{edit.Edit_AlarmHour, edit.Edit_AlarmMinute, edit.Edit_AlarmDescription}) {
+    AlarmRecord now = m_context.Alarms[edit.Edit_AlarmPosition];
+    now.on = edit.Edit_Alarm.on;
+    if (now != edit.Edit_Alarm) {
         tell(tr("This alarm was changed or removed while you were editing it, so it was not updated. "
                 "Please select it again from your ''Recorded Alarms'' list."));
         m_context.unload<frmEdit>();
         m_context.form<frmMain>().GetRecordedTimes();
         return;
     }
+    // The sound goes with the alarm; accepting the alarm as the window shows it switches it on, as a clock does.
+    alarm->sound = edit.Edit_Alarm.sound;
+    alarm->soundFile = edit.Edit_Alarm.soundFile;
+    alarm->volume = edit.Edit_Alarm.volume;
     if (m_context.Alarms.rewrite(m_context.editAlarm.Edit_AlarmPosition, *alarm) == AlarmBook::Entry::DuplicateTime) {
         tell(tr("You have already recorded this time to your current session."));
         return;

@@ -14,6 +14,7 @@ frmRecordNewTime::frmRecordNewTime(modMain& context) : AlarmTimeForm(context, tr
     setTabOrder(cmbHour, cmbMinutes);
     setTabOrder(cmbMinutes, cmbAmPm);
     setTabOrder(cmbAmPm, txtShortDescription);
+    chainDays(txtShortDescription, nullptr);
     cmdAccept->setFocus();
     connect(cmdAccept, &QPushButton::clicked, this, &frmRecordNewTime::cmdAccept_Click);
 }

@@ -5,8 +5,6 @@
 #include "AppInfo.h"
 #include "Languages.h"
 #include "SnoozedLines.h"
-#include "WindowColours.h"
-#include "WindowFonts.h"
 #include "alarms/AlarmLineViews.h"
 #include "alarms/SessionFile.h"
 #include "alarms/frmEdit.h"
@@ -26,42 +24,25 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QFile>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 #include <utility>
 
 namespace {
 
+// The most missed alarms a box or a notification names one by one: a hundred would make a box taller than the screen.
+constexpr int MissedShown = 10;
+
 // No default extension: a name typed without one is used exactly as typed.
 QString SessionFilter()
 {
     return frmMain::tr("Tockwell Session") + QStringLiteral(" | *.tkw");
-}
-
-QToolButton* iconButton(QWidget* parent, AppArt::Glyph glyph, const QString& tip)
-{
-    auto* button = new QToolButton(parent);
-    button->setIcon(AppArt::glyph(glyph));
-    button->setIconSize(QSize(16, 16));
-    button->setToolTip(tip);
-    // A picture says nothing to a screen reader; the tip is the button's name.
-    button->setAccessibleName(tip);
-    button->setAutoRaise(false);
-    button->setFixedSize(28, 26);
-    return button;
 }
 
 // Shows a window of the program without an owner or modality, so the main window stays usable.
@@ -72,178 +53,7 @@ void bringForward(QWidget& window)
     window.activateWindow();
 }
 
-QLabel* plainLabel(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
 } // namespace
-
-frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
-{
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setWindowIcon(AppArt::appIcon());
-    setFont(WindowFonts::tahomaBold());
-    setWindowTitle(AppInfo::ProductName);
-
-    frmCurrentStatus = new QGroupBox(tr("Current Status"), this);
-    Label1 = plainLabel(tr("Current Time:"), frmCurrentStatus);
-    lblCurrentTime = plainLabel(QStringLiteral("00:00:00 PM"), frmCurrentStatus);
-    WindowColours::setText(*lblCurrentTime, QColor(0, 128, 0));
-    Label2 = plainLabel(tr("Date:"), frmCurrentStatus);
-    lblDate = plainLabel(QStringLiteral("January 1, 1990"), frmCurrentStatus);
-    WindowColours::setText(*lblDate, QColor(128, 0, 0));
-
-    picLED = new QWidget(frmCurrentStatus);
-    picLED->setObjectName(QStringLiteral("picLED"));
-    shpClockBorder = new QFrame(picLED);
-    shpClockBorder->setObjectName(QStringLiteral("shpClockBorder"));
-    // A white line around a black panel.
-    shpClockBorder->setFrameStyle(QFrame::Box | QFrame::Plain);
-    shpClockBorder->setLineWidth(1);
-    WindowColours::setText(*shpClockBorder, Qt::white);
-    WindowColours::set(*shpClockBorder, QPalette::Window, Qt::black);
-    shpClockBorder->setAutoFillBackground(true);
-    LED_Clock = new LedSurface(shpClockBorder);
-    auto* borderLayout = new QHBoxLayout(shpClockBorder);
-    borderLayout->setContentsMargins(2, 2, 2, 2);
-    borderLayout->addWidget(LED_Clock);
-    opt12HR = new QRadioButton(tr("12 hour"), picLED);
-    opt12HR->setToolTip(tr("Toggle to 12 Hour Time"));
-    opt12HR->setChecked(true);
-    opt24HR = new QRadioButton(tr("24 hour"), picLED);
-    opt24HR->setToolTip(tr("Toggle to 24 Hour Time"));
-    auto* ledLayout = new QHBoxLayout(picLED);
-    ledLayout->setContentsMargins(0, 4, 0, 4);
-    ledLayout->addWidget(shpClockBorder);
-    auto* hourLayout = new QVBoxLayout;
-    hourLayout->addWidget(opt12HR);
-    hourLayout->addWidget(opt24HR);
-    ledLayout->addLayout(hourLayout);
-    ledLayout->addStretch();
-    picLED->setMinimumSize(273, 52);
-    // A hidden panel keeps its place, so the window does not jump when the clock is toggled.
-    QSizePolicy ledPolicy = picLED->sizePolicy();
-    ledPolicy.setRetainSizeWhenHidden(true);
-    picLED->setSizePolicy(ledPolicy);
-
-    cmdGraphical = iconButton(frmCurrentStatus, AppArt::Glyph::GraphicalClock, tr("Toggle Graphical Clock ON/OFF"));
-    cmdOptions = iconButton(frmCurrentStatus, AppArt::Glyph::Options, tr("Options"));
-    cmdMinimize = iconButton(frmCurrentStatus, AppArt::Glyph::Minimize, tr("Minimize to System Tray"));
-
-    auto* statusLayout = new QGridLayout(frmCurrentStatus);
-    statusLayout->addWidget(Label1, 0, 0);
-    statusLayout->addWidget(lblCurrentTime, 0, 1);
-    statusLayout->addWidget(Label2, 1, 0);
-    statusLayout->addWidget(lblDate, 1, 1);
-    statusLayout->addWidget(picLED, 2, 0, 1, 2);
-    auto* statusButtons = new QVBoxLayout;
-    statusButtons->addWidget(cmdGraphical);
-    statusButtons->addWidget(cmdOptions);
-    statusButtons->addWidget(cmdMinimize);
-    statusButtons->addStretch();
-    statusLayout->addLayout(statusButtons, 0, 2, 3, 1);
-    statusLayout->setColumnStretch(1, 1);
-
-    frmRecordedAlarms = new QGroupBox(tr("Recorded Alarms"), this);
-    lstAlarmTimes = new QListWidget(frmRecordedAlarms);
-    lstAlarmTimes->setSortingEnabled(true);
-    lstAlarmTimes->setAccessibleName(frmRecordedAlarms->title());
-    lstAlarmTimes->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstAlarmTimes->setMinimumSize(290, 112);
-    lstAlarmTimes->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
-    cmdRecordNewAlarm = new QPushButton(tr("Record New Alarm"), frmRecordedAlarms);
-    cmdRecordNewAlarm->setToolTip(tr("Record New Alarm"));
-    cmdOpen = iconButton(frmRecordedAlarms, AppArt::Glyph::Open, tr("Load Alarm Times"));
-    cmdSave = iconButton(frmRecordedAlarms, AppArt::Glyph::Save, tr("Save Alarm Times"));
-    cmdEdit = new QPushButton(tr("Edit"), frmRecordedAlarms);
-    cmdEdit->setToolTip(tr("Edit Alarm(s)"));
-    cmdRemove = new QPushButton(tr("Remove"), frmRecordedAlarms);
-    cmdRemove->setToolTip(tr("Remove Alarm(s)"));
-
-    auto* alarmButtons = new QVBoxLayout;
-    alarmButtons->addWidget(cmdRecordNewAlarm);
-    auto* fileButtons = new QHBoxLayout;
-    fileButtons->addWidget(cmdOpen);
-    fileButtons->addWidget(cmdSave);
-    fileButtons->addStretch();
-    alarmButtons->addLayout(fileButtons);
-    alarmButtons->addWidget(cmdEdit);
-    alarmButtons->addWidget(cmdRemove);
-    alarmButtons->addStretch();
-    auto* alarmsLayout = new QHBoxLayout(frmRecordedAlarms);
-    alarmsLayout->addWidget(lstAlarmTimes, 1);
-    alarmsLayout->addLayout(alarmButtons);
-    snoozedLines = new SnoozedLines(m_context.Snoozed, this);
-
-    lblCopyright = plainLabel(AppInfo::copyrightLine(), this);
-    lblCopyright->setAlignment(Qt::AlignCenter);
-    lblWebLink = new QLabel(this);
-    prepareLinkLabel(*lblWebLink, AppAddresses::WebCaption, *this);
-    lblWebLink->setAlignment(Qt::AlignCenter);
-    setMouseTracking(true);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(frmCurrentStatus);
-    layout->addWidget(frmRecordedAlarms, 1);
-    layout->addWidget(snoozedLines);
-    layout->addWidget(lblCopyright);
-    layout->addWidget(lblWebLink);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    setMinimumSize(473, 313);
-
-    timTimers = new QTimer(this);
-    timTimers->setInterval(900);
-    m_minuteTick = new QTimer(this);
-    m_minuteTick->setSingleShot(true);
-    m_minuteTick->setTimerType(Qt::PreciseTimer);
-    connect(m_minuteTick, &QTimer::timeout, this, &frmMain::timTimers_Timer);
-    timAlarm = new QTimer(this);
-    timAlarm->setInterval(29100);
-
-    mnuForm = new QMenu(tr("Form"), this);
-    mnuShow = mnuForm->addAction(tr("Hide/Show Tockwell"), this, &frmMain::mnuShow_Click);
-    mnuSlash = mnuForm->addSeparator();
-    mnuWebsite = mnuForm->addAction(tr("Fernhollow Website"), this, &frmMain::mnuWebsite_Click);
-    mnuSlash2 = mnuForm->addSeparator();
-    mnuExit = mnuForm->addAction(tr("Exit Tockwell"), this, &frmMain::mnuExit_Click);
-    TrayService& tray = m_context.desktop().tray;
-    const QPointer<frmMain> self(this);
-    tray.onEvent = [self](TrayService::Event event) {
-        if (self)
-            self->TrayIcon_MouseEvent(event);
-    };
-    tray.onAvailabilityChanged = [self](bool available) {
-        if (self)
-            self->TrayArea_Changed(available);
-    };
-
-    // The usual desktop keys for the commands that matter most to a keyboard user.
-    new QShortcut(QKeySequence::New, this, cmdRecordNewAlarm, &QPushButton::click);
-    new QShortcut(QKeySequence::Open, this, cmdOpen, &QToolButton::click);
-    new QShortcut(QKeySequence::Save, this, cmdSave, &QToolButton::click);
-    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this, cmdEdit, &QPushButton::click);
-    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), this, cmdOptions, &QToolButton::click);
-    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), this, cmdMinimize, &QToolButton::click);
-    // Closing asks first, as the close box does.
-    new QShortcut(QKeySequence::Quit, this, this, &QWidget::close);
-
-    connect(cmdGraphical, &QToolButton::clicked, this, &frmMain::cmdGraphical_Click);
-    connect(cmdOptions, &QToolButton::clicked, this, &frmMain::cmdOptions_Click);
-    connect(cmdMinimize, &QToolButton::clicked, this, &frmMain::cmdMinimize_Click);
-    connect(timTimers, &QTimer::timeout, this, &frmMain::timTimers_Timer);
-    connect(timAlarm, &QTimer::timeout, this, &frmMain::timAlarm_Timer);
-    connect(cmdRecordNewAlarm, &QPushButton::clicked, this, &frmMain::cmdRecordNewAlarm_Click);
-    connect(cmdEdit, &QPushButton::clicked, this, &frmMain::cmdEdit_Click);
-    connect(cmdRemove, &QPushButton::clicked, this, &frmMain::cmdRemove_Click);
-    connect(cmdSave, &QToolButton::clicked, this, &frmMain::cmdSave_Click);
-    connect(cmdOpen, &QToolButton::clicked, this, &frmMain::cmdOpen_Click);
-    timTimers->start();
-}
 
 void frmMain::Form_Load()
 {
@@ -268,13 +78,14 @@ void frmMain::Form_Load()
     // The caption's date too, when it is wanted: the date label must not wait for an activation
     // that a window manager preventing focus stealing may never give.
     UpdateDateDisplay();
+    ShowNextRing();
 }
 
 void frmMain::Form_Activate()
 {
     GetRecordedTimes();
     // Missed alarms waiting to be told: the user is back. After this event, not inside it.
-    if (!m_missed.isEmpty())
+    if (m_context.Ringer.hasMissed())
         QTimer::singleShot(0, this, &frmMain::TellMissed);
 }
 
@@ -303,15 +114,27 @@ void frmMain::StopAlarmSound()
 
 void frmMain::AlarmSoundEnded()
 {
-    // The alarm window's notice follows the sound by itself (timCheckMain); a box's does not.
-    if (!m_boxAlarmLine.isEmpty())
-        m_context.desktop().notifications.update(frmAlarm::Notice(std::exchange(m_boxAlarmLine, {}), false));
+    // The alarm window's notice follows the sound by itself (timCheckMain); a box's does not, and never offers a
+    // snooze: only an alarm window snoozes, and the one open (if any) is another alarm's.
+    if (m_boxAlarmLine.isEmpty())
+        return;
+    Notifications::Notice notice = frmAlarm::Notice(std::exchange(m_boxAlarmLine, {}), false);
+    notice.offerSnooze = false;
+    m_context.desktop().notifications.update(notice);
 }
 
 void frmMain::GetRecordedTimes()
 {
-    AlarmLineViews::showLines(*lstAlarmTimes, m_context.Alarms.lines());
+    AlarmLineViews::showAlarms(*lstAlarmTimes, m_context.Alarms);
     UpdateDateDisplay();
+}
+
+void frmMain::lstAlarmTimes_ItemChanged(QListWidgetItem* item)
+{
+    const int slot = m_context.Alarms.findLine(item->text());
+    const bool on = item->checkState() == Qt::Checked;
+    if (slot >= 0 && (item->flags() & Qt::ItemIsUserCheckable) && m_context.Alarms[slot].on != on)
+        m_context.Alarms.setOn({slot}, on);
 }
 
 void frmMain::cmdRecordNewAlarm_Click()
@@ -322,22 +145,16 @@ void frmMain::cmdRecordNewAlarm_Click()
 void frmMain::cmdEdit_Click()
 {
     const QList<QListWidgetItem*> selected = lstAlarmTimes->selectedItems();
-    const auto tell = [this](const QString& text) {
-        m_context.desktop().messages.show(text, MsgBox::OkOnly | MsgBox::Information, AppInfo::ProductName);
-    };
-    if (selected.isEmpty()) {
-        tell(tr("Please select an alarm from your ''Recorded Alarms'' list before continuing."));
-        return;
-    }
-    if (selected.size() > 1) {
-        tell(tr("You can only edit one alarm at a time. Please deselect all but one alarm from your session list."));
-        return;
-    }
+    if (selected.isEmpty())
+        return tell(tr("Please select an alarm from your ''Recorded Alarms'' list before continuing."));
+    if (selected.size() > 1)
+        return tell(
+            tr("You can only edit one alarm at a time. Please deselect all but one alarm from your session list."));
     const int slot = m_context.Alarms.findLine(selected.first()->text());
     if (slot < 0)
         return;
     const AlarmRecord& alarm = m_context.Alarms[slot];
-    m_context.editAlarm = {alarm.Hour, alarm.Minute, alarm.Description, slot};
+    m_context.editAlarm = {alarm.Hour, alarm.Minute, alarm.Description, slot, alarm};
     const bool wasOpen = m_context.isLoaded<frmEdit>();
     frmEdit& edit = m_context.form<frmEdit>();
     if (wasOpen)
@@ -347,11 +164,8 @@ void frmMain::cmdEdit_Click()
 
 void frmMain::cmdRemove_Click()
 {
-    if (m_context.Alarms.AlarmCount() == 0) {
-        m_context.desktop().messages.show(tr("There are no recorded alarms to be removed."),
-                                          MsgBox::OkOnly | MsgBox::Information, AppInfo::ProductName);
-        return;
-    }
+    if (m_context.Alarms.AlarmCount() == 0)
+        return tell(tr("There are no recorded alarms to be removed."));
     frmRemove& remove = m_context.form<frmRemove>();
     bringForward(remove);
     // The window manager may leave the focus where it was; the list must not wait for an activation.
@@ -382,10 +196,8 @@ void frmMain::timTimers_Timer()
     // A new minute (the first tick, one after an alarm rang, midnight, a jump of the clock) may bring
     // another next alarm. Before the check, which may keep an alarm window open for a long time.
     const qint64 minute = m_context.desktop().clock.now().toSecsSinceEpoch() / 60;
-    if (minute != m_wakeMinute) {
-        m_wakeMinute = minute;
-        ArmWakeUp();
-    }
+    if (std::exchange(m_wakeMinute, minute) != minute)
+        AlarmsChanged();
     CheckAlarms();
     // Drawn even while the panel is hidden, so the LED is already current the moment it is shown.
     const TimeTexts::HourMode mode =
@@ -410,27 +222,14 @@ void frmMain::ApplyClockColour(int code)
     const std::optional<LedSprites::Colour> colour = LedSprites::colourForCode(code);
     if (!colour)
         return;
-    const auto use = [this](const QImage& digits, const QImage& colon) {
-        SegDigits = digits;
-        Col = colon;
-    };
-    switch (*colour) {
-    case LedSprites::Colour::Red:
-        use(SegDigits_Red, Col_Red);
-        break;
-    case LedSprites::Colour::Green:
-        use(SegDigits_Green, Col_Green);
-        break;
-    case LedSprites::Colour::Yellow:
-        use(SegDigits_Yellow, Col_Yellow);
-        break;
-    case LedSprites::Colour::Orange:
-        use(SegDigits_Orange, Col_Orange);
-        break;
-    case LedSprites::Colour::Brown:
-        use(SegDigits_Brown, Col_Brown);
-        break;
-    }
+    const std::pair<const QImage*, const QImage*> strips[] = {{&SegDigits_Red, &Col_Red},
+                                                              {&SegDigits_Green, &Col_Green},
+                                                              {&SegDigits_Yellow, &Col_Yellow},
+                                                              {&SegDigits_Orange, &Col_Orange},
+                                                              {&SegDigits_Brown, &Col_Brown}};
+    const auto [digits, colon] = strips[static_cast<int>(*colour) - 1];
+    SegDigits = *digits;
+    Col = *colon;
 }
 
 void frmMain::cmdGraphical_Click()
@@ -444,23 +243,11 @@ void frmMain::CheckAlarms()
 {
     // Which alarms are due is settled before the first one rings: an alarm waiting behind an
     // open alarm window rings when that window closes, and a tick that runs while the window is
-    // open only looks at the time since the previous look, so nothing rings twice.
-    const QDateTime now = m_context.desktop().clock.now();
-    const AlarmCheck::Look look = m_alarmCheck.look(m_context.Alarms, now);
-    for (int slot : look.missed)
-        m_missed << alarmLine(m_context.Alarms[slot]);
-    QStringList ringing;
-    for (int slot : look.ringing)
-        ringing << alarmLine(m_context.Alarms[slot]);
-    // A snooze kept from the last run waits for the main window, so that its alarm window opens over it.
-    if (!m_context.isLoaded<frmSplash>()) {
-        const Snoozes::Due snoozes = m_context.Snoozed.takeDue(now);
-        ringing << snoozes.ringing;
-        for (const QString& line : snoozes.missed)
-            m_missed << Snoozes::missedText(line);
-    }
-    for (const QString& line : ringing)
-        RingAlarm(line);
+    // open only looks at the time since the previous look, so nothing rings twice. A snooze kept from
+    // the last run waits for the main window, so that its alarm window opens over it.
+    const Ringing::Look look = m_context.Ringer.look(m_context.desktop().clock.now(), !m_context.isLoaded<frmSplash>());
+    for (const Ring& ring : look.ringing)
+        RingAlarm(ring);
     TellMissed();
 }
 
@@ -468,14 +255,8 @@ void frmMain::ArmWakeUp()
 {
     const QDateTime now = m_context.desktop().clock.now();
     std::optional<QDateTime> at;
-    if (m_context.settings().wakeFromSleep()) {
-        std::optional<QDateTime> ring = m_alarmCheck.nextRing(m_context.Alarms, now);
-        const std::optional<QDateTime> snooze = m_context.Snoozed.next();
-        if (snooze && (!ring || *snooze < *ring))
-            ring = snooze;
-        if (ring)
-            at = AlarmCheck::wakeTime(*ring, now);
-    }
+    if (m_context.settings().wakeFromSleep())
+        at = m_context.Ringer.wakeTime(now);
     // The first word goes out even when it is "none": it tells whether waking works here.
     if (at == m_wakeArmedFor && m_wakeTold)
         return;
@@ -488,8 +269,29 @@ void frmMain::ArmWakeUp()
         wake.disarm();
 }
 
+void frmMain::ShowNextRing()
+{
+    const TimeTexts::HourMode mode =
+        opt12HR->isChecked() ? TimeTexts::HourMode::Twelve : TimeTexts::HourMode::TwentyFour;
+    lblNextAlarm->setText(Ringing::nextRingText(m_context.Ringer.nextRing(m_context.desktop().clock.now()), mode,
+                                                Languages::dateLocale()));
+}
+
+void frmMain::AlarmsChanged()
+{
+    ArmWakeUp();
+    ShowNextRing();
+    // The switches and days of the lines shown (which lines there are follows the activation, as ever), and the
+    // snoozes waiting.
+    AlarmLineViews::showStates(*lstAlarmTimes, m_context.Alarms);
+    snoozedLines->refresh();
+}
+
 void frmMain::Resumed()
 {
+    // Woken for an alarm: a closed lid must not put the computer back to sleep before it has rung.
+    if (m_context.Ringer.wokeForRing(m_context.desktop().clock.now()))
+        m_context.desktop().sleepWatcher.holdAwake();
     // Whatever minute it is now, the next alarm is looked up again.
     m_wakeMinute = -1;
     timTimers_Timer();
@@ -497,37 +299,28 @@ void frmMain::Resumed()
 
 void frmMain::TellMissed()
 {
-    if (m_missed.isEmpty())
+    // While an alarm window is open its notification is the one that matters; both wait for it to close.
+    if (m_context.isLoaded<frmAlarm>() && m_context.form<frmAlarm>().isVisible())
         return;
     Desktop& desktop = m_context.desktop();
-    // While an alarm window is open its notification is the one that matters; both wait for it to close.
-    const bool alarmShown = m_context.isLoaded<frmAlarm>() && m_context.form<frmAlarm>().isVisible();
-    if (!m_missedPosted && !alarmShown) {
-        desktop.notifications.post({tr("Missed alarms"), m_missed.join(u'\n'), false});
-        m_missedPosted = true;
-    }
-    if (alarmShown || !isVisible() || isMinimized())
+    const QLocale language = Languages::dateLocale();
+    // Each batch is told as it is found, also on a second night with the window still in the tray.
+    if (const QList<Ringing::Missed> found = m_context.Ringer.takeUnnotified(); !found.isEmpty())
+        desktop.notifications.post({tr("Missed alarms"), Ringing::missedLines(found, language, MissedShown), false});
+    if (!m_context.Ringer.hasMissed() || !isVisible() || isMinimized())
         return;
-    const QStringList lines = std::exchange(m_missed, {});
-    m_missedPosted = false;
     QString text = tr("These alarms did not ring: their time passed more than an hour before Tockwell could look "
                       "at the clock (the computer was asleep, or its clock was set forward).") +
-                   QStringLiteral("\n\n") + lines.join(u'\n');
+                   QStringLiteral("\n\n") + Ringing::missedLines(m_context.Ringer.takeMissed(), language, MissedShown);
     const QString unavailable = desktop.wakeTimer.unavailableReason();
     if (!unavailable.isEmpty())
         text += QStringLiteral("\n\n") + unavailable;
     else if (!m_context.settings().wakeFromSleep())
         text += QStringLiteral("\n\n") + tr("Waking the computer from sleep for alarms is turned off in Options.");
-    desktop.messages.show(text, MsgBox::OkOnly | MsgBox::Exclamation, AppInfo::ProductName);
+    tell(text, MsgBox::Exclamation);
 }
 
-void frmMain::SnoozesChanged()
-{
-    snoozedLines->refresh();
-    ArmWakeUp();
-}
-
-void frmMain::RingAlarm(const QString& line)
+void frmMain::RingAlarm(const Ring& ring)
 {
     Restore();
     m_context.playSound(modMain::AlarmSound);
@@ -535,8 +328,8 @@ void frmMain::RingAlarm(const QString& line)
     if (AlarmOpen) {
         Notifications& notifications = m_context.desktop().notifications;
         // Only an alarm window snoozes, and the one open (if any) is another alarm's.
-        m_boxAlarmLine = line;
-        Notifications::Notice notice = frmAlarm::Notice(line, true);
+        m_boxAlarmLine = ring.line;
+        Notifications::Notice notice = frmAlarm::Notice(ring.line, true);
         notice.offerSnooze = false;
         notifications.post(notice);
         m_context.desktop().messages.show(tr("An alarm has gone off but since your last alarm was not "
@@ -552,7 +345,8 @@ void frmMain::RingAlarm(const QString& line)
     }
     AlarmOpen = true;
     frmAlarm& alarm = m_context.form<frmAlarm>();
-    alarm.lblAlarmInformation->setText(line);
+    alarm.lblAlarmInformation->setText(ring.line);
+    alarm.ShownRing = ring;
     m_context.desktop().modal.exec(alarm);
 }
 
@@ -569,14 +363,11 @@ void frmMain::cmdSave_Click()
     if (path.isEmpty())
         return;
     const SessionFile::Outcome outcome = SessionFile::save(path, m_context.Alarms.all());
-    if (!outcome.ok()) {
-        desktop.messages.show(
+    if (!outcome.ok())
+        return tell(
             tr("An error has occurred while saving your session (Err: %1). Please try again.").arg(outcome.error),
-            MsgBox::OkOnly | MsgBox::Critical, AppInfo::ProductName, outcome.reason);
-        return;
-    }
-    desktop.messages.show(tr("You have successfully saved your session."), MsgBox::OkOnly | MsgBox::Information,
-                          AppInfo::ProductName);
+            MsgBox::Critical, outcome.reason);
+    tell(tr("You have successfully saved your session."));
 }
 
 void frmMain::cmdOpen_Click()
@@ -586,16 +377,23 @@ void frmMain::cmdOpen_Click()
     if (path.isEmpty())
         return;
     const SessionFile::Outcome outcome = SessionFile::load(path, m_context.Alarms);
-    if (!outcome.ok()) {
-        desktop.messages.show(
+    if (!outcome.ok())
+        return tell(
             tr("An error has occurred during loading your session (Err: %1). Please try again.").arg(outcome.error),
-            MsgBox::OkOnly | MsgBox::Critical, AppInfo::ProductName, outcome.reason);
-        return;
-    }
+            MsgBox::Critical, outcome.reason);
     // The message comes after the list is whole again, so a tick under the open box sees no half state.
     GetRecordedTimes();
-    desktop.messages.show(tr("You have successfully loaded your session."), MsgBox::OkOnly | MsgBox::Information,
-                          AppInfo::ProductName);
+    tell(tr("You have successfully loaded your session."));
+    if (!outcome.ignored.isEmpty())
+        tell(tr("Tockwell left out what it could not read of the days, sounds and on/off switches of these alarms; "
+                "those alarms ring every day, with the alarm sound:") +
+                 QStringLiteral("\n\n") + outcome.ignored.join(u'\n'),
+             MsgBox::Exclamation);
+}
+
+void frmMain::tell(const QString& text, int icon, const QString& details)
+{
+    m_context.desktop().messages.show(text, MsgBox::OkOnly | icon, AppInfo::ProductName, details);
 }
 
 void frmMain::ShowActivated()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/AlarmCheck.h"
+#include "engine/Ring.h"
 #include "led/LedSprites.h"
 #include "platform/Desktop.h"
 
@@ -14,6 +14,7 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QListWidget;
+class QListWidgetItem;
 class QMenu;
 class QPushButton;
 class QRadioButton;
@@ -47,13 +48,18 @@ public:
     // Keeps the computer's wake-up set for the next alarm, a lead before it, or unset when there is none
     // or the user does not want it.
     void ArmWakeUp();
+    // Says when the next alarm rings.
+    void ShowNextRing();
+    // An alarm was recorded, changed, switched on or off or removed, a snooze added, cancelled or rung, or a new
+    // minute began: the wake-up, the next ring, the list's switches and the snoozed lines follow.
+    void AlarmsChanged();
+    // The user switched the alarm of a line of the list on or off.
+    void lstAlarmTimes_ItemChanged(QListWidgetItem* item);
     // The computer woke from sleep: the alarms are looked at now, not at the next tick.
     void Resumed();
     // Tells the user of the alarms the check found missed: a notification at once, a box once the window is
     // in front of the user and no alarm window is open.
     void TellMissed();
-    // A snooze was added, cancelled or rang: its line under the list and the wake-up follow.
-    void SnoozesChanged();
 
     // Composes an "hh:mm:ss" text onto the LED and refreshes it.
     void Blit_Clock(const QString& timeText);
@@ -105,6 +111,7 @@ public:
     QToolButton* cmdMinimize;
     QGroupBox* frmRecordedAlarms;
     QListWidget* lstAlarmTimes;
+    QLabel* lblNextAlarm;
     QPushButton* cmdRecordNewAlarm;
     QToolButton* cmdOpen;
     QToolButton* cmdSave;
@@ -143,12 +150,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void RingAlarm(const QString& line);
+    void RingAlarm(const Ring& ring);
+    // A message box titled as every box of the program, with OK and `icon`.
+    void tell(const QString& text, int icon = MsgBox::Information, const QString& details = {});
     // The sound stopped or ran its time: a notice that offers to stop it offers so no more.
     void AlarmSoundEnded();
 
     modMain& m_context;
-    AlarmCheck m_alarmCheck;
     // The date the date label shows.
     QDate m_dateShown;
     // One extra tick at the start of each minute, so an alarm rings on the minute rather than
@@ -161,9 +169,6 @@ private:
     bool m_wakeTold = false;
     // The minute (since 1970) of the last look for the next wake-up: a new minute may need another one.
     qint64 m_wakeMinute = -1;
-    // Lines of missed alarms not yet told in a box, and whether their notification went out.
-    QStringList m_missed;
-    bool m_missedPosted = false;
     // While a box tells of an alarm (the one before it not closed properly): that alarm's line.
     QString m_boxAlarmLine;
 };

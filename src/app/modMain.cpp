@@ -27,8 +27,9 @@ bool folderTakesFiles(const QString& folder)
 
 modMain::modMain(Desktop desktop, const Placement& placement)
     : m_desktop(desktop), m_settings(desktop.settings, placement.applicationName), m_tray(desktop.tray),
-      m_kept(desktop.messages, desktop.clock, placement.dataFolder + QStringLiteral("/alarms.tkw")),
-      m_keptSnoozes(desktop.messages, placement.dataFolder + QStringLiteral("/snoozed.json")),
+      m_later(desktop.messages),
+      m_kept(desktop.messages, m_later, desktop.clock, placement.dataFolder + QStringLiteral("/alarms.tkw")),
+      m_keptSnoozes(desktop.messages, m_later, placement.dataFolder + QStringLiteral("/snoozed.json")),
       m_soundFolder(chooseSoundFolder(placement))
 {
     // Before any window exists, so the first list the user sees already holds the kept alarms; the book
@@ -37,13 +38,13 @@ modMain::modMain(Desktop desktop, const Placement& placement)
     Alarms.onChanged = [this] {
         m_kept.keep(Alarms.all());
         if (isLoaded<frmMain>())
-            form<frmMain>().ArmWakeUp();
+            form<frmMain>().AlarmsChanged();
     };
     m_keptSnoozes.restore(Snoozed);
     Snoozed.onChanged = [this] {
         m_keptSnoozes.keep(Snoozed);
         if (isLoaded<frmMain>())
-            form<frmMain>().SnoozesChanged();
+            form<frmMain>().AlarmsChanged();
     };
     m_desktop.sleepWatcher.onResume = [this] {
         if (isLoaded<frmMain>())

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "LaterBoxes.h"
 #include "alarms/AlarmBook.h"
 #include "alarms/KeptAlarms.h"
 #include "alarms/KeptSnoozes.h"
+#include "engine/Ringing.h"
 #include "engine/Snoozes.h"
 #include "platform/Desktop.h"
 #include "settings/Settings.h"
@@ -57,6 +59,8 @@ public:
     AlarmBook Alarms;
     // Alarm lines waiting to ring again, beside the table, never in it.
     Snoozes Snoozed;
+    // What rings when: the alarms on their days, the snoozes, the missed ones, the next ring and the wake-up.
+    Ringing Ringer{Alarms, Snoozed};
     QString DateFormat;
 
     // The edit window's public variables: the edit command sets them and the window's load reads them,
@@ -66,6 +70,8 @@ public:
         float Edit_AlarmMinute = 0;
         QString Edit_AlarmDescription;
         int Edit_AlarmPosition = 0;
+        // The whole alarm as the edit command found it: its days and sound go with it.
+        AlarmRecord Edit_Alarm;
     };
     EditAlarm editAlarm;
 
@@ -115,6 +121,7 @@ private:
     Desktop m_desktop;
     Settings::Store m_settings;
     modTray m_tray;
+    LaterBoxes m_later;
     KeptAlarms m_kept;
     KeptSnoozes m_keptSnoozes;
     QString m_soundFolder;

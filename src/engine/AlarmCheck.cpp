@@ -71,6 +71,11 @@ std::optional<int> AlarmCheck::clockHour(float storedHour)
     return hour;
 }
 
+bool AlarmCheck::ringsOn(const AlarmRecord& record, const QDate& date)
+{
+    return record.on && (record.once || (record.days & dayBit(date.dayOfWeek())) != 0);
+}
+
 AlarmCheck::Look AlarmCheck::look(const AlarmBook& book, const QDateTime& now)
 {
     const QDate today = now.date();
@@ -91,15 +96,18 @@ AlarmCheck::Look AlarmCheck::look(const AlarmBook& book, const QDateTime& now)
     };
     QList<Found> found;
     for (int slot = 0; slot <= AlarmBook::LastSlot; ++slot) {
-        const std::optional<int> ringsAt = ringMinuteOfDay(book[slot]);
-        if (!ringsAt)
+        const AlarmRecord& record = book[slot];
+        const std::optional<int> ringsAt = ringMinuteOfDay(record);
+        if (!ringsAt || !record.on)
             continue;
-        // The latest time the clock showed the alarm's minute start; only that one can be in reach. After
-        // days asleep an alarm was missed on each of them, and is named once.
+        // The latest time the clock showed the alarm's minute on one of its days; only that one can be in
+        // reach. After days asleep an alarm was missed on each of them, and is named once.
         const int minuteOfDay = *ringsAt;
-        const QDate date = minuteOfDay * MsPerMinute <= nowOfDay ? today : today.addDays(-1);
+        QDate date = minuteOfDay * MsPerMinute <= nowOfDay ? today : today.addDays(-1);
+        for (int back = 0; back < 7 && !ringsOn(record, date); ++back)
+            date = date.addDays(-1);
         const qint64 minuteWall = wallMs(date, minuteOfDay * MsPerMinute);
-        if (minuteWall > *last && m_rungOn[static_cast<std::size_t>(minuteOfDay)] != date)
+        if (minuteWall > *last && ringsOn(record, date) && m_rungOn[static_cast<std::size_t>(minuteOfDay)] != date)
             found.append({minuteWall, slot});
     }
     std::stable_sort(found.begin(), found.end(),
@@ -107,9 +115,16 @@ AlarmCheck::Look AlarmCheck::look(const AlarmBook& book, const QDateTime& now)
 
     Look look;
     for (const Found& alarm : found) {
+        if (alarm.minuteWall < catchUpFrom) {
+            // Not marked as rung: a clock that was wrongly ahead and is set right again comes back to the
+            // minute, which must ring then. Each look covers only the time since the previous one, so the
+            // missed alarm is not named twice.
+            look.missed.append({alarm.slot, firstShowing(alarm.minuteWall, now)});
+            continue;
+        }
         const qint64 minuteOfDay = (alarm.minuteWall % MsPerDay) / MsPerMinute;
         m_rungOn[static_cast<std::size_t>(minuteOfDay)] = QDate::fromJulianDay(alarm.minuteWall / MsPerDay);
-        (alarm.minuteWall >= catchUpFrom ? look.ringing : look.missed).append(alarm.slot);
+        look.ringing.append({alarm.slot, firstShowing(alarm.minuteWall, now)});
     }
     return look;
 }
@@ -120,25 +135,24 @@ std::optional<QDateTime> AlarmCheck::nextRing(const AlarmBook& book, const QDate
     const qint64 nowWall = wallMs(today, now.time().msecsSinceStartOfDay());
     std::optional<qint64> next;
     for (int slot = 0; slot <= AlarmBook::LastSlot; ++slot) {
-        const std::optional<int> ringsAt = ringMinuteOfDay(book[slot]);
-        if (!ringsAt)
+        const AlarmRecord& record = book[slot];
+        const std::optional<int> ringsAt = ringMinuteOfDay(record);
+        if (!ringsAt || !record.on)
             continue;
         const int minuteOfDay = *ringsAt;
-        QDate date = wallMs(today, minuteOfDay * MsPerMinute) > nowWall ? today : today.addDays(1);
-        // Rung already today: the clock went back (summer time ending) and shows the minute again.
-        if (m_rungOn[static_cast<std::size_t>(minuteOfDay)] == date)
-            date = date.addDays(1);
-        const qint64 minuteWall = wallMs(date, minuteOfDay * MsPerMinute);
-        if (!next || minuteWall < *next)
-            next = minuteWall;
+        // A week and a day cover every day of the week after a minute already past today. A date whose minute
+        // rang already: the clock went back (set back, summer time ending) and shows the minute again.
+        for (QDate date = today; date <= today.addDays(7); date = date.addDays(1)) {
+            const qint64 minuteWall = wallMs(date, minuteOfDay * MsPerMinute);
+            if (minuteWall <= nowWall || !ringsOn(record, date) ||
+                m_rungOn[static_cast<std::size_t>(minuteOfDay)] == date)
+                continue;
+            if (!next || minuteWall < *next)
+                next = minuteWall;
+            break;
+        }
     }
     if (!next)
         return std::nullopt;
     return firstShowing(*next, now);
-}
-
-QDateTime AlarmCheck::wakeTime(const QDateTime& ring, const QDateTime& now)
-{
-    const QDateTime lead = ring.addSecs(-WakeLeadSeconds);
-    return lead > now ? lead : ring;
 }

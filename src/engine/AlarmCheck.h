@@ -34,27 +34,33 @@ public:
     // 12 PM, so those two map to midnight and noon.
     static std::optional<int> clockHour(float storedHour);
 
+    // Whether `record` rings when its minute falls on `date` on the wall clock: it is on, and rings once (at
+    // its next time, whatever the day) or on that day of the week.
+    static bool ringsOn(const AlarmRecord& record, const QDate& date);
+
+    struct Due {
+        int slot;
+        QDateTime minute; // when its minute began
+        bool operator==(const Due&) const = default;
+    };
     struct Look {
         // The slots in use that ring now: oldest minute first, then in slot order.
-        QList<int> ringing;
+        QList<Due> ringing;
         // The slots whose minute began since the previous look but too long ago to ring, in the same order.
-        QList<int> missed;
+        QList<Due> missed;
     };
     // What a look at `now` finds. The first look only sets the mark.
     Look look(const AlarmBook& book, const QDateTime& now);
 
     // The first moment after `now`, in `now`'s zone, at which an alarm of `book` rings, or nothing when
-    // none is recorded. A time the clock skips (summer time beginning) rings when the clock jumps past it.
+    // none is on. A time the clock skips (summer time beginning) rings when the clock jumps past it.
     std::optional<QDateTime> nextRing(const AlarmBook& book, const QDateTime& now) const;
-    // When to wake the computer for a ring at `ring`: WakeLeadSeconds before it, or at `ring` itself
-    // when that lead has already begun.
-    static QDateTime wakeTime(const QDateTime& ring, const QDateTime& now);
 
 private:
     static constexpr int MinutesPerDay = 24 * 60;
 
     std::optional<qint64> m_lastLook;
-    // Per alarm time (minute of the day), the date whose minute last rang or was missed. An alarm is known
+    // Per alarm time (minute of the day), the date whose minute last rang. An alarm is known
     // by its time (alarms of one time always ring together), so editing a description or loading the same
     // alarms into other slots keeps the memory, and an alarm moved to another time is a new one.
     std::array<QDate, MinutesPerDay> m_rungOn{};

@@ -1,6 +1,7 @@
 #include "Snoozes.h"
 
 #include "AlarmCheck.h"
+#include "TimeTexts.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -12,16 +13,9 @@ namespace {
 
 const QString LineKey = QStringLiteral("line");
 const QString RingsKey = QStringLiteral("rings");
-
-// "7:10 AM": the time a clock on the wall shows, as the alarm lines write their designators.
-QString clockTime(QTime time)
-{
-    const int hour = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
-    return QStringLiteral("%1:%2 %3")
-        .arg(hour)
-        .arg(time.minute(), 2, 10, QLatin1Char('0'))
-        .arg(time.hour() < 12 ? QStringLiteral("AM") : QStringLiteral("PM"));
-}
+const QString SoundKey = QStringLiteral("sound");
+const QString FileKey = QStringLiteral("file");
+const QString VolumeKey = QStringLiteral("volume");
 
 } // namespace
 
@@ -30,12 +24,12 @@ int Snoozes::length(int minutes)
     return std::find(Lengths.begin(), Lengths.end(), minutes) != Lengths.end() ? minutes : DefaultLength;
 }
 
-void Snoozes::add(const QString& line, const QDateTime& rings)
+void Snoozes::add(const Ring& ring, const QDateTime& rings)
 {
-    m_snoozes.removeIf([&](const Snooze& snooze) { return snooze.line == line; });
+    m_snoozes.removeIf([&](const Snooze& snooze) { return snooze.ring.line == ring.line; });
     const auto later =
         std::find_if(m_snoozes.begin(), m_snoozes.end(), [&](const Snooze& snooze) { return snooze.rings > rings; });
-    m_snoozes.insert(later, {line, rings});
+    m_snoozes.insert(later, {ring, rings});
     changed();
 }
 
@@ -45,11 +39,13 @@ void Snoozes::cancel(const Snooze& snooze)
         changed();
 }
 
-std::optional<QDateTime> Snoozes::next() const
+std::optional<QDateTime> Snoozes::next(const QDateTime& now) const
 {
-    if (m_snoozes.isEmpty())
-        return std::nullopt;
-    return m_snoozes.constFirst().rings;
+    for (const Snooze& snooze : m_snoozes) {
+        if (snooze.rings > now)
+            return snooze.rings;
+    }
+    return std::nullopt;
 }
 
 Snoozes::Due Snoozes::takeDue(const QDateTime& now)
@@ -59,7 +55,10 @@ Snoozes::Due Snoozes::takeDue(const QDateTime& now)
     const QDateTime catchUpFrom = now.addSecs(-AlarmCheck::CatchUpMinutes * 60);
     while (!m_snoozes.isEmpty() && m_snoozes.constFirst().rings <= now) {
         const Snooze snooze = m_snoozes.takeFirst();
-        (snooze.rings >= catchUpFrom ? due.ringing : due.missed) << snooze.line;
+        if (snooze.rings >= catchUpFrom)
+            due.ringing << snooze.ring;
+        else
+            due.missed << snooze;
     }
     if (!due.ringing.isEmpty() || !due.missed.isEmpty())
         changed();
@@ -68,7 +67,8 @@ Snoozes::Due Snoozes::takeDue(const QDateTime& now)
 
 QString Snoozes::waitingText(const Snooze& snooze)
 {
-    return tr("Snoozed: %1, rings at %2").arg(snooze.line, clockTime(snooze.rings.toLocalTime().time()));
+    return tr("Snoozed: %1, rings at %2")
+        .arg(snooze.ring.line, TimeTexts::clockTime(snooze.rings.toLocalTime().time()));
 }
 
 QString Snoozes::missedText(const QString& line)
@@ -76,12 +76,32 @@ QString Snoozes::missedText(const QString& line)
     return tr("Snoozed: %1").arg(line);
 }
 
-QByteArray Snoozes::encode() const
+QByteArray Snoozes::encode(qsizetype cap, int* left) const
 {
     QJsonArray all;
-    for (const Snooze& snooze : m_snoozes)
-        all.append(QJsonObject{{LineKey, snooze.line}, {RingsKey, snooze.rings.toUTC().toString(Qt::ISODateWithMs)}});
-    return QJsonDocument(all).toJson();
+    QByteArray data = QJsonDocument(all).toJson();
+    int dropped = 0;
+    for (const Snooze& snooze : m_snoozes) {
+        QJsonObject object{{LineKey, snooze.ring.line}, {RingsKey, snooze.rings.toUTC().toString(Qt::ISODateWithMs)}};
+        if (!snooze.ring.sound.isEmpty())
+            object.insert(SoundKey, snooze.ring.sound);
+        if (!snooze.ring.soundFile.isEmpty())
+            object.insert(FileKey, snooze.ring.soundFile);
+        if (snooze.ring.volume != Ring().volume)
+            object.insert(VolumeKey, snooze.ring.volume);
+        all.append(object);
+        QByteArray longer = QJsonDocument(all).toJson();
+        // What the reader would refuse is never written: a description from a session file can be any length.
+        if (longer.size() > cap) {
+            all.removeLast();
+            ++dropped;
+            continue;
+        }
+        data = std::move(longer);
+    }
+    if (left)
+        *left = dropped;
+    return data;
 }
 
 bool Snoozes::decode(const QByteArray& data)
@@ -91,11 +111,12 @@ bool Snoozes::decode(const QByteArray& data)
         return false;
     QList<Snooze> read;
     for (const QJsonValue& value : document.array()) {
-        const QString line = value[LineKey].toString();
+        Ring ring{value[LineKey].toString(), value[SoundKey].toString(), value[FileKey].toString(),
+                  value[VolumeKey].toInt(Ring().volume)};
         const QDateTime rings = QDateTime::fromString(value[RingsKey].toString(), Qt::ISODateWithMs);
-        if (line.isEmpty() || !rings.isValid())
+        if (ring.line.isEmpty() || !rings.isValid() || ring.volume < 0 || ring.volume > 100)
             return false;
-        read.append({line, rings.toLocalTime()});
+        read.append({std::move(ring), rings.toLocalTime()});
     }
     std::stable_sort(read.begin(), read.end(), [](const Snooze& a, const Snooze& b) { return a.rings < b.rings; });
     m_snoozes = read;

@@ -1,5 +1,9 @@
 #include "TimeTexts.h"
 
+#include <QCoreApplication>
+#include <QList>
+#include <QStringList>
+
 namespace TimeTexts {
 
 namespace {
@@ -33,6 +37,44 @@ QString twentyFourHour(QTime time)
 QString timeLabel(QTime time, const QLocale& locale)
 {
     return twelveHour(time, locale) + QStringLiteral(" / ") + twentyFourHour(time);
+}
+
+QString clockTime(QTime time, HourMode mode)
+{
+    if (mode == HourMode::TwentyFour)
+        return twoDigits(time.hour()) + QLatin1Char(':') + twoDigits(time.minute());
+    const int hour = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
+    return QString::number(hour) + QLatin1Char(':') + twoDigits(time.minute()) +
+           (time.hour() < 12 ? QStringLiteral(" AM") : QStringLiteral(" PM"));
+}
+
+QString daysText(quint8 days, const QLocale& language, const QLocale& region)
+{
+    if (days == 0x7F)
+        return QCoreApplication::translate("TimeTexts", "Every day");
+    // The week as the user's region has it: Monday first in most of Europe, Sunday in America.
+    QList<int> week;
+    for (int i = 0; i < 7; ++i)
+        week << (region.firstDayOfWeek() - 1 + i) % 7 + 1;
+    const auto chosen = [days](int day) { return (days >> (day - 1)) & 1; };
+    QStringList parts;
+    for (int i = 0; i < 7;) {
+        if (!chosen(week[i])) {
+            ++i;
+            continue;
+        }
+        int end = i;
+        while (end + 1 < 7 && chosen(week[end + 1]))
+            ++end;
+        if (end - i >= 2)
+            parts << language.dayName(week[i], QLocale::ShortFormat) + QLatin1Char('-') +
+                         language.dayName(week[end], QLocale::ShortFormat);
+        else
+            for (int day = i; day <= end; ++day)
+                parts << language.dayName(week[day], QLocale::ShortFormat);
+        i = end + 1;
+    }
+    return parts.join(QStringLiteral(", "));
 }
 
 QString ledText(QTime time, HourMode mode)

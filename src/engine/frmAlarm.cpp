@@ -132,7 +132,9 @@ void frmAlarm::cmdClose_Click()
 void frmAlarm::cmdSnooze_Click()
 {
     const QDateTime now = m_context.desktop().clock.now();
-    m_context.Snoozed.add(lblAlarmInformation->text(), now.addSecs(60 * m_context.settings().snoozeMinutes()));
+    Ring ring = ShownRing;
+    ring.line = lblAlarmInformation->text();
+    m_context.Ringer.snooze(ring, now.addSecs(60 * m_context.settings().snoozeMinutes()));
     cmdClose_Click();
 }
 

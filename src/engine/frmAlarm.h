@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/Ring.h"
 #include "platform/Desktop.h"
 
 #include <QDialog>
@@ -36,6 +37,8 @@ public:
     QPushButton* cmdClose;
     QPushButton* cmdSnooze;
     QTimer* timCheckMain;
+    // The alarm shown, as it sounds: a snooze rings it the same way.
+    Ring ShownRing;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

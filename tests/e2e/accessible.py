@@ -1,5 +1,5 @@
 """Tockwell in German as a screen reader meets it, through the accessibility bus: window roles, a name on every
-control, the main window's labels and date, Qt's own buttons, the two links and their default action, the
+control, the main window's labels and date, an alarm's switch and days, Qt's own buttons, the two links and their default action, the
 alarm window's announcement. Arguments: the file the stand-in browser writes what it opens into, the file for
 the main window's tree, the file whose creation says the alarm may come, the web and the e-mail address."""
 import sys
@@ -71,6 +71,10 @@ open(TREE, "w").write(tree(main))
 press(find(main, "link"), WEB)
 if not find(main, "label", "Uhrzeit:") or not find(main, "label", "Dezember 06, 2026"):
     sys.exit("FAIL: the main window's labels or its date are not in German")
+rows = {n.name: n for n in nodes(find(main, "list", "Eingetragene Weckzeiten")) if n.getRoleName() == "list item"}
+switches = [(name, row.getState().contains(pyatspi.STATE_CHECKED), row.description) for name, row in rows.items()]
+if sorted(switches) != [("7:05 AM   -   Tea", True, "Täglich"), ("9:00 AM   -   Holiday", False, "Aus")]:
+    sys.exit(f"FAIL: the alarms' switches and days do not read as they are: {switches}")
 press(find(main, "push button", "Einstellungen"))
 options = wait(lambda: window("Einstellungen"), "the Options button's action opened no Options window")
 press(find(options, "push button", "Standard wiederherstellen"))

@@ -8,11 +8,14 @@ set -uo pipefail
 need Xvfb dbus-daemon xwininfo /usr/libexec/at-spi-bus-launcher
 /usr/bin/python3 -c "import pyatspi" 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed" && exit 77; }
 # A browser and mail program that write down what they are asked to open, after any QT_QPA_PLATFORM they were given
-# (the user set none, so they must get none); slot 1 holds "Tea" at 07:05.
+# (the user set none, so they must get none); slot 1 holds "Tea" at 07:05, slot 2 "Holiday" at 09:00, switched off.
 mkdir -p "$WORK/bin" "$XDG_DATA_HOME/tockwell" && touch "$WORK/opened" && export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LANGUAGE=de LANG=C.UTF-8 && unset LC_ALL
 printf '#!/bin/sh\necho "${QT_QPA_PLATFORM+QT_QPA_PLATFORM=$QT_QPA_PLATFORM:}$1" >>"%s"\n' "$WORK/opened" >"$WORK/bin/xdg-open" && chmod +x "$WORK/bin/xdg-open"
-for slot in $(seq 0 100); do [ "$slot" = 1 ] && printf ' 7 \r\n 5 \r\nTea\r\n' || printf ' 0 \r\n 0 \r\n\r\n'; done \
-    >"$XDG_DATA_HOME/tockwell/alarms.tkw"
+{
+    for slot in $(seq 0 100); do case $slot in 1) printf ' 7 \r\n 5 \r\nTea\r\n' ;; 2) printf ' 9 \r\n 0 \r\nHoliday\r\n' ;;
+        *) printf ' 0 \r\n 0 \r\n\r\n' ;; esac; done
+    printf 'Tockwell alarm extras 1\r\n2 on=0\r\n'
+} >"$XDG_DATA_HOME/tockwell/alarms.tkw"
 start_x
 PATH="$WORK/bin:$PATH" start_program "2026-12-06 07:00:00"
 /usr/bin/python3 "$(dirname "$0")/accessible.py" "$WORK/opened" "$ARTIFACTS/accessible-tree.txt" "$WORK/ready" "$4" "$5" &

@@ -5,8 +5,10 @@
 #include "alarms/frmRecordNewTime.h"
 #include "alarms/frmRemove.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -85,6 +87,76 @@ private slots:
         // The change made behind the window's back is not one of the book's; everything before it is kept.
         book()[2] = {19, 0, QStringLiteral("Dinner")};
         QCOMPARE(kept(), SessionFile::write(book().all()));
+    }
+    // Days in the order of the user's week, its weekdays and weekend, once, and the switch on each line of the list;
+    // each alarm's days stay with it through an edit and into the kept file.
+    void days_data()
+    {
+        QTest::addColumn<QLocale>("region");
+        QTest::addColumn<QString>("boxes");    // the days' boxes in order, 1 Monday .. 7 Sunday
+        QTest::addColumn<QString>("weekdays"); // what "Weekdays", then "Weekend" check
+        QTest::newRow("Sunday first") << QLocale(QLocale::English, QLocale::UnitedStates) << "7123456"
+                                      << "12345 67";
+        QTest::newRow("weekend Friday and Saturday") << QLocale(QLocale::Arabic, QLocale::SaudiArabia) << "7123456"
+                                                     << "12347 56";
+        QTest::newRow("Monday first") << QLocale(QLocale::German, QLocale::Germany) << "1234567"
+                                      << "12345 67";
+    }
+    void days()
+    {
+        QFETCH(QLocale, region);
+        QFETCH(QString, boxes);
+        QFETCH(QString, weekdays);
+        QLocale::setDefault(region);
+        const auto days = [](const AlarmTimeForm& window) {
+            QString order, checked;
+            for (int i = 0; i < 7; ++i) {
+                order += QString::number(window.dayOfBox[i]);
+                checked += window.chkDays[i]->isChecked() ? QString::number(window.dayOfBox[i]) : QString();
+            }
+            std::sort(checked.begin(), checked.end());
+            return order + u' ' + checked;
+        };
+        click(main().cmdRecordNewAlarm);
+        frmRecordNewTime& record = h->context->form<frmRecordNewTime>();
+        QCOMPARE(days(record), boxes + u' ' + u"1234567"_qs); // a new alarm rings every day, as ever
+        record.cmdWeekdays->click();
+        QCOMPARE(days(record).section(u' ', 1), weekdays.section(u' ', 0, 0));
+        record.cmdWeekend->click();
+        QCOMPARE(days(record).section(u' ', 1), weekdays.section(u' ', 1));
+        for (QCheckBox* box : record.chkDays)
+            box->setChecked(false);
+        fillAndAccept(record, u"06|30|AM|Work"_qs,
+                      u"You will need to choose a day for the alarm to be set off, or Ring once."_qs);
+        record.cmdWeekdays->click();
+        fillAndAccept(record, u"06|30|AM|Work"_qs, Saved);
+        click(main().cmdRecordNewAlarm);
+        frmRecordNewTime& again = h->context->form<frmRecordNewTime>();
+        again.chkRingOnce->click();
+        QVERIFY(!again.chkDays[0]->isEnabled() && !again.cmdWeekend->isEnabled());
+        fillAndAccept(again, u"09|00|AM|Dentist"_qs, Saved);
+        main().GetRecordedTimes();
+        QCOMPARE(book()[1].days, weekdays.section(u' ', 0, 0) == u"12345" ? WeekDays(0x1F) : WeekDays(0x4F));
+        QVERIFY(book()[2].once && book()[2].on);
+        // The edit window opens with the alarm's days, and keeps its days when only the description changes.
+        frmEdit& edit = openEdit(u"6:30 AM   -   Work"_qs);
+        QCOMPARE(days(edit).section(u' ', 1), weekdays.section(u' ', 0, 0));
+        QVERIFY(!edit.chkRingOnce->isChecked());
+        fillAndAccept(edit, u"06|30|AM|Work!"_qs, Updated);
+        QCOMPARE(book()[1].days, weekdays.section(u' ', 0, 0) == u"12345" ? WeekDays(0x1F) : WeekDays(0x4F));
+        QCOMPARE(kept(), SessionFile::write(book().all()));
+        // Space switches the chosen line's alarm off: it is kept so, and the list and the next ring say so.
+        QListWidget* list = main().lstAlarmTimes;
+        main().GetRecordedTimes();
+        list->setCurrentItem(list->findItems(u"9:00 AM   -   Dentist"_qs, Qt::MatchExactly).value(0));
+        QTest::keyClick(list, Qt::Key_Space);
+        QVERIFY(!book()[2].on);
+        QCOMPARE(list->currentItem()->data(Qt::AccessibleDescriptionRole).toString(), u"Off"_qs);
+        QVERIFY(main().lblNextAlarm->text().endsWith(u" 6:30 AM"_qs));
+        QCOMPARE(SessionFile::read(kept()).table, book().all());
+        QTest::keyClick(list, Qt::Key_Space);
+        QCOMPARE(list->currentItem()->data(Qt::AccessibleDescriptionRole).toString(), u"Once"_qs);
+        QLocale::setDefault(QLocale::c());
     }
     void recordFillsTheLowestFreeSlotUntilAllAreInUse()
     {
@@ -173,6 +245,9 @@ private slots:
                                      "\n\nUntil this is mended, save them to a session file before you exit.");
             book().free(1);
             book().free(1);
+            // Told once the program is back in its loop, never inside the change (which may be an alarm ringing).
+            QCOMPARE(h->fakes.messages.calls.size(), spell);
+            QTRY_COMPARE(h->fakes.messages.calls.size(), spell + 1);
             QVERIFY(QFile::remove(h->dataFolder()));
             book().free(1); // kept again
         }

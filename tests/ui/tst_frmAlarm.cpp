@@ -2,14 +2,19 @@
 #include "UiHarness.h"
 #include "app/SnoozedLines.h"
 #include "app/WaveSynth.h"
+#include "app/frmSplash.h"
 #include "engine/frmAlarm.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 class tst_frmAlarm : public UiTest {
     Q_OBJECT
@@ -109,6 +114,8 @@ private slots:
             QCOMPARE(h->fakes.messages.calls.at(0).style, MsgBox::OkOnly | MsgBox::Critical);
         QCOMPARE(h->fakes.notifications.calls, told);
         QCOMPARE(h->fakes.notifications.notices.last().body, u"7:06 AM   -   Again"_qs);
+        // Only an alarm window snoozes: the notice of an alarm a box told of offers none, not even after its sound.
+        QCOMPARE(h->fakes.notifications.notices.last().offerSnooze, !open);
         // A click on the notification brings the program to the front.
         main().hide();
         h->fakes.notifications.onActivate();
@@ -120,28 +127,49 @@ private slots:
     void missedWhileAsleep()
     {
         h->context->Alarms.record({9, 0, QStringLiteral("Late")});
-        // At the first tick, no alarm recorded through the book yet; then 7:05, inside the lead.
-        QCOMPARE(h->fakes.wakeTimer.calls, QStringList({"disarm", "arm 2026-12-05 07:05:00"}));
+        // At the first tick, no alarm recorded through the book yet; then 7:05 is two seconds away: too close.
+        QCOMPARE(h->fakes.wakeTimer.calls, QStringList({"disarm"}));
         main().show();
         main().cmdMinimize_Click();
         h->fakes.wakeTimer.reason = QStringLiteral("Tockwell may not wake the computer.");
-        h->fakes.clock.set(QDateTime(QDate(2026, 12, 5), QTime(12, 30)));
-        h->fakes.sleepWatcher.onResume(); // the computer woke
-        QCOMPARE(h->fakes.wakeTimer.calls.last(), "arm 2026-12-06 07:04:00");
-        const QString lines = QStringLiteral("7:05 AM   -   Wake\n9:00 AM   -   Late");
-        notTranslated(lines);
         notTranslated(h->fakes.wakeTimer.reason);
-        QCOMPARE(h->fakes.notifications.notices, QList<Notifications::Notice>({{"Missed alarms", lines, false}}));
-        h->fakes.messages.expect(
-            "These alarms did not ring: their time passed more than an hour before Tockwell "
-            "could look at the clock (the computer was asleep, or its clock was set forward).\n\n" +
-            lines + "\n\nTockwell may not wake the computer.");
+        const auto night = [&](int day) {
+            h->fakes.clock.set(QDateTime(QDate(2026, 12, day), QTime(12, 30)));
+            h->fakes.sleepWatcher.onResume(); // the computer woke
+        };
+        night(5);
+        QCOMPARE(h->fakes.wakeTimer.calls.last(), "arm 2026-12-06 07:04:00");
+        const QString saturday = u"7:05 AM   -   Wake (Saturday, 5 December 2026)\n9:00 AM   -   Late (Saturday, "
+                                 u"5 December 2026)"_qs;
+        notTranslated(saturday);
+        QCOMPARE(h->fakes.notifications.notices, QList<Notifications::Notice>({{"Missed alarms", saturday, false}}));
+        // A second night, with ten alarms more, while the window waits in the tray: told at once, ten by name.
+        for (int slot = 10; slot < 20; ++slot)
+            h->context->Alarms[slot] = {8, float(slot), u"Also"_qs};
+        night(6);
+        QCOMPARE(h->fakes.notifications.notices.size(), 2);
+        QCOMPARE(h->fakes.notifications.notices.last().body.count(u"(Sunday, 6 December 2026)"_qs), 10);
+        QVERIFY(h->fakes.notifications.notices.last().body.endsWith(u"\nand 2 more"_qs));
+        // Minimised to the task bar, the window is not in front of the user: the box waits.
         main().mnuShow_Click();
+        main().showMinimized();
+        QCoreApplication::processEvents();
+        QVERIFY(h->fakes.messages.calls.isEmpty());
+        h->fakes.messages.expect({});
+        main().showNormal();
+        main().Form_Activate();
         QTRY_COMPARE(h->fakes.messages.calls.size(), 1);
-        tickAt(QDateTime(QDate(2026, 12, 5), QTime(12, 31)), 2);
+        // Both nights, each alarm with its day, ten of fourteen by name: a box within the screen.
+        const QString box = h->fakes.messages.calls[0].text;
+        QVERIFY2(box.startsWith("These alarms did not ring: their time passed more than an hour before Tockwell could "
+                                "look at the clock (the computer was asleep, or its clock was set forward).\n\n" +
+                                saturday + u"\n7:05 AM   -   Wake (Sunday, 6 December 2026)\n8:10 AM"_qs) &&
+                     box.endsWith(u"\nand 4 more\n\nTockwell may not wake the computer."_qs) && box.count(u'\n') == 14,
+                 qPrintable(box));
+        tickAt(QDateTime(QDate(2026, 12, 6), QTime(12, 31)), 2);
         main().Form_Activate();
         QCoreApplication::processEvents();
-        QCOMPARE(h->fakes.notifications.notices.size(), 1); // told once
+        QCOMPARE(h->fakes.notifications.notices.size() + h->fakes.messages.calls.size(), 3); // each told once
     }
 
     // Snooze closes the window as Close does, and rings the same line once more, exactly the chosen minutes
@@ -195,6 +223,81 @@ private slots:
         QCOMPARE(rang.join(u", "), rings);
         QVERIFY(main().snoozedLines->isHidden());
     }
+    // Neither file can be kept as a snooze and a one-time alarm ring together: both ring first, and the boxes that
+    // tell of the files come after, from the event loop, never between a due alarm and its sound.
+    void keepingFailsWhileRinging()
+    {
+        h->context->Alarms[1].once = true;
+        h->context->Ringer.snooze({u"7:00 AM   -   Earlier"_qs}, QDateTime(QDate(2026, 12, 5), QTime(7, 5)));
+        h->context->Ringer.snooze({u"6:50 AM   -   Later"_qs}, QDateTime(QDate(2026, 12, 5), QTime(7, 30)));
+        QVERIFY(QDir(h->dataFolder()).removeRecursively() && writeFile(h->dataFolder(), "not a folder"));
+        whileOpen([&](frmAlarm& alarm) {
+            QVERIFY2(h->fakes.messages.calls.isEmpty(), "a box came before an alarm rang");
+            alarm.cmdClose_Click();
+        });
+        h->fakes.messages.expect("Tockwell could not keep its snoozed alarms for its next start: " + h->dataFolder() +
+                                 "/snoozed.json");
+        h->fakes.messages.expect(u"Tockwell could not keep your alarms for its next start (Err: 76): "_qs +
+                                 h->dataFolder() +
+                                 "/alarms.tkw\n\nUntil this is mended, save them to a session "
+                                 "file before you exit.");
+        tickAt(QDateTime(QDate(2026, 12, 5), QTime(7, 5, 0, 200)));
+        QCOMPARE(heard(), u"ASAS"_qs);
+        QTRY_COMPARE(h->fakes.messages.calls.size(), 2);
+    }
+    // A kept snooze file that cannot be read is told once: one whose content is broken is removed; one the system
+    // would not open stays as it was through the run, for the next start to read.
+    void snoozeFileUnread_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // empty: a good file that cannot be opened (too many files open)
+        QTest::newRow("not JSON") << QByteArray("[{");
+        QTest::newRow("a line that is no text") << QByteArray(R"([{"line": 5, "rings": "2026-12-05T08:00:00Z"}])");
+        QTest::newRow("a volume no alarm has")
+            << QByteArray(R"([{"line": "x", "rings": "2026-12-05T08:00:00Z", "volume": 1000}])");
+        QTest::newRow("too large") << "[" + QByteArray(70 * 1024, ' ') + "]";
+        QTest::newRow("cannot be opened") << QByteArray();
+    }
+    void snoozeFileUnread()
+    {
+        QFETCH(QByteArray, content);
+        const QString path = h->dataFolder() + "/snoozed.json";
+        const QByteArray kept = content.isEmpty() ? R"([{"line": "kept", "rings": "2026-12-05T08:00:00Z"}])" : content;
+        QVERIFY(QDir().mkpath(h->dataFolder()) && writeFile(path, kept));
+        const int nextFile = ::open("/dev/null", O_RDONLY);
+        ::close(nextFile);
+        for (int box = content.isEmpty() ? 2 : 1; box > 0; --box) // the kept alarms cannot be opened either
+            h->fakes.messages.expect({});
+        QVERIFY(withLimit(RLIMIT_NOFILE, content.isEmpty() ? nextFile : 1024, [&] { h->restart(); }));
+        QCOMPARE(h->fakes.messages.calls.last().details,
+                 content.isEmpty() ? u"Too many open files"_qs : u"The file holds no snoozed alarms."_qs);
+        h->context->Ringer.snooze({u"new"_qs}, QDateTime(QDate(2026, 12, 5), QTime(8, 30)));
+        QCOMPARE(readFile(path) == kept, content.isEmpty());
+        const qsizetype told = h->fakes.messages.calls.size();
+        QCOMPARE(h->restart().Snoozed.all().value(0).ring.line, content.isEmpty() ? u"kept"_qs : u"new"_qs);
+        QCOMPARE(h->fakes.messages.calls.size(), told);
+    }
+    // Failed writes are told once for each spell of them; what the reader would refuse is never written; a row of
+    // the main window goes with its snooze.
+    void snoozeFileWrites()
+    {
+        const QString path = h->dataFolder() + "/snoozed.json";
+        QVERIFY(QDir(h->dataFolder()).removeRecursively() && writeFile(h->dataFolder(), "not a folder"));
+        h->fakes.messages.expect("Tockwell could not keep its snoozed alarms for its next start: " + path);
+        for (const QString& line : {u"a"_qs, u"b"_qs})
+            h->context->Ringer.snooze({line}, QDateTime(QDate(2026, 12, 5), QTime(8, 0)).addSecs(line == u"b"));
+        QTRY_COMPARE(h->fakes.messages.calls.size(), 1);
+        QList<SnoozedLines::Row>& rows = main().snoozedLines->rows;
+        h->context->Snoozed.cancel(h->context->Snoozed.all().constFirst());
+        QVERIFY(rows[1].row->isHidden() && rows[0].label->text().startsWith(u"Snoozed: b,"_qs));
+        QVERIFY(QFile::remove(h->dataFolder()));
+        h->context->Ringer.snooze({u"c"_qs}, QDateTime(QDate(2026, 12, 5), QTime(8, 30)));
+        h->fakes.messages.expect("Tockwell could not keep its snoozed alarms for its next start: " + path);
+        h->context->Ringer.snooze({QString(70 * 1024, u'x')}, QDateTime(QDate(2026, 12, 5), QTime(9, 0)));
+        QTRY_COMPARE(h->fakes.messages.calls.size(), 2);
+        QCOMPARE(h->fakes.messages.calls.last().details,
+                 u"A snoozed alarm with a very long description does not fit in the file."_qs);
+        QCOMPARE(h->restart().Snoozed.all().size(), 2);
+    }
     // A snooze waiting at an exit rings after the next start within the catch-up hour, once; an older one is told
     // as missed, as a missed alarm is.
     void snoozeKept()
@@ -206,12 +309,20 @@ private slots:
         });
         tickAt(QDateTime(QDate(2026, 12, 5), QTime(7, 5)));
         // Snoozed till 7:15; 59 minutes late it rings, snoozed till 8:24; 61 minutes late it is missed; then nothing.
+        // It waits for the main window: under the splash its window would open behind it.
+        h->fakes.messages.expect({}); // the missed one's box, with the main window up
         for (const QTime start : {QTime(8, 14), QTime(9, 25), QTime(10, 0)}) {
-            h->restart();
+            frmSplash& splash = h->restart().form<frmSplash>();
+            const qsizetype before = shown.size();
             tickAt(QDateTime(QDate(2026, 12, 5), start));
+            QCOMPARE(shown.size(), before);
+            splash.timLoad_Timer();
+            tickAt(QDateTime(QDate(2026, 12, 5), start.addSecs(1)));
         }
         QCOMPARE(shown, QStringList(2, "7:05 AM   -   Wake"));
-        QCOMPARE(h->fakes.notifications.notices.count({"Missed alarms", "Snoozed: 7:05 AM   -   Wake", false}), 1);
+        QCOMPARE(h->fakes.notifications.notices.count(
+                     {"Missed alarms", "Snoozed: 7:05 AM   -   Wake (Saturday, 5 December 2026)", false}),
+                 1);
     }
 
 private:

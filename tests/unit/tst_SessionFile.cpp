@@ -42,6 +42,49 @@ private slots:
         QCOMPARE(write(table),
                  "-5 \r\n 0 \r\nCaf\xC3\xA9, \"x\"\r\n 24 \r\n 7.5 \r\ntwo lines\r \r\n" + FreeRecord.repeated(99));
     }
+    // An alarm's days, once, off, sound and volume after the 303 lines, read back as written; damaged lines of them
+    // are named and left out, and the alarms load all the same.
+    void extras_data()
+    {
+        QTest::addColumn<QByteArray>("lines"); // after the header
+        QTest::addColumn<QString>("slot1");    // days once on sound file volume of slot 1, as read
+        QTest::addColumn<QString>("ignored");  // the numbers of the lines named
+        const QString plain = QStringLiteral("127 0 1   100");
+        QTest::newRow("all of them, in any order, an unknown key passed over")
+            << QByteArray("1 volume=40 days=531 once=1 on=0 sound=chime file=%2Fm%C3%BCsic%2Fa%20b.ogg later=x\r\n")
+            << u"21 1 0 chime /müsic/a b.ogg 40"_qs << QString();
+        QTest::newRow("damaged lines") << QByteArray(
+                                              "1 days=8\n2 on=1\nx\n101 once=1\n1 on=0 volume=101\n1 on=0\n1 on=1\n")
+                                       << u"127 0 0   100"_qs << u"305 306 307 308 309 311"_qs;
+        QTest::newRow("no header: not ours") << QByteArray() << plain << QString();
+    }
+    void extras()
+    {
+        QFETCH(QByteArray, lines);
+        QFETCH(QString, slot1);
+        QFETCH(QString, ignored);
+        const QByteArray table = fileWith({{3, " 7 "}, {5, "Work"}});
+        const QByteArray data = table + (lines.isEmpty() ? "1 on=0\r\n" : ExtrasHeader + QByteArray("\r\n") + lines);
+        const Result result = SessionFile::read(data);
+        const AlarmRecord& record = result.table[1];
+        QVERIFY(result.ok() && record.Hour == 7);
+        QCOMPARE(QStringLiteral("%1 %2 %3 %4 %5 %6")
+                     .arg(record.days)
+                     .arg(record.once)
+                     .arg(record.on)
+                     .arg(record.sound, record.soundFile)
+                     .arg(record.volume),
+                 slot1);
+        QStringList named;
+        for (const QString& reason : result.ignored)
+            named << reason.section(u':', 0, 0).section(u' ', 1);
+        QCOMPARE(named.join(u' '), ignored);
+        // Written again: the table's 303 lines as they were, the extras after them only where an alarm has any.
+        const QByteArray written = write(result.table);
+        QCOMPARE(written.left(table.size()), table);
+        QCOMPARE(written.size() == table.size(), slot1 == u"127 0 1   100");
+        QCOMPARE(SessionFile::read(written).table, result.table);
+    }
     void read_data()
     {
         QTest::addColumn<QByteArray>("data");

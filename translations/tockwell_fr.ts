@@ -238,7 +238,7 @@ En attendant que ce soit réparé, enregistrez-les dans un fichier de session av
     </message>
     <message>
         <source>A snoozed alarm with a very long description does not fit in the file.</source>
-        <translation>Une alarme reportée dont la description est très longue ne tient pas dans le fichier.</translation>
+        <translation>Une alarme en répétition dont la description est très longue ne tient pas dans le fichier.</translation>
     </message>
 </context>
 <context>

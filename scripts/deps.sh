@@ -10,8 +10,9 @@ BUILD_PACKAGES="cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-svg-dev libfo
 # helper's capability, and setpriv to run the installed program as an ordinary user.
 # xdg-utils stays out on purpose: its xdg-open "succeeds" without any browser.
 # clang and its runtimes build the session reader's fuzz target. Qt's own catalogue (its buttons in German),
-# and the accessibility bus with the Python library a screen reader reads it through.
-TEST_PACKAGES="xvfb xauth dbus-daemon dbus-bin python3-dbusmock notification-daemon weston xwayland x11-utils xdotool trayer pulseaudio pulseaudio-utils faketime tzdata python3 fonts-dejavu-core clang-format desktop-file-utils appstream dpkg-dev lintian libcap2-bin util-linux clang libclang-rt-dev qt6-translations-l10n at-spi2-core python3-pyatspi"
+# and the accessibility bus with the Python library a screen reader reads it through. openbox: a window manager
+# that stacks windows as a desktop's does, for a second start that must bring the window over another program's.
+TEST_PACKAGES="xvfb xauth dbus-daemon dbus-bin python3-dbusmock notification-daemon weston xwayland x11-utils xdotool trayer pulseaudio pulseaudio-utils faketime tzdata python3 fonts-dejavu-core clang-format desktop-file-utils appstream dpkg-dev lintian libcap2-bin util-linux clang libclang-rt-dev qt6-translations-l10n at-spi2-core python3-pyatspi openbox"
 # Only bench/ needs these: Google Benchmark, the X client library the window watch uses, and strace.
 BENCH_PACKAGES="libbenchmark-dev libxcb1-dev pkgconf strace"
 

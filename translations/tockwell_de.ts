@@ -222,11 +222,11 @@ Speichern Sie sie, bis das behoben ist, vor dem Beenden in einer Sitzungsdatei.<
     <name>KeptSnoozes</name>
     <message>
         <source>The file holds no snoozed alarms.</source>
-        <translation>Die Datei enthält keine aufgeschobenen Weckzeiten.</translation>
+        <translation>Die Datei enthält keine schlummernden Weckzeiten.</translation>
     </message>
     <message>
         <source>Tockwell could not read the snoozed alarms kept from its last run, so they will not ring: %1</source>
-        <translation>Tockwell konnte die aufgeschobenen Weckzeiten seines letzten Laufs nicht lesen, sie werden daher nicht klingeln: %1</translation>
+        <translation>Tockwell konnte die schlummernden Weckzeiten seines letzten Laufs nicht lesen, sie werden daher nicht klingeln: %1</translation>
     </message>
     <message>
         <source>The file could not be removed.</source>
@@ -234,11 +234,11 @@ Speichern Sie sie, bis das behoben ist, vor dem Beenden in einer Sitzungsdatei.<
     </message>
     <message>
         <source>Tockwell could not keep its snoozed alarms for its next start: %1</source>
-        <translation>Tockwell konnte seine aufgeschobenen Weckzeiten nicht für den nächsten Start aufbewahren: %1</translation>
+        <translation>Tockwell konnte seine schlummernden Weckzeiten nicht für den nächsten Start aufbewahren: %1</translation>
     </message>
     <message>
         <source>A snoozed alarm with a very long description does not fit in the file.</source>
-        <translation>Eine aufgeschobene Weckzeit mit sehr langer Beschreibung passt nicht in die Datei.</translation>
+        <translation>Eine schlummernde Weckzeit mit sehr langer Beschreibung passt nicht in die Datei.</translation>
     </message>
 </context>
 <context>
@@ -435,11 +435,11 @@ Speichern Sie sie, bis das behoben ist, vor dem Beenden in einer Sitzungsdatei.<
     <name>Snoozes</name>
     <message>
         <source>Snoozed: %1, rings at %2</source>
-        <translation>Aufgeschoben: %1, klingelt um %2</translation>
+        <translation>Schlummert: %1, klingelt um %2</translation>
     </message>
     <message>
         <source>Snoozed: %1</source>
-        <translation>Aufgeschoben: %1</translation>
+        <translation>Schlummert: %1</translation>
     </message>
 </context>
 <context>
@@ -942,6 +942,10 @@ Speichern Sie sie, bis das behoben ist, vor dem Beenden in einer Sitzungsdatei.<
     <message>
         <source>tockwell: unexpected argument &apos;%1&apos;; try --help</source>
         <translation>tockwell: unerwartetes Argument „%1“; siehe --help</translation>
+    </message>
+    <message>
+        <source>Tockwell needs a graphical desktop session: no X11 or Wayland display was found (DISPLAY and WAYLAND_DISPLAY are not set).</source>
+        <translation>Tockwell benötigt eine grafische Desktop-Sitzung: Es wurde keine X11- oder Wayland-Anzeige gefunden (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt).</translation>
     </message>
 </context>
 </TS>

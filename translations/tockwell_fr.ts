@@ -238,7 +238,7 @@ En attendant que ce soit réparé, enregistrez-les dans un fichier de session av
     </message>
     <message>
         <source>A snoozed alarm with a very long description does not fit in the file.</source>
-        <translation>Une alarme reportée dont la description est très longue ne tient pas dans le fichier.</translation>
+        <translation>Une alarme en répétition dont la description est très longue ne tient pas dans le fichier.</translation>
     </message>
 </context>
 <context>
@@ -942,6 +942,10 @@ En attendant que ce soit réparé, enregistrez-les dans un fichier de session av
     <message>
         <source>tockwell: unexpected argument &apos;%1&apos;; try --help</source>
         <translation>tockwell&#xa0;: argument inattendu «&#xa0;%1&#xa0;»&#xa0;; essayez --help</translation>
+    </message>
+    <message>
+        <source>Tockwell needs a graphical desktop session: no X11 or Wayland display was found (DISPLAY and WAYLAND_DISPLAY are not set).</source>
+        <translation>Tockwell a besoin d&apos;une session de bureau graphique&#xa0;: aucun affichage X11 ou Wayland n&apos;a été trouvé (DISPLAY et WAYLAND_DISPLAY ne sont pas définis).</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "Accessibility.h"
 #include "AppArt.h"
 #include "AppInfo.h"
+#include "DisplayCheck.h"
 #include "Languages.h"
 #include "frmMain.h"
 #include "frmSplash.h"
@@ -38,11 +39,8 @@ void describe(QCommandLineParser& parser)
 }
 
 // --help and --version are answered before anything that needs a display or the settings exists.
-void answerQuestionsAndExit(int& argc, char** argv)
+void answerQuestionsAndExit(int& argc, char** argv, const QStringList& arguments)
 {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
     QCommandLineParser parser;
     describe(parser);
     parser.parse(arguments);
@@ -73,49 +71,40 @@ bool readArguments(const QApplication& app)
     return parser.isSet(QtAutostartEntry::Option);
 }
 
-// Qt started without a display aborts, advising a reinstall that mends nothing. True when no display was
-// found for the platforms the program asks for; platforms that need none (offscreen, VNC, a framebuffer)
-// and a platform or display chosen on the command line are the toolkit's to judge.
-bool displayMissing(int argc, char** argv)
-{
-    for (int i = 1; i < argc; ++i) {
-        const QByteArrayView argument(argv[i]);
-        if (argument == "-platform" || argument == "--platform" || argument == "-display" || argument == "--display")
-            return false;
-    }
-    if (!qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        return false;
-    const QString platforms = qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("xcb;wayland"));
-    for (const QString& platform : platforms.split(u';', Qt::SkipEmptyParts)) {
-        const QString name = platform.section(u':', 0, 0);
-        if (name != u"xcb" && !name.startsWith(u"wayland"))
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QCoreApplication::setApplicationName(QStringLiteral("tockwell"));
     QCoreApplication::setApplicationVersion(AppInfo::runningVersion());
-    answerQuestionsAndExit(argc, argv);
-    if (displayMissing(argc, argv)) {
-        std::fputs("Tockwell needs a graphical desktop session: no X11 or Wayland display was found (DISPLAY and "
-                   "WAYLAND_DISPLAY are not set).\n",
-                   stderr);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    answerQuestionsAndExit(argc, argv, arguments);
+    if (DisplayCheck::missing(arguments, QProcessEnvironment::systemEnvironment())) {
+        // Said in the user's language, whose catalogue needs an application to be installed into.
+        QCoreApplication console(argc, argv);
+        Languages::install(QLocale::system().uiLanguages());
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QCoreApplication::translate("main", "Tockwell needs a graphical desktop session: no "
+                                                                    "X11 or Wayland display was found (DISPLAY and "
+                                                                    "WAYLAND_DISPLAY are not set).")));
         return EXIT_FAILURE;
     }
 
     // In a Wayland session the program runs through XWayland, where it places its windows, keeps its
     // tray icon and raises its alarm as on X11; natively only where there is no X server at all.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    const bool platformChosen = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+    if (!platformChosen)
         qputenv("QT_QPA_PLATFORM", "xcb;wayland");
     // The main window is laid out before the splash shows, and its first text needs the font
     // configuration; reading it overlaps the toolkit's connection to the display.
     std::thread fontConfiguration([] { FcInit(); });
     QApplication app(argc, argv);
+    // Read by now. The programs the links open (the browser, the mail program) inherit the environment, and get
+    // the one the user started Tockwell with.
+    if (!platformChosen)
+        qunsetenv("QT_QPA_PLATFORM");
     Accessibility::install();
     fontConfiguration.join();
     QGuiApplication::setDesktopFileName(QStringLiteral(TOCKWELL_APP_ID));

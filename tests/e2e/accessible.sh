@@ -7,10 +7,10 @@ set -uo pipefail
 . "$(dirname "$0")/lib.sh"
 need Xvfb dbus-daemon xwininfo /usr/libexec/at-spi-bus-launcher
 /usr/bin/python3 -c "import pyatspi" 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed" && exit 77; }
-# A browser and mail program that write down what they are asked to open; slot 1 holds "Tea" at 07:05, slot 2
-# "Holiday" at 09:00, switched off.
+# A browser and mail program that write down what they are asked to open, after any QT_QPA_PLATFORM they were given
+# (the user set none, so they must get none); slot 1 holds "Tea" at 07:05, slot 2 "Holiday" at 09:00, switched off.
 mkdir -p "$WORK/bin" "$XDG_DATA_HOME/tockwell" && touch "$WORK/opened" && export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LANGUAGE=de LANG=C.UTF-8 && unset LC_ALL
-printf '#!/bin/sh\necho "$1" >>"%s"\n' "$WORK/opened" >"$WORK/bin/xdg-open" && chmod +x "$WORK/bin/xdg-open"
+printf '#!/bin/sh\necho "${QT_QPA_PLATFORM+QT_QPA_PLATFORM=$QT_QPA_PLATFORM:}$1" >>"%s"\n' "$WORK/opened" >"$WORK/bin/xdg-open" && chmod +x "$WORK/bin/xdg-open"
 {
     for slot in $(seq 0 100); do case $slot in 1) printf ' 7 \r\n 5 \r\nTea\r\n' ;; 2) printf ' 9 \r\n 0 \r\nHoliday\r\n' ;;
         *) printf ' 0 \r\n 0 \r\n\r\n' ;; esac; done

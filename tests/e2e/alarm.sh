@@ -2,8 +2,8 @@
 # The program's main job, end to end: an alarm recorded through the record window, kept across an
 # exit with Yes and a new start, rings at its minute with the alarm window, real sound and a
 # notification drawn by a real notification server, whose "Stop Alarm" button silences it; snoozed with
-# Alt+S and with the notification's "Snooze", it rings again ten minutes later each time; SIGTERM then ends
-# the program, withdrawing the notification on its way out.
+# Alt+S and with the notification's "Snooze", it rings again ten minutes later each time, and its sound ends
+# by itself; SIGTERM then ends the program, withdrawing the notification on its way out.
 # Then the clock jumps past the alarm while the process is stopped (a computer asleep) and the notification
 # server is gone: ten minutes past, it rings at once, and Enter closes the window. Last, the other ways the
 # program is ended from outside: SIGTERM (main window shown), X server gone, and SIGTERM in a Wayland session.
@@ -107,6 +107,10 @@ snoozed() {
 }
 snoozed Alt+S keys "$(window_of Alarm)" alt+s
 ! $notifying || snoozed "the bubble's Snooze" click_bubble 87 snooze
+# Left to ring, the alarm sound ends by itself after its 29.8 s: silence follows, not the sound again.
+over=$((loud + 31 * 8000))
+wait_for 60 eval '[ "$(stat -c %s "$WORK/sound.raw")" -gt $((2 * (over + 16000))) ]' || fail "the recorder stalled"
+[ -z "$(first_loud_sample "$WORK/sound.raw" "$over" 2)" ] || fail "the alarm sound went on past its 29.8 s"
 
 # The command $3.. ($1 tells what it does) ends the program with status $2 within a second, taking both
 # sound files with it and asking nothing.

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# The real program among real desktop parts: the Options window from the keyboard (LED at start, green,
-# 24 hour); under a tray host the window goes away and comes back (double-click, tray host ended); a
-# second start hands over and ends with 0; a start at login after a SIGKILL comes up in the
-# tray with the settings kept; the login box writes and removes the autostart entry; the icon's menu
-# ends the program without a question. First, a start without a display says why. $4 is the desktop entry.
+# The real program among real desktop parts, a window manager and a tray host: its window class is the desktop
+# entry's; the Options window from the keyboard (LED at start, green, 24 hour); under the tray host the window goes
+# away and comes back (double-click, tray host ended); a second start brings it over the program that covered it
+# and ends with 0; a start at login after a SIGKILL comes up in the tray with the settings kept; the login box
+# writes and removes the autostart entry; the icon's menu ends the program without a question. First, a start
+# without a display says why, in the user's language. $4 is the desktop entry.
 set -uo pipefail
 . "$(dirname "$0")/lib.sh"
-need Xvfb dbus-daemon xdotool xwininfo trayer desktop-file-validate
+need Xvfb dbus-daemon xdotool xwininfo xprop xmessage openbox trayer desktop-file-validate
 AUTOSTART="$XDG_CONFIG_HOME/autostart/$(basename "$4")"
 
 # The program's icon window, embedded in the tray host's panel and shown there: only a shown icon
@@ -19,17 +20,21 @@ start_trayer() {
     TRAYER=$! && PIDS+=("$TRAYER")
     wait_for 10 eval '[[ "$(xwininfo -root -tree)" == *\"panel\"* ]]' || fail "the tray host did not start"
 }
+# Whether window $1 is stacked above window $2: the window manager lists its windows from the bottom up.
+above() { [[ " $(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g') " == *" $(printf 0x%x $(($2))) "*"$(printf 0x%x $(($1))) "* ]]; }
 put_away() { keys_until "gone Tockwell" ctrl+m && wait_for 10 icon >/dev/null || fail "Ctrl+M put no icon under the tray host"; }
 
 # No display: said in a sentence with status 1, not the toolkit's abort; --version needs none, and a platform that
 # needs none still runs.
 headless=$(env -u DISPLAY -u WAYLAND_DISPLAY sh -c '"$0" --version && "$0"' "$PROGRAM" 2>&1; echo "status $?")
 [[ "$headless" == "tockwell "*$'\n'"Tockwell needs a graphical desktop session: no X11 or Wayland display was found (DISPLAY and WAYLAND_DISPLAY are not set)."$'\n'"status 1" ]] || fail "a start without a display: $headless"
-QT_QPA_PLATFORM=offscreen timeout 5 env -u DISPLAY -u WAYLAND_DISPLAY "$PROGRAM" >/dev/null 2>&1; [ $? -eq 124 ] || fail "QT_QPA_PLATFORM=offscreen did not start"
+[[ "$(env -u DISPLAY -u WAYLAND_DISPLAY -u LC_ALL LANGUAGE=de LANG=C.UTF-8 "$PROGRAM" 2>&1)" == "Tockwell benötigt eine grafische Desktop-Sitzung: "* ]] || fail "a start without a display said it in no German"
 
 start_x
 start_trayer
 start_program "2026-12-06 15:41:50"
+[[ "$(xprop -id "$main" WM_CLASS)" == *", \"$(sed -n 's/^StartupWMClass=//p' "$4")\"" ]] ||
+    fail "the window class is not the desktop entry's: $(xprop -id "$main" WM_CLASS)"
 
 keys_until "window_of Options" ctrl+comma || fail "Ctrl+comma did not open the Options window"
 options=$(window_of Options)
@@ -49,8 +54,17 @@ kill "$TRAYER"
 wait_for 10 window_of Tockwell >/dev/null || fail "the window stayed hidden after the tray host ended"
 start_trayer
 
+# Under a window manager, another program's window covers the main window and takes the focus.
+openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
+PIDS+=($!)
+wait_for 15 eval '[[ "$(xprop -root _NET_SUPPORTING_WM_CHECK 2>&1)" == *"window id"* ]]' || fail "openbox did not start"
+xmessage -geometry 1280x800+0+0 "another program" &
+PIDS+=($!)
+wait_for 10 eval 'cover=$(window_of xmessage) && above "$cover" "$main"' || fail "nothing covered the main window"
 timeout 30 "$PROGRAM" >"$WORK/second.log" 2>&1 || fail "the second start ended with status $?: $(cat "$WORK/second.log")"
+wait_for 10 above "$main" "$cover" || fail "the second start left the main window under the program that covered it"
 [ "$(window_of Tockwell | wc -l)" = 1 ] || fail "not one Tockwell window: $(window_of Tockwell)"
+kill "${PIDS[@]: -2}"
 
 # Killed, the program leaves its socket behind.
 kill -KILL "$APP"

@@ -9,6 +9,10 @@ status=0
 for catalogue in "$WORK"/*.ts; do
     lacking=$(awk '/<source>/ { source = $0 } /type="unfinished"/ { print source }' "$catalogue")
     [ -z "$lacking" ] || { echo "FAIL: $(basename "$catalogue") lacks:"$'\n'"$lacking" && status=1; }
+    # One word for one thing: every text that names the snooze says it as the Snooze button does.
+    word=$(awk -F '</?translation>' 'found { print tolower(substr($2, 1, 4)); exit } /<source>Snooze<\/source>/ { found = 1 }' "$catalogue")
+    mixed=$(awk -v word="$word" '/<source>/ { source = tolower($0) } /<translation>/ && source ~ /snooz/ && !index(tolower($0), word)' "$catalogue")
+    [ -z "$mixed" ] || { echo "FAIL: $(basename "$catalogue") names the snooze other than \"$word\":"$'\n'"$mixed" && status=1; }
 done
 [ "$status" = 0 ] && echo "PASS: every text of the program is in $*"
 exit "$status"

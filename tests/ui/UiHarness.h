@@ -63,15 +63,21 @@ struct NotedTexts : QTranslator {
         return {};
     }
     bool isEmpty() const override { return false; }
-    // What of `text` went through no translator: not a noted text (its %1 and %n standing for anything), not
-    // one wrapped as a pseudo-translation shows it ([[...]]), and no name, address, path or time designator.
+    // What of `text` went through no translator: not a noted text (its %1 and %n each standing for one argument),
+    // not one wrapped as a pseudo-translation shows it ([[...]]), and no name, address, path or time designator.
     QString unaccounted(QString text) const
     {
         for (const auto& [length, source] : sources) {
-            QStringList pieces = source.split(QRegularExpression(QStringLiteral("%L?(\\d+|n)")));
-            for (QString& piece : pieces)
-                piece = QRegularExpression::escape(piece);
-            text.remove(QRegularExpression(pieces.join(u".*"), QRegularExpression::DotMatchesEverythingOption));
+            const QStringList pieces = source.split(QRegularExpression(QStringLiteral("%L?(\\d+|n)")));
+            // An argument stays within its line and takes as little as the text around it allows: in front of
+            // the text one word (a count), at its end the rest of the line (a path, an error), between, the least.
+            QString pattern = QRegularExpression::escape(pieces[0]);
+            for (qsizetype i = 1; i < pieces.size(); ++i)
+                pattern += QLatin1StringView(i == 1 && pieces[0].isEmpty()                   ? "\\S*"
+                                             : i + 1 == pieces.size() && pieces[i].isEmpty() ? "[^\\n]*"
+                                                                                             : "[^\\n]*?") +
+                           QRegularExpression::escape(pieces[i]);
+            text.remove(QRegularExpression(pattern));
         }
         return text
             .remove(QRegularExpression(QStringLiteral("\\[\\[.*?\\]\\]|\\S*[/@]\\S*|\\S+\\.\\S+|\\b[AP]M\\b"),

@@ -1,12 +1,15 @@
 #include "AppAddresses.h"
 #include "TestFiles.h"
 #include "UiHarness.h"
+#include "app/Accessibility.h"
+#include "app/DisplayCheck.h"
 #include "app/frmSplash.h"
 #include "engine/frmAlarm.h"
 #include "led/LedSprites.h"
 #include "platform/QtDesktop.h"
 #include "settings/VersionText.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDBusConnectionInterface>
@@ -15,12 +18,14 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
+#include <QMutex>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QThread>
 #include <QTimer>
 #include <QToolButton>
 
@@ -76,17 +81,25 @@ struct TestServer : QTcpServer {
     QString url(const char* path) const { return QStringLiteral("http://127.0.0.1:%1%2").arg(serverPort()).arg(path); }
 };
 
-// A notification server on the session bus: it numbers the notices it shows, and records each call as
-// "Notify <replaces>", "CloseNotification <id>" or "GetCapabilities 0".
+// A notification server on the session bus, answering on a thread of its own as a real one answers while the
+// program waits: it numbers the notices it shows, and records each call, once answered, as "Notify <replaces>",
+// "CloseNotification <id>" or "<method> 0".
 struct NotificationServer : QDBusVirtualObject {
-    QStringList heard;
+    QThread thread;
+    mutable QMutex lock;
+    QStringList calls;
+    NotificationServer() { moveToThread(&thread), thread.start(); }
+    ~NotificationServer() override { thread.quit(), thread.wait(); }
+    QStringList heard() const { return QMutexLocker(&lock), calls; } // the lock held until the copy is made
     QString introspect(const QString&) const override { return {}; }
     bool handleMessage(const QDBusMessage& call, const QDBusConnection& bus) override
     {
+        const QMutexLocker locked(&lock);
         const bool notify = call.member() == u"Notify";
         const uint id = call.arguments().value(notify ? 1 : 0).toUInt();
-        heard << call.member() + u' ' + QString::number(id);
-        return bus.send(call.createReply(notify && !id ? uint(heard.filter(u"Notify").size()) : id));
+        const bool sent = bus.send(call.createReply(notify && !id ? uint(calls.filter(u"Notify").size() + 1) : id));
+        calls << call.member() + u' ' + QString::number(id);
+        return sent;
     }
 };
 
@@ -114,6 +127,7 @@ private slots:
     {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         qputenv("TOCKWELL_UPDATE_SERVER", "http://updates.test/");
+        Accessibility::install();
     }
     void optionsLoad_data()
     {
@@ -342,16 +356,43 @@ private slots:
             "[Desktop Entry]\nType=Application\nName=Tockwell\nExec=\"/opt/a \\\\\"b\\\\\" \\\\$c/100%%/tockwell\" "
             "--autostart\nTerminal=false\n");
         // The box shows whether the desktop will start the program: not when its start-up settings turned the entry
-        // off (a key of an action is no key of the entry). Checked, the box writes the entry afresh, turned on.
+        // off (a key of an action is no key of the entry; Hidden=false hides nothing). Checked, the box writes the
+        // entry afresh, turned on.
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(h->root.path()));
         QtAutostartEntry autostart;
         QVERIFY(!autostart.isThere() && autostart.write().isEmpty());
-        for (const char* off :
-             {"Hidden = true", "X-GNOME-Autostart-enabled=false", "[Desktop Action a]\nHidden=true"}) {
-            QVERIFY(writeFile(QtAutostartEntry::path(), "[Desktop Entry]\nExec=tockwell\n" + QByteArray(off)));
-            QCOMPARE(autostart.isThere(), off[0] == '[');
+        for (const auto& [line, on] : {std::pair{"Hidden = true", false},
+                                       {"X-GNOME-Autostart-enabled=false", false},
+                                       {"[Desktop Action a]\nHidden=true", true},
+                                       {"Hidden=false", true}}) {
+            QVERIFY(writeFile(QtAutostartEntry::path(), "[Desktop Entry]\nExec=tockwell\n" + QByteArray(line)));
+            QCOMPARE(autostart.isThere(), on);
             QVERIFY(autostart.write().isEmpty() && autostart.isThere());
         }
+    }
+
+    // A start with no display at all is refused with a sentence; one with either display, or with a platform that
+    // needs none, is not.
+    void displayMissing_data()
+    {
+        QTest::addColumn<QStringList>("given"); // DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM (empty: unset), arguments
+        QTest::addColumn<bool>("missing");
+        QTest::newRow("neither") << QStringList{"", "", ""} << true;
+        QTest::newRow("Wayland alone") << QStringList{"", "wayland-0", ""} << false;
+        QTest::newRow("-platform offscreen") << QStringList{"", "", "", "-platform", "offscreen"} << false;
+        QTest::newRow("-display") << QStringList{"", "", "", "-display", ":1"} << false;
+        QTest::newRow("vnc") << QStringList{"", "", "vnc"} << false;
+        QTest::newRow("linuxfb") << QStringList{"", "", "linuxfb:fb=/dev/fb0"} << false;
+        QTest::newRow("Wayland or X11 asked for") << QStringList{"", "", "wayland-egl;xcb"} << true;
+    }
+    void displayMissing()
+    {
+        QFETCH(QStringList, given);
+        QProcessEnvironment environment;
+        for (const int i : {0, 1, 2})
+            if (!given[i].isEmpty())
+                environment.insert(QStringList{"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}[i], given[i]);
+        QTEST(DisplayCheck::missing(QStringList{"tockwell"} + given.mid(3), environment), "missing");
     }
 
     void versionOrder()
@@ -485,6 +526,24 @@ private slots:
         QCOMPARE(h->fakes.tray.tips.last(), QString(63, u'y'));
     }
 
+    // A click (pressed and released on a link) opens its address; released off it, nothing. A screen reader's Press
+    // returns at once: a box the link brings (here: no program for the address) comes later, not inside the call.
+    void links()
+    {
+        QTest::mousePress(options().lblWebLink, Qt::LeftButton);
+        QTest::mouseRelease(options().lblWebLink, Qt::LeftButton, {}, QPoint(-4, -4));
+        for (QLabel* link : {main().lblWebLink, options().lblWebLink, options().lblEmailLink})
+            QTest::mouseClick(link, Qt::LeftButton);
+        QCOMPARE(h->fakes.shell.opened,
+                 QStringList({AppAddresses::Web, AppAddresses::Web, "mailto:" + AppAddresses::SupportEmail}));
+        h->fakes.shell.succeeds = false;
+        h->fakes.messages.expect("No program is set up to open this address:\n" + AppAddresses::Web);
+        QAccessibleActionInterface* link = QAccessible::queryAccessibleInterface(main().lblWebLink)->actionInterface();
+        link->doAction(link->actionNames().value(0));
+        QVERIFY(h->fakes.messages.calls.isEmpty());
+        QTRY_COMPARE(h->fakes.messages.calls.size(), 1);
+    }
+
     void notification()
     {
         const Notifications::Notice ringing = frmAlarm::Notice(u"7:05 AM   -   <b>Tea</b> &amp;"_qs, true);
@@ -512,15 +571,25 @@ private slots:
         };
         QtNotifications notifications;
         int told = 0; // 1 for each Stop Alarm, 100 for each click on the notice
+        int snoozes = 0;
         notifications.onStop = [&] { told += 1; };
         notifications.onActivate = [&] { told += 100; };
+        notifications.onSnooze = [&] { ++snoozes; };
+        // Whether the program learns that notice `id` is the one shown: a notice's id may reach it after signals the
+        // server sent later, so a Snooze on it goes again until one counts.
+        const auto known = [&](uint id) {
+            snoozes = 0;
+            return QTest::qWaitFor([&] { return snoozes || (answer("ActionInvoked", id, "snooze"), false); }, 20000);
+        };
         notifications.post(ringing);
-        QTRY_COMPARE(server.heard, QStringList({"GetCapabilities 0", "Notify 0"}));
+        QTRY_COMPARE(server.heard(), QStringList({"GetCapabilities 0", "Notify 0"}));
+        QVERIFY(known(1));
         // Withdrawn: its Stop Alarm, clicked just before, stops nothing now.
         notifications.withdraw();
         answer("ActionInvoked", 1, "stop");
         notifications.post(ringing);
-        QTRY_COMPARE(server.heard, QStringList({"GetCapabilities 0", "Notify 0", "CloseNotification 1", "Notify 0"}));
+        QTRY_COMPARE(server.heard(), QStringList({"GetCapabilities 0", "Notify 0", "CloseNotification 1", "Notify 0"}));
+        QVERIFY(known(2));
         // Closed, then its Stop Alarm: the order of a server that closes a notice as its button is clicked.
         answer("NotificationClosed", 2, 2u);
         answer("ActionInvoked", 2, "stop");
@@ -528,9 +597,16 @@ private slots:
         // Replaced by a new one: the old one's Stop Alarm, arriving while the new one is on its way, is out of date.
         notifications.post(ringing);
         answer("ActionInvoked", 2, "stop");
-        QTRY_COMPARE(server.heard.size(), 5);
+        QTRY_COMPARE(server.heard().size(), 5);
+        QVERIFY(known(3));
         answer("ActionInvoked", 3, "default");
         QTRY_COMPARE(told, 101);
+        // Posted as the program ends, its id not back yet: the end waits for the id and withdraws it.
+        notifications.withdraw();
+        notifications.post(ringing);
+        notifications.settle(std::chrono::seconds(20));
+        QCOMPARE(server.heard().mid(5),
+                 QStringList({"CloseNotification 3", "Notify 0", "GetServerInformation 0", "CloseNotification 4"}));
     }
 
     void webFetch_data()

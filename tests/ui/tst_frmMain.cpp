@@ -83,7 +83,10 @@ private slots:
         QCOMPARE(main().shpClockBorder->palette().color(QPalette::WindowText), QColor(Qt::white));
         main().timTimers_Timer();
         QCOMPARE(ledDigits(led()), digits);
-        QCOMPARE(main().LED_Clock->grab().toImage().convertToFormat(QImage::Format_RGB32), led()); // as painted
+        // As painted: whole, at any screen density.
+        QImage painted = main().LED_Clock->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        painted.setDevicePixelRatio(1);
+        QCOMPARE(painted.scaled(led().size()), led());
         // In the language's own designators, whatever their case.
         QCOMPARE(main().lblCurrentTime->text().toUpper(),
                  QLocale().toString(time, u"hh:mm:ss AP") + " / " + time.toString(u"HH:mm:ss"));
@@ -98,6 +101,46 @@ private slots:
         // The window is hidden, as in the tray, so only the panel's own flag tells whether it shows.
         main().cmdGraphical->click();
         QCOMPARE(main().picLED->isHidden(), ledShown);
+    }
+
+    // The buttons' pictures fill their place at the screen's density, in colour, and grey on a disabled button.
+    void glyphs()
+    {
+        QToolButton* save = main().cmdSave;
+        const QIcon glyph = save->icon();
+        for (const bool enabled : {true, false}) {
+            save->setEnabled(enabled);
+            const QImage drawn = save->grab().toImage();
+            save->setIcon({});
+            const QImage blank = save->grab().toImage();
+            save->setIcon(glyph);
+            QRect picture;
+            bool coloured = false;
+            for (int y = 0; y < drawn.height(); ++y)
+                for (int x = 0; x < drawn.width(); ++x)
+                    if (drawn.pixel(x, y) != blank.pixel(x, y))
+                        picture |= QRect(x, y, 1, 1), coloured |= drawn.pixelColor(x, y).hsvSaturation() > 80;
+            // 13 of the picture's 16 units across and down.
+            QVERIFY(qMin(picture.width(), picture.height()) >= 13 * drawn.devicePixelRatio());
+            QCOMPARE(coloured, enabled);
+        }
+    }
+    // Ticks come 0.9 s apart: one at 7:04:59.5 is followed by another as 7:05 begins, not 0.4 s into it, nor
+    // still in 7:04 from a timer the system may fire a little early.
+    void minuteStartTick()
+    {
+        main().timTimers->stop();
+        h->fakes.clock.set(QDateTime(QDate(2026, 12, 5), QTime(7, 4, 59, 500)));
+        main().timTimers_Timer();
+        QList<QTimer*> armed = main().findChildren<QTimer*>();
+        armed.removeIf([](const QTimer* timer) { return !timer->isActive() || timer->interval() >= 900; });
+        QCOMPARE(armed.size(), 1);
+        QCOMPARE(armed[0]->timerType(), Qt::PreciseTimer);
+        const int pastTheMinute = armed[0]->interval() - 500;
+        QVERIFY2(pastTheMinute >= 0 && pastTheMinute < 10, qPrintable(QString::number(pastTheMinute)));
+        h->fakes.clock.advance(armed[0]->interval());
+        armed[0]->start(0);
+        QTRY_VERIFY(main().lblCurrentTime->text().startsWith(u"07:05:00"));
     }
 
     void splashHandsOverAfterTwoSeconds()
@@ -157,20 +200,24 @@ private slots:
     void exitAskedFirst()
     {
         // A logout reaches the program as a Quit event, which would close every window, asking this one's
-        // question; SIGTERM (or SIGHUP) wakes the event loop. Neither asks: each requests the end (main()
-        // wires it to Form_Unload).
+        // question; SIGHUP or SIGTERM wakes the event loop. Neither asks: each requests the end (main() wires it
+        // to Form_Unload). Started by nohup, the program leaves SIGHUP ignored: the terminal's hang-up is not for it.
         main().show();
-        std::signal(SIGHUP, SIG_IGN); // as nohup starts a program: the terminal's hang-up is not for it
-        SessionEnd end;
-        int requests = 0;
-        connect(&end, &SessionEnd::requested, this, [&] { ++requests; });
-        QEvent quit(QEvent::Quit);
-        QCoreApplication::sendEvent(qApp, &quit);
-        std::raise(SIGTERM);
-        QTRY_COMPARE(requests, 2);
-        QCoreApplication::processEvents(); // once each: the wake-up was taken from the pipe
-        QCOMPARE(requests, 2);
-        QVERIFY(std::signal(SIGHUP, SIG_DFL) == SIG_IGN);
+        for (const auto hangUp : {SIG_DFL, SIG_IGN}) {
+            std::signal(SIGHUP, hangUp);
+            SessionEnd end;
+            int requests = 0;
+            connect(&end, &SessionEnd::requested, this, [&] { ++requests; });
+            QEvent quit(QEvent::Quit);
+            QCoreApplication::sendEvent(qApp, &quit);
+            std::raise(SIGHUP);
+            if (hangUp == SIG_IGN)
+                std::raise(SIGTERM);
+            QTRY_COMPARE(requests, 2);
+            QCoreApplication::processEvents(); // once each: the wake-up was taken from the pipe
+            QCOMPARE(requests, 2);
+            QVERIFY(hangUp == SIG_DFL || std::signal(SIGHUP, SIG_DFL) == SIG_IGN);
+        }
         modMain::WriteWaveResource(102, h->context->silenceSoundPath());
         h->fakes.tray.add(QStringLiteral("Tockwell"));
         for (const int answer : {int(MsgBox::No), int(MsgBox::Yes)}) {

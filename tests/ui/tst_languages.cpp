@@ -11,8 +11,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTabWidget>
 
 namespace {
 
@@ -41,6 +43,22 @@ QStringList textsOf(QWidget* window)
             texts << static_cast<QTabBar*>(widget)->tabText(i);
     }
     return texts;
+}
+
+// The widgets Tab reaches, in the order of the layouts they sit in; a tab widget: its tabs, then its pages.
+QWidgetList inLayoutOrder(QLayoutItem* item)
+{
+    QWidgetList order;
+    QWidget* widget = item ? item->widget() : nullptr;
+    if (widget && (widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy())
+        order << widget;
+    for (int i = 0; qobject_cast<QTabWidget*>(widget) && i < static_cast<QTabWidget*>(widget)->count(); ++i)
+        order << (i ? QWidgetList() : QWidgetList{static_cast<QTabWidget*>(widget)->tabBar()})
+              << inLayoutOrder(static_cast<QTabWidget*>(widget)->widget(i)->layout());
+    QLayout* layout = widget ? widget->layout() : item ? item->layout() : nullptr;
+    for (int i = 0; layout && i < layout->count(); ++i)
+        order << inLayoutOrder(layout->itemAt(i));
+    return order;
 }
 
 } // namespace
@@ -92,6 +110,7 @@ private slots:
     {
         QFETCH(QString, language);
         QFETCH(QString, date);
+        QCOMPARE(Languages::install({"en-GB", language}), QLocale::English); // English first: English
         QCOMPARE(Languages::install({"sv", language, "en"}), QLocale(language).language());
         QCOMPARE(main().lblDate->text() + main().lblCurrentTime->text(), date + "01:05:09 PM / 13:05:09");
         // What is stored does not depend on the language.
@@ -99,23 +118,50 @@ private slots:
         options().cmbDateFormat->setCurrentIndex(2);
         QCOMPARE(h->fakes.settings.writes.mid(2), QStringList({"Clock Colour=2", "Date Format=3"}));
         QCOMPARE(h->context->DateFormat, "MM/DD/YYYY");
-        keysUnshared();
+        // Every window keeps its keys (Alt and a letter) in the language, each on a control of its own.
+        QList<QStringList> translated = keys();
+        Languages::install({});
+        const QList<QStringList> english = (h->restart(), keys());
+        for (qsizetype window = 0; window < english.size(); ++window)
+            QVERIFY(translated[window].size() == english[window].size() && !translated[window].removeDuplicates());
     }
-    void keysUnshared()
+
+    // Tab goes through a window's controls as they stand, from the first back to it.
+    void tabOrder_data()
     {
-        for (QWidget* window : windows()) {
-            QStringList keys;
-            for (const QString& text : textsOf(window))
-                keys << QRegularExpression(QStringLiteral("&([^&\\s])"))
-                            .match(QString(text).remove(QStringLiteral("&&")))
-                            .captured(1)
-                            .toLower();
-            keys.removeAll({});
-            QCOMPARE(keys.removeDuplicates(), 0);
-        }
+        QTest::addColumn<int>("window"); // in windows(), after the splash
+        int window = 0;
+        for (const char* name : {"main", "alarm", "record", "edit", "remove", "options"})
+            QTest::newRow(name) << ++window;
+    }
+    void tabOrder()
+    {
+        QFETCH(int, window);
+        QWidget* shown = windows().at(window);
+        const QWidgetList order = inLayoutOrder(shown->layout());
+        QWidgetList chain;
+        for (QWidget* widget = shown->nextInFocusChain(); widget != shown; widget = widget->nextInFocusChain())
+            chain << (order.contains(widget) ? QWidgetList{widget} : QWidgetList());
+        std::rotate(chain.begin(), chain.begin() + std::max<qsizetype>(0, chain.indexOf(order.value(0))), chain.end());
+        QCOMPARE(chain, order);
     }
 
 private:
+    // The letters of each window's keys.
+    QList<QStringList> keys()
+    {
+        QList<QStringList> all;
+        for (QWidget* window : windows()) {
+            all << QStringList();
+            for (const QString& text : textsOf(window))
+                all.last() << QRegularExpression(QStringLiteral("&([^&\\s])"))
+                                  .match(QString(text).remove(QStringLiteral("&&")))
+                                  .captured(1)
+                                  .toLower();
+            all.last().removeAll({});
+        }
+        return all;
+    }
     // Every window of the program, shown.
     QWidgetList windows()
     {

@@ -254,7 +254,7 @@ private slots:
         QFETCH(QString, text);
         WeekDays chosen = 0;
         for (const QChar day : days)
-            chosen |= dayBit(day.digitValue());
+            chosen |= day.isDigit() ? dayBit(day.digitValue()) : 0;
         for (const Qt::DayOfWeek day : region.weekdays())
             chosen |= days == u"W" ? dayBit(day) : 0;
         QCOMPARE(TimeTexts::daysText(chosen, QLocale(QLocale::English), region), text);

@@ -56,62 +56,40 @@ private slots:
         QTest::addColumn<QString>("found");
         QTest::addColumn<QString>("after"); // the lines of the alarms still on
         // An alarm's day is the day its minute falls on, on the wall clock.
-        QTest::newRow("Monday 00:30 rings early on Monday") << "1=12:30@1"
-                                                            << "2026-12-06 23:59, 2026-12-07 00:30:00.400"
-                                                            << "-, R1"
-                                                            << "1";
-        QTest::newRow("Monday's 23:50 caught up on Tuesday rings") << "1=23:50@1"
-                                                                   << "2026-12-07 23:49, 2026-12-08 00:20"
-                                                                   << "-, R1"
-                                                                   << "1";
-        QTest::newRow("Sunday's 23:50 caught up on Monday does not") << "1=23:50@1"
-                                                                     << "2026-12-06 23:49, 2026-12-07 00:20"
-                                                                     << "-, -"
-                                                                     << "1";
+        QTest::newRow("Monday 00:30 rings early on Monday")
+            << u"1=12:30@1"_qs << u"2026-12-06 23:59, 2026-12-07 00:30:00.400"_qs << u"-, R1"_qs << u"1"_qs;
+        QTest::newRow("Monday's 23:50 caught up on Tuesday rings")
+            << u"1=23:50@1"_qs << u"2026-12-07 23:49, 2026-12-08 00:20"_qs << u"-, R1"_qs << u"1"_qs;
+        QTest::newRow("Sunday's 23:50 caught up on Monday does not")
+            << u"1=23:50@1"_qs << u"2026-12-06 23:49, 2026-12-07 00:20"_qs << u"-, -"_qs << u"1"_qs;
         QTest::newRow("weekdays: Friday rings, Saturday does not")
-            << "1=7:00@12345"
-            << "2026-12-11 06:59, 2026-12-11 07:00:00.500, 2026-12-12 06:59, 2026-12-12 07:00:00.500"
-            << "-, R1, -, -"
-            << "1";
+            << u"1=7:00@12345"_qs
+            << u"2026-12-11 06:59, 2026-12-11 07:00:00.500, 2026-12-12 06:59, 2026-12-12 07:00:00.500"_qs
+            << u"-, R1, -, -"_qs << u"1"_qs;
         QTest::newRow("missed only on its days; a weekend asleep names Friday's")
-            << "1=7:00@12345"
-            << "2026-12-06 06:00, 2026-12-06 09:00, 2026-12-11 06:00, 2026-12-13 10:00"
-            << "-, -, M1 Thu, M1 Fri"
-            << "1";
+            << u"1=7:00@12345"_qs << u"2026-12-06 06:00, 2026-12-06 09:00, 2026-12-11 06:00, 2026-12-13 10:00"_qs
+            << u"-, -, M1 Thu, M1 Fri"_qs << u"1"_qs;
         // A computer whose clock is hours ahead until it is set right: the alarm rings all the same.
         QTest::newRow("clock ahead, then set right")
-            << "1=10:00"
-            << "2026-12-07 09:00, 2026-12-07 12:00, 2026-12-07 09:00, 2026-12-07 10:00:00.400"
-            << "-, M1 Mon, -, R1"
-            << "1";
+            << u"1=10:00"_qs << u"2026-12-07 09:00, 2026-12-07 12:00, 2026-12-07 09:00, 2026-12-07 10:00:00.400"_qs
+            << u"-, M1 Mon, -, R1"_qs << u"1"_qs;
         QTest::newRow("once: rings once and turns off; not missed later")
-            << "1=7:00*@6 2=8:00"
-            << "2026-12-07 06:59, 2026-12-07 07:00:00.500, 2026-12-08 06:00, 2026-12-08 09:30"
-            << "-, R1, M2 Mon, M2 Tue"
-            << "2";
-        QTest::newRow("once, its minute passed: tomorrow") << "1=7:00*"
-                                                           << "2026-12-07 07:30, 2026-12-08 06:59, 2026-12-08 07:00:10"
-                                                           << "-, -, R1"
-                                                           << "";
-        QTest::newRow("once, missed: off") << "1=7:00*"
-                                           << "2026-12-07 06:00, 2026-12-07 09:00"
-                                           << "-, M1 Mon"
-                                           << "";
+            << u"1=7:00*@6 2=8:00"_qs
+            << u"2026-12-07 06:59, 2026-12-07 07:00:00.500, 2026-12-08 06:00, 2026-12-08 09:30"_qs
+            << u"-, R1, M2 Mon, M2 Tue"_qs << u"2"_qs;
+        QTest::newRow("once, its minute passed: tomorrow")
+            << u"1=7:00*"_qs << u"2026-12-07 07:30, 2026-12-08 06:59, 2026-12-08 07:00:10"_qs << u"-, -, R1"_qs
+            << u""_qs;
+        QTest::newRow("once, missed: off")
+            << u"1=7:00*"_qs << u"2026-12-07 06:00, 2026-12-07 09:00"_qs << u"-, M1 Mon"_qs << u""_qs;
         QTest::newRow("off: neither rings nor is missed")
-            << "1=7:00-"
-            << "2026-12-07 06:59, 2026-12-07 07:00:01, 2026-12-08 06:00, 2026-12-08 10:00"
-            << "-, -, -, -"
-            << "";
+            << u"1=7:00-"_qs << u"2026-12-07 06:59, 2026-12-07 07:00:01, 2026-12-08 06:00, 2026-12-08 10:00"_qs
+            << u"-, -, -, -"_qs << u""_qs;
         QTest::newRow("summer time skips Sunday's 02:30: rings at the jump")
-            << "1=2:30@7 2=2:30@6"
-            << "2026-03-29 01:59, 2026-03-29 03:00:00.300"
-            << "-, R1"
-            << "1 2";
+            << u"1=2:30@7 2=2:30@6"_qs << u"2026-03-29 01:59, 2026-03-29 03:00:00.300"_qs << u"-, R1"_qs << u"1 2"_qs;
         QTest::newRow("summer time ends: Sunday's 02:30 shown twice rings once")
-            << "1=2:30@7"
-            << "2026-10-25 02:29, 2026-10-25 02:31, 2026-10-25 02:29+1, 2026-10-25 02:31+1"
-            << "-, R1, -, -"
-            << "1";
+            << u"1=2:30@7"_qs << u"2026-10-25 02:29, 2026-10-25 02:31, 2026-10-25 02:29+1, 2026-10-25 02:31+1"_qs
+            << u"-, R1, -, -"_qs << u"1"_qs;
     }
     void looks()
     {
@@ -231,21 +209,14 @@ private slots:
         QTest::addColumn<QString>("days"); // 1 Monday .. 7 Sunday; W the region's weekdays
         QTest::addColumn<QString>("text");
         const QLocale britain(QLocale::English, QLocale::UnitedKingdom), us(QLocale::English, QLocale::UnitedStates);
-        QTest::newRow("every day") << us << "1234567"
-                                   << "Every day";
-        QTest::newRow("workdays") << britain << "12345"
-                                  << "Mon-Fri";
-        QTest::newRow("weekend, Monday first") << britain << "67"
-                                               << "Sat, Sun";
-        QTest::newRow("weekend, Sunday first") << us << "67"
-                                               << "Sun, Sat";
-        QTest::newRow("a run over Sunday, Sunday first") << us << "712"
-                                                         << "Sun-Tue";
-        QTest::newRow("apart") << britain << "1357"
-                               << "Mon, Wed, Fri, Sun";
+        QTest::newRow("every day") << us << u"1234567"_qs << u"Every day"_qs;
+        QTest::newRow("workdays") << britain << u"12345"_qs << u"Mon-Fri"_qs;
+        QTest::newRow("weekend, Monday first") << britain << u"67"_qs << u"Sat, Sun"_qs;
+        QTest::newRow("weekend, Sunday first") << us << u"67"_qs << u"Sun, Sat"_qs;
+        QTest::newRow("a run over Sunday, Sunday first") << us << u"712"_qs << u"Sun-Tue"_qs;
+        QTest::newRow("apart") << britain << u"1357"_qs << u"Mon, Wed, Fri, Sun"_qs;
         QTest::newRow("weekdays where the weekend is Friday and Saturday")
-            << QLocale(QLocale::Arabic, QLocale::SaudiArabia) << "W"
-            << "Sun-Thu";
+            << QLocale(QLocale::Arabic, QLocale::SaudiArabia) << u"W"_qs << u"Sun-Thu"_qs;
     }
     void daysText()
     {

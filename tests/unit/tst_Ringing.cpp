@@ -146,6 +146,8 @@ private slots:
             << u"2026-10-24 22:00"_qs << u"1=2:30"_qs << u"2026-10-25 00:30 00:29"_qs;
         QTest::newRow("weekdays on a Friday evening: Monday")
             << u"2026-12-11 20:00"_qs << u"1=7:00@12345"_qs << u"2026-12-14 06:00 05:59"_qs;
+        QTest::newRow("its one day, its minute passed: a week on")
+            << u"2026-12-07 06:30"_qs << u"1=7:00@1"_qs << u"2026-12-14 06:00 05:59"_qs;
         QTest::newRow("off: none, the next on")
             << u"2026-12-07 05:00"_qs << u"1=7:00- 2=9:00"_qs << u"2026-12-07 08:00 07:59"_qs;
         QTest::newRow("once: whatever its days")

@@ -153,7 +153,7 @@ private slots:
         // Minimised to the task bar, the window is not in front of the user: the box waits.
         main().mnuShow_Click();
         main().showMinimized();
-        QCoreApplication::processEvents();
+        main().timTimers_Timer();
         QVERIFY(h->fakes.messages.calls.isEmpty());
         h->fakes.messages.expect({});
         main().showNormal();
@@ -311,6 +311,7 @@ private slots:
         // Snoozed till 7:15; 59 minutes late it rings, snoozed till 8:24; 61 minutes late it is missed; then nothing.
         // It waits for the main window: under the splash its window would open behind it.
         h->fakes.messages.expect({}); // the missed one's box, with the main window up
+        h->fakes.settings.values.insert(UiHarness::Application + "/Desktop/Wake from Sleep", "1"); // off
         for (const QTime start : {QTime(8, 14), QTime(9, 25), QTime(10, 0)}) {
             frmSplash& splash = h->restart().form<frmSplash>();
             const qsizetype before = shown.size();
@@ -320,6 +321,9 @@ private slots:
             tickAt(QDateTime(QDate(2026, 12, 5), start.addSecs(1)));
         }
         QCOMPARE(shown, QStringList(2, "7:05 AM   -   Wake"));
+        QVERIFY(
+            h->fakes.messages.calls.last().text.endsWith("\n\nWaking the computer from sleep for alarms is turned off "
+                                                         "in Options."));
         QCOMPARE(h->fakes.notifications.notices.count(
                      {"Missed alarms", "Snoozed: 7:05 AM   -   Wake (Saturday, 5 December 2026)", false}),
                  1);

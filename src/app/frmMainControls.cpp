@@ -151,6 +151,10 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
     auto* listColumn = new QVBoxLayout;
     listColumn->addWidget(lstAlarmTimes, 1);
     listColumn->addWidget(lblNextAlarm);
+    lblSoundMuted = plainLabel({}, frmRecordedAlarms);
+    lblSoundMuted->setWordWrap(true);
+    lblSoundMuted->hide();
+    listColumn->addWidget(lblSoundMuted);
     alarmsLayout->addLayout(listColumn, 1);
     alarmsLayout->addLayout(alarmButtons);
     snoozedLines = new SnoozedLines(m_context.Snoozed, this);

@@ -55,18 +55,18 @@ private slots:
     {
         QTest::addColumn<QString>("steps"); // what happens while the alarm window is open
         // Of this alarm and the next one: A the alarm sound, S the silence that cuts it short; the next
-        // finds a file where the sound folder belongs and gets the desktop's beep instead.
+        // finds a file where the sound folder belongs and rings the alarm sound from memory instead (W).
         QTest::addColumn<QString>("sounds");
         // The desktop notifications of both: P posted with "Stop Alarm", U updated to none (the sound is
         // over), W withdrawn.
         QTest::addColumn<QString>("told");
-        QTest::newRow("Escape") << "Escape" << u"ASS"_qs << u"PWPW"_qs;
-        QTest::newRow("Stop, then Close") << "Stop, Close" << u"ASS"_qs << u"PUWPUW"_qs;
+        QTest::newRow("Escape") << "Escape" << u"ASWS"_qs << u"PWPW"_qs;
+        QTest::newRow("Stop, then Close") << "Stop, Close" << u"ASWS"_qs << u"PUWPUW"_qs;
         // By keyboard: Tab, Space on Stop, then Return, which closes (never snoozes) whatever has the focus.
-        QTest::newRow("Stop, then Return") << "Stop by keys" << u"ASS"_qs << u"PUWPUW"_qs;
+        QTest::newRow("Stop, then Return") << "Stop by keys" << u"ASWS"_qs << u"PUWPUW"_qs;
         // Not closed properly: the next alarm sounds, but only a message box (and the notification
         // while it is open, its "Stop Alarm" used) tells of it.
-        QTest::newRow("title bar") << "title bar" << u"AS"_qs << u"PWPUW"_qs;
+        QTest::newRow("title bar") << "title bar" << u"AWS"_qs << u"PWPUW"_qs;
     }
     void closing()
     {
@@ -108,7 +108,7 @@ private slots:
                                      MsgBox::Ok, [&] { h->fakes.notifications.onStop(); });
         tickAt(QDateTime(QDate(2026, 12, 5), QTime(7, 6, 0, 300))); // and closed the same way
         QCOMPARE(heard(), sounds);
-        QCOMPARE(h->fakes.sound.beeps, 1);
+        QCOMPARE(h->fakes.sound.rung.last().wave, WaveSynth::alarmSound());
         QCOMPARE(h->fakes.modal.runs, open ? 1 : 2);
         if (open)
             QCOMPARE(h->fakes.messages.calls.at(0).style, MsgBox::OkOnly | MsgBox::Critical);
@@ -335,12 +335,12 @@ private:
     {
         h->fakes.modal.whileOpen = [act](QDialog& dialog) { act(static_cast<frmAlarm&>(dialog)); };
     }
-    // What was played: A the alarm sound, S the silence (the only other sound asked for).
+    // What was played: A the alarm sound, W a sound from memory, S the silence (the only other file asked for).
     QString heard() const
     {
         QString letters;
         for (const QString& path : h->fakes.sound.played)
-            letters += path == h->context->alarmSoundPath() ? u'A' : u'S';
+            letters += path == h->context->alarmSoundPath() ? u'A' : path.isEmpty() ? u'W' : u'S';
         return letters;
     }
     void prepare() override

@@ -179,6 +179,13 @@ void modMain::previewSound(const Ring& ring, std::function<void()> ended)
     m_previewEnded = std::move(ended);
 }
 
+void modMain::stopPreview()
+{
+    if (m_previewEnded)
+        m_desktop.sound.stop();
+    m_previewEnded = nullptr;
+}
+
 QString modMain::silentRingText() const
 {
     return m_desktop.sound.outputMuted() && !m_settings.ringWhenMuted() ? AlarmSound::rangSilentlyText() : QString();

@@ -116,6 +116,8 @@ public:
     void ringSound(const Ring& ring);
     // Plays `ring`'s sound once, as a window's Play button does; `ended` runs when it ends by itself.
     void previewSound(const Ring& ring, std::function<void()> ended);
+    // Ends the preview playing; an alarm's sound is left alone.
+    void stopPreview();
     // What is told about a ring into a muted output: empty when the output is heard or will be turned up.
     QString silentRingText() const;
     // The folder for the sound files: `tempFiles` beside a program run in place, or under the cache folder

@@ -122,6 +122,92 @@ private slots:
         QVERIFY(main().isVisible());
     }
 
+    // The alarm rings its own sound, at its volume, for the ring length (timAlarm runs as long), gently where
+    // asked; a muted output is turned up unless the option is off, when the window and notification say it rang
+    // silently; a chosen file the player cannot play is named beside the line.
+    void ringsItsOwnSound_data()
+    {
+        QTest::addColumn<QString>("options"); // ring seconds|gentle start seconds|ring when muted (1 off, 2 on)
+        QTest::addColumn<QString>("alarm");   // sound|file|volume
+        QTest::addColumn<bool>("muted");      // the output
+        QTest::addColumn<QString>("rings");   // file ("A": the alarm sound's), length ms, ramp ms, raise|timAlarm ms
+        QTest::addColumn<QString>("failure"); // what the player then reports
+        QTest::addColumn<QString>("note");    // beside the line, and in the notification
+        const QString silent = "Your computer's sound is muted: this alarm rang silently.";
+        QTest::newRow("as ever") << "||"
+                                 << "||100" << false << "A 29808 0 1|29100"
+                                 << ""
+                                 << "";
+        QTest::newRow("chime, 2 min, gentle") << "120|30|"
+                                              << "chime||40" << false << " 120000 30000 1|120000"
+                                              << ""
+                                              << "";
+        QTest::newRow("muted, turned up") << "900||2"
+                                          << "rising||100" << true << " 900000 0 1|900000"
+                                          << ""
+                                          << "";
+        QTest::newRow("muted, left") << "60|10|1"
+                                     << "||100" << true << "A 60000 10000 0|60000"
+                                     << "" << silent;
+        QTest::newRow("heard, option off") << "||1"
+                                           << "||100" << false << "A 29808 0 0|29100"
+                                           << ""
+                                           << "";
+        QTest::newRow("file gone") << "||"
+                                   << "|/media/usb/réveil 1.ogg|70" << false
+                                   << "/media/usb/réveil 1.ogg 29808 0 1|29100"
+                                   << "/media/usb/réveil 1.ogg"
+                                   << "Tockwell could not play the sound file /media/usb/réveil 1.ogg, so it rang its "
+                                      "alarm sound instead.";
+    }
+    void ringsItsOwnSound()
+    {
+        QFETCH(QString, options);
+        QFETCH(QString, alarm);
+        QFETCH(QString, rings);
+        QFETCH(bool, muted);
+        QFETCH(QString, failure);
+        QFETCH(QString, note);
+        const QStringList keys{"Ring Seconds", "Gentle Start Seconds", "Ring When Muted"};
+        for (int i = 0; i < 3; ++i)
+            if (!options.section(u'|', i, i).isEmpty())
+                h->fakes.settings.values.insert(UiHarness::Application + "/Desktop/" + keys[i],
+                                                options.section(u'|', i, i));
+        h->fakes.sound.muted = muted;
+        AlarmRecord& record = h->context->Alarms[1];
+        record.sound = alarm.section(u'|', 0, 0);
+        record.soundFile = alarm.section(u'|', 1, 1);
+        record.volume = alarm.section(u'|', 2).toInt();
+        QString shown;
+        whileOpen([&](frmAlarm& window) {
+            if (!failure.isEmpty())
+                h->fakes.sound.onFileFailed(failure, QStringLiteral("No such file or directory"));
+            shown = window.lblSoundNote->isVisible() ? window.lblSoundNote->text() : QString();
+            QCOMPARE(window.lblSoundNote->textFormat(), Qt::PlainText);
+            QCOMPARE(h->fakes.notifications.notices.last(),
+                     frmAlarm::Notice(window.lblAlarmInformation->text(), true, note));
+            window.cmdClose_Click();
+        });
+        tickAt(QDateTime(QDate(2026, 12, 5), QTime(7, 5, 0, 100)));
+        QCOMPARE(h->fakes.sound.rung.size(), 1);
+        const SoundRequest& request = h->fakes.sound.rung[0];
+        const QString file = request.file == h->context->alarmSoundPath() ? u"A"_qs : request.file;
+        QCOMPARE(QStringLiteral("%1 %2 %3 %4|%5")
+                     .arg(file)
+                     .arg(request.lengthMs)
+                     .arg(request.rampMs)
+                     .arg(request.raiseMutedOutput)
+                     .arg(main().timAlarm->interval()),
+                 rings);
+        QCOMPARE(request.volume, record.volume);
+        const QByteArray wave = record.sound == "chime"    ? WaveSynth::chimeSound()
+                                : record.sound == "rising" ? WaveSynth::risingSound()
+                                : file == u"A"             ? QByteArray()
+                                                           : WaveSynth::alarmSound();
+        QVERIFY(request.wave == wave);
+        QCOMPARE(shown, note);
+    }
+
     // The wake-up follows the next alarm. Alarms passed by over an hour while the computer slept are told as
     // missed, once: a notification at once, and a box, with why waking did not work, once the user is back.
     void missedWhileAsleep()

@@ -243,6 +243,7 @@ struct PulseSoundPlayer::Loop {
             Loop* loop;
             Then then;
         };
+        auto* step = new Step{this, std::move(then)};
         pa_operation* asked = pa_context_get_server_info(
             context,
             [](pa_context* context, const pa_server_info* server, void* data) {
@@ -268,9 +269,11 @@ struct PulseSoundPlayer::Loop {
                 else
                     delete step;
             },
-            new Step{this, std::move(then)});
+            step);
         if (asked)
             pa_operation_unref(asked);
+        else
+            delete step;
     }
 
     void lookAtOutput()

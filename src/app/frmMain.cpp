@@ -360,6 +360,9 @@ void frmMain::RingAlarm(const Ring& ring)
 
 void frmMain::timAlarm_Timer()
 {
+    // A ring longer than the alarm sound ends with its time, even where a busy computer let the sound fall behind.
+    if (m_context.settings().ringSeconds() > AlarmSound::RingLengths[0])
+        m_context.playSound(modMain::SilenceSound);
     timAlarm->stop();
     AlarmSoundEnded();
 }

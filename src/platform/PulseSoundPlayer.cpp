@@ -425,10 +425,11 @@ struct PulseSoundPlayer::Loop {
                     loop->ended();
             },
             this);
-        // A short buffer: the sound starts at once, and a stop is heard at once.
+        // The sound starts as soon as the buffer is full, which is at once (every sample is at hand), and a stop
+        // drops the buffer: so the buffer can be long enough that a busy computer never lets it run dry.
         pa_buffer_attr buffering;
         std::memset(&buffering, 0xff, sizeof buffering);
-        buffering.tlength = uint32_t(pa_usec_to_bytes(40 * PA_USEC_PER_MSEC, &spec));
+        buffering.tlength = uint32_t(pa_usec_to_bytes(250 * PA_USEC_PER_MSEC, &spec));
         pa_cvolume volume;
         pa_cvolume_set(&volume, spec.channels,
                        pa_volume_t(PA_VOLUME_NORM * uint64_t(std::clamp(request.volume, 0, 100)) / 100));

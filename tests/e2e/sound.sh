@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # An alarm's own sound, end to end, against a private sound server whose output is recorded: a chosen Ogg file
 # rings and the recording follows its spectrum; a muted output is turned up for the ring and muted again after
-# Stop, and with "Ring even when the computer's sound is muted" off the alarm rings silently and says so; a
-# chosen file that is gone rings the alarm sound and the alarm names the file; a ring of one minute with a
-# gentle start sounds for 60 s, its first second quieter than its last.
+# Stop or the program's end, and with "Ring even when the computer's sound is muted" off the alarm rings
+# silently and says so; a chosen file that is gone rings the alarm sound and the alarm names the file; a ring
+# of one minute with a gentle start sounds for 60 s, its first second quieter than its last.
 set -uo pipefail
 . "$(dirname "$0")/lib.sh"
 need Xvfb dbus-daemon dbus-monitor xdotool xwininfo pulseaudio pactl parec sox /usr/bin/python3
@@ -25,12 +25,12 @@ sox "$WORK"/tone{440,660,880,550,0}.wav "$MUSIC/tune.ogg"
 sox "$MUSIC/tune.ogg" -r 8000 -c 1 -b 16 -e signed -t raw "$WORK/tune.raw"
 encoded() { /usr/bin/python3 -c 'import sys, urllib.parse; print(urllib.parse.quote(sys.argv[1], safe=""))' "$1"; }
 
-# 7:01 the tune; 7:02 and 7:03 the alarm sound; 7:04 a file that is gone; 7:05 the alarm sound again.
+# 7:01 the tune; 7:02 and 7:03 the alarm sound; 7:04 a file that is gone; 7:05 and 7:09 the alarm sound again.
 mkdir -p "$XDG_DATA_HOME/tockwell"
 {
     printf ' 0 \r\n 0 \r\n\r\n'
-    for minute in 1 2 3 4 5; do printf ' 7 \r\n %d \r\nSound %d\r\n' "$minute" "$minute"; done
-    for _ in $(seq 95); do printf ' 0 \r\n 0 \r\n\r\n'; done
+    for minute in 1 2 3 4 5 9; do printf ' 7 \r\n %d \r\nSound %d\r\n' "$minute" "$minute"; done
+    for _ in $(seq 94); do printf ' 0 \r\n 0 \r\n\r\n'; done
     printf 'Tockwell alarm extras 1\r\n1 file=%s volume=80\r\n4 file=%s\r\n' "$(encoded "$MUSIC/tune.ogg")" \
         "$(encoded "$WORK/unplugged/gone.ogg")"
 } >"$XDG_DATA_HOME/tockwell/alarms.tkw"
@@ -100,5 +100,13 @@ length=$(((last - WINDOW_AT) / 8))
 first_rms=$(check rms "$WORK/sound.raw" "$WINDOW_AT" 8000) last_rms=$(check rms "$WORK/sound.raw" $((last - 8000)) 8000)
 awk -v a="$first_rms" -v b="$last_rms" 'BEGIN { exit !(a * 4 < b) }' || fail "no gentle start: RMS $first_rms, then $last_rms"
 close_alarm
-echo "PASS: chosen Ogg file heard (similarity $similar); muted output turned up and put back; silent ring told;" \
-    "gone file replaced and named; one minute sounded $length ms, RMS $first_rms in its first second, $last_rms in its last"
+
+# The program ended during a ring that turned a muted output up: the output is muted again.
+pactl set-sink-mute tockwell_sink 1
+ring 9
+wait_for 5 eval '[[ "$(pactl get-sink-mute tockwell_sink)" == *no* ]]' || fail "the output was not turned up"
+kill -TERM "$APP" && wait "$APP"
+[[ "$(pactl get-sink-mute tockwell_sink)" == *yes* ]] || fail "the output stayed unmuted after the program ended"
+echo "PASS: chosen Ogg file heard (similarity $similar); muted output turned up and put back, also at the end;" \
+    "silent ring told; gone file replaced and named; one minute sounded $length ms, RMS $first_rms in its first" \
+    "second, $last_rms in its last"

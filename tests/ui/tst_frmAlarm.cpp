@@ -186,6 +186,10 @@ private slots:
             QCOMPARE(window.lblSoundNote->textFormat(), Qt::PlainText);
             QCOMPARE(h->fakes.notifications.notices.last(),
                      frmAlarm::Notice(window.lblAlarmInformation->text(), true, note));
+            // Its time over, a ring longer than the alarm sound is silenced; the alarm sound plays out as ever.
+            const qsizetype played = h->fakes.sound.played.size();
+            main().timAlarm_Timer();
+            QCOMPARE(h->fakes.sound.played.size() - played, main().timAlarm->interval() > 29100 ? 1 : 0);
             window.cmdClose_Click();
         });
         tickAt(QDateTime(QDate(2026, 12, 5), QTime(7, 5, 0, 100)));

@@ -152,7 +152,6 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
     listColumn->addWidget(lstAlarmTimes, 1);
     listColumn->addWidget(lblNextAlarm);
     lblSoundMuted = plainLabel({}, frmRecordedAlarms);
-    lblSoundMuted->setWordWrap(true);
     lblSoundMuted->hide();
     listColumn->addWidget(lblSoundMuted);
     alarmsLayout->addLayout(listColumn, 1);

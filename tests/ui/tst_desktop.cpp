@@ -317,6 +317,9 @@ private slots:
         h->context->Alarms.record({7, 0, QStringLiteral("x")});
         QCOMPARE(main().lblSoundMuted->text(), "Sound is muted: alarms will unmute it to ring.");
         QVERIFY(!main().lblSoundMuted->isHidden() && main().lblSoundMuted->textFormat() == Qt::PlainText);
+        // The window grows for the line: it never covers the list.
+        main().show();
+        QTRY_VERIFY(main().lblSoundMuted->geometry().top() > main().lstAlarmTimes->geometry().bottom());
         options().chkRingWhenMuted->click();
         QCOMPARE(main().lblSoundMuted->text(), "Sound is muted: alarms will ring silently.");
         h->fakes.sound.muted = false;

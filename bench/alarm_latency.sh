@@ -26,7 +26,7 @@ mkdir -p "$XDG_DATA_HOME/tockwell"
     printf ' 0 \r\n 0 \r\n\r\n 7 \r\n 5 \r\nlatency\r\n'
     for _ in $(seq 99); do printf ' 0 \r\n 0 \r\n\r\n'; done
 } >"$XDG_DATA_HOME/tockwell/alarms.tkw"
-start_program "2026-12-06 06:50:00"
+start_program "2026-12-07 06:50:00" # the day of the first alarm: a day skipped would be a missed alarm
 "$build/bench/tockwell_mapwatch" "$WORK/maps" &
 PIDS+=($!)
 start_recording "$WORK/sound.raw"

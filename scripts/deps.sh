@@ -2,7 +2,7 @@
 
 # qt6-svg-dev: the build paints the scalable icon with QSvgGenerator; the program itself does not link it.
 # qt6-tools-dev (CMake's qt_add_translations) and qt6-l10n-tools (lupdate, lrelease): the catalogues.
-BUILD_PACKAGES="cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-svg-dev libfontconfig-dev qt6-tools-dev qt6-l10n-tools"
+BUILD_PACKAGES="cmake g++ make qt6-base-dev libpulse-dev libsndfile1-dev pkgconf qt6-svg-dev libfontconfig-dev qt6-tools-dev qt6-l10n-tools"
 # Test-time tools: a virtual X server, a private session bus with a notification server and a monitor
 # (dbus-bin), a stand-in logind on a private system bus (python3-dbusmock), a headless Wayland compositor
 # with XWayland, a tray host, a private sound server, a shifted clock, the desktop's validators for the
@@ -12,7 +12,7 @@ BUILD_PACKAGES="cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-svg-dev libfo
 # clang and its runtimes build the session reader's fuzz target. Qt's own catalogue (its buttons in German),
 # and the accessibility bus with the Python library a screen reader reads it through. openbox: a window manager
 # that stacks windows as a desktop's does, for a second start that must bring the window over another program's.
-TEST_PACKAGES="xvfb xauth dbus-daemon dbus-bin python3-dbusmock notification-daemon weston xwayland x11-utils xdotool trayer pulseaudio pulseaudio-utils faketime tzdata python3 fonts-dejavu-core clang-format desktop-file-utils appstream dpkg-dev lintian libcap2-bin util-linux clang libclang-rt-dev qt6-translations-l10n at-spi2-core python3-pyatspi openbox"
+TEST_PACKAGES="xvfb xauth dbus-daemon dbus-bin python3-dbusmock notification-daemon weston xwayland x11-utils xdotool trayer pulseaudio pulseaudio-utils sox libsox-fmt-all faketime tzdata python3 fonts-dejavu-core clang-format desktop-file-utils appstream dpkg-dev lintian libcap2-bin util-linux clang libclang-rt-dev qt6-translations-l10n at-spi2-core python3-pyatspi openbox"
 # Only bench/ needs these: Google Benchmark, the X client library the window watch uses, and strace.
 BENCH_PACKAGES="libbenchmark-dev libxcb1-dev pkgconf strace"
 

@@ -1,4 +1,4 @@
-// Build step: writes the two embedded sounds so that the resource compiler can pick them up.
+// Build step: writes the embedded sounds so that the resource compiler can pick them up.
 #include "app/WaveSynth.h"
 
 #include <QFile>
@@ -17,9 +17,12 @@ static bool writeFile(const char* path, const QByteArray& bytes)
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: wavgen ALARM.wav SILENCE.wav\n");
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: wavgen ALARM.wav SILENCE.wav CHIME.wav RISING.wav\n");
         return 2;
     }
-    return writeFile(argv[1], WaveSynth::alarmSound()) && writeFile(argv[2], WaveSynth::silenceSound()) ? 0 : 1;
+    return writeFile(argv[1], WaveSynth::alarmSound()) && writeFile(argv[2], WaveSynth::silenceSound()) &&
+                   writeFile(argv[3], WaveSynth::chimeSound()) && writeFile(argv[4], WaveSynth::risingSound())
+               ? 0
+               : 1;
 }

@@ -13,6 +13,25 @@
     </message>
 </context>
 <context>
+    <name>AlarmSound</name>
+    <message>
+        <source>Tockwell could not play the sound file %1, so it rang its alarm sound instead.</source>
+        <translation>Tockwell konnte die Klangdatei %1 nicht abspielen und hat stattdessen seinen Weckton gespielt.</translation>
+    </message>
+    <message>
+        <source>Your computer&apos;s sound is muted: this alarm rang silently.</source>
+        <translation>Der Ton Ihres Computers ist stummgeschaltet: Dieser Wecker hat lautlos geklingelt.</translation>
+    </message>
+    <message>
+        <source>Sound is muted: alarms will unmute it to ring.</source>
+        <translation>Der Ton ist stummgeschaltet: Wecker schalten ihn zum Klingeln ein.</translation>
+    </message>
+    <message>
+        <source>Sound is muted: alarms will ring silently.</source>
+        <translation>Der Ton ist stummgeschaltet: Wecker klingeln lautlos.</translation>
+    </message>
+</context>
+<context>
     <name>AlarmTimeForm</name>
     <message>
         <source>Alarm Time</source>
@@ -84,6 +103,42 @@
     <message>
         <source>You will need to choose a day for the alarm to be set off, or Ring once.</source>
         <translation>Bitte wählen Sie mindestens einen Tag, an dem der Wecker klingeln soll, oder „Nur einmal“.</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Klang</translation>
+    </message>
+    <message>
+        <source>Alarm sound</source>
+        <translation>Weckton</translation>
+    </message>
+    <message>
+        <source>Chime</source>
+        <translation>Glocke</translation>
+    </message>
+    <message>
+        <source>Rising beeps</source>
+        <translation>Steigende Töne</translation>
+    </message>
+    <message>
+        <source>Choose a file...</source>
+        <translation>Datei auswählen …</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>Lautstärke:</translation>
+    </message>
+    <message>
+        <source>Sound files</source>
+        <translation>Klangdateien</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
     </message>
 </context>
 <context>
@@ -864,6 +919,29 @@ Speichern Sie sie, bis das behoben ist, vor dem Beenden in einer Sitzungsdatei.<
             <numerusform>%n Minute</numerusform>
             <numerusform>%n Minuten</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Ring for</source>
+        <translation>Klingeln für</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Start quietly and grow louder over</source>
+        <translation>Leise beginnen und lauter werden über</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Ring even when the computer&apos;s sound is muted</source>
+        <translation>Auch klingeln, wenn der Ton des Computers stummgeschaltet ist</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,25 @@
     </message>
 </context>
 <context>
+    <name>AlarmSound</name>
+    <message>
+        <source>Tockwell could not play the sound file %1, so it rang its alarm sound instead.</source>
+        <translation>Tockwell n&apos;a pas pu lire le fichier son %1 et a sonné avec son propre son d&apos;alarme.</translation>
+    </message>
+    <message>
+        <source>Your computer&apos;s sound is muted: this alarm rang silently.</source>
+        <translation>Le son de votre ordinateur est coupé : cette alarme a sonné en silence.</translation>
+    </message>
+    <message>
+        <source>Sound is muted: alarms will unmute it to ring.</source>
+        <translation>Le son est coupé : les alarmes le rétabliront pour sonner.</translation>
+    </message>
+    <message>
+        <source>Sound is muted: alarms will ring silently.</source>
+        <translation>Le son est coupé : les alarmes sonneront en silence.</translation>
+    </message>
+</context>
+<context>
     <name>AlarmTimeForm</name>
     <message>
         <source>Alarm Time</source>
@@ -84,6 +103,42 @@
     <message>
         <source>You will need to choose a day for the alarm to be set off, or Ring once.</source>
         <translation>Veuillez choisir au moins un jour où l&apos;alarme doit sonner, ou « Une seule fois ».</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Alarm sound</source>
+        <translation>Son d&apos;alarme</translation>
+    </message>
+    <message>
+        <source>Chime</source>
+        <translation>Carillon</translation>
+    </message>
+    <message>
+        <source>Rising beeps</source>
+        <translation>Bips montants</translation>
+    </message>
+    <message>
+        <source>Choose a file...</source>
+        <translation>Choisir un fichier…</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Écouter</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>Volume :</translation>
+    </message>
+    <message>
+        <source>Sound files</source>
+        <translation>Fichiers son</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
     </message>
 </context>
 <context>
@@ -864,6 +919,29 @@ En attendant que ce soit réparé, enregistrez-les dans un fichier de session av
             <numerusform>%n minute</numerusform>
             <numerusform>%n minutes</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Ring for</source>
+        <translation>Sonner pendant</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Start quietly and grow louder over</source>
+        <translation>Commencer doucement et monter en volume sur</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Ring even when the computer&apos;s sound is muted</source>
+        <translation>Sonner même quand le son de l&apos;ordinateur est coupé</translation>
     </message>
 </context>
 <context>

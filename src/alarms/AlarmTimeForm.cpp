@@ -6,18 +6,24 @@
 #include "app/ScreenPlacement.h"
 #include "app/WindowFonts.h"
 #include "app/modMain.h"
+#include "engine/AlarmSound.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace {
+
+constexpr int FileRole = Qt::UserRole + 1;
 
 QComboBox* choiceList(QWidget* parent, const QStringList& items)
 {
@@ -112,6 +118,29 @@ AlarmTimeForm::AlarmTimeForm(modMain& context, const QString& windowCaption) : Q
     choices->addWidget(chkRingOnce);
     daysLayout->addLayout(choices, 1, 0, 1, 7);
 
+    auto* frameSound = new QGroupBox(tr("Sound"), this);
+    cmbSound = new QComboBox(frameSound);
+    // The name a built-in sound is kept by; a file chosen keeps its path under FileRole.
+    for (const auto& [name, text] : {std::pair{QString(), tr("Alarm sound")},
+                                     {AlarmSound::Chime, tr("Chime")},
+                                     {AlarmSound::Rising, tr("Rising beeps")}})
+        cmbSound->addItem(text, name);
+    cmbSound->addItem(tr("Choose a file..."));
+    cmbSound->setAccessibleName(tr("Sound"));
+    spnVolume = new QSpinBox(frameSound);
+    spnVolume->setRange(0, 100);
+    spnVolume->setValue(100);
+    spnVolume->setSuffix(QStringLiteral(" %"));
+    cmdPlay = new QPushButton(tr("Play"), frameSound);
+    cmdPlay->setAutoDefault(false);
+    auto* soundLayout = new QHBoxLayout(frameSound);
+    soundLayout->addWidget(cmbSound, 1);
+    soundLayout->addWidget(caption(tr("Volume:"), frameSound, spnVolume));
+    soundLayout->addWidget(spnVolume);
+    soundLayout->addWidget(cmdPlay);
+    connect(cmbSound, &QComboBox::activated, this, &AlarmTimeForm::cmbSound_Click);
+    connect(cmdPlay, &QPushButton::clicked, this, &AlarmTimeForm::cmdPlay_Click);
+
     cmdAccept = new QPushButton(tr("Accept"), this);
     cmdAccept->setDefault(true);
     auto* buttons = new QHBoxLayout;
@@ -122,6 +151,7 @@ AlarmTimeForm::AlarmTimeForm(modMain& context, const QString& windowCaption) : Q
     layout->addWidget(frameTime);
     layout->addWidget(frameDescription);
     layout->addWidget(frameDays);
+    layout->addWidget(frameSound);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -160,7 +190,76 @@ std::optional<AlarmRecord> AlarmTimeForm::chosenAlarm()
                       storedDescription(txtShortDescription->text())};
     alarm.days = chosenDays();
     alarm.once = chkRingOnce->isChecked();
+    alarm.sound = cmbSound->currentData().toString();
+    alarm.soundFile = cmbSound->currentData(FileRole).toString();
+    alarm.volume = spnVolume->value();
     return alarm;
+}
+
+void AlarmTimeForm::setSound(const AlarmRecord& alarm)
+{
+    spnVolume->setValue(alarm.volume);
+    const int chooser = cmbSound->count() - 1;
+    // A file has its own line, above "Choose a file...", named as the file is; one chosen before is replaced.
+    if (cmbSound->itemData(chooser - 1, FileRole).isValid())
+        cmbSound->removeItem(chooser - 1);
+    if (!alarm.soundFile.isEmpty()) {
+        cmbSound->insertItem(cmbSound->count() - 1, QFileInfo(alarm.soundFile).fileName(), alarm.sound);
+        cmbSound->setItemData(cmbSound->count() - 2, alarm.soundFile, FileRole);
+        cmbSound->setItemData(cmbSound->count() - 2, QDir::toNativeSeparators(alarm.soundFile), Qt::ToolTipRole);
+        cmbSound->setCurrentIndex(cmbSound->count() - 2);
+    } else {
+        cmbSound->setCurrentIndex(std::max(0, cmbSound->findData(alarm.sound)));
+    }
+    m_soundShown = cmbSound->currentIndex();
+}
+
+void AlarmTimeForm::cmbSound_Click()
+{
+    StopPreview();
+    if (cmbSound->currentIndex() != cmbSound->count() - 1) {
+        m_soundShown = cmbSound->currentIndex();
+        return;
+    }
+    const QString file = m_context.desktop().files.openFile(tr("Sound files") +
+                                                            QStringLiteral(" | *.wav *.flac *.ogg *.oga *.opus *.mp3"));
+    if (file.isEmpty())
+        return cmbSound->setCurrentIndex(m_soundShown);
+    AlarmRecord chosen;
+    chosen.soundFile = file;
+    chosen.volume = spnVolume->value();
+    setSound(chosen);
+}
+
+void AlarmTimeForm::cmdPlay_Click()
+{
+    if (m_previewing)
+        return StopPreview();
+    Ring ring;
+    ring.sound = cmbSound->currentData().toString();
+    ring.soundFile = cmbSound->currentData(FileRole).toString();
+    ring.volume = spnVolume->value();
+    m_previewing = true;
+    cmdPlay->setText(tr("Stop"));
+    m_context.previewSound(ring, [this] {
+        m_previewing = false;
+        cmdPlay->setText(tr("Play"));
+    });
+}
+
+void AlarmTimeForm::StopPreview()
+{
+    if (!m_previewing)
+        return;
+    m_context.stopPreview();
+    m_previewing = false;
+    cmdPlay->setText(tr("Play"));
+}
+
+void AlarmTimeForm::hideEvent(QHideEvent* event)
+{
+    StopPreview();
+    QDialog::hideEvent(event);
 }
 
 void AlarmTimeForm::setDays(WeekDays days)
@@ -180,9 +279,9 @@ WeekDays AlarmTimeForm::chosenDays() const
 void AlarmTimeForm::chainDays(QWidget* before, QWidget* after)
 {
     QWidget* previous = before;
-    for (QWidget* next :
-         std::initializer_list<QWidget*>{chkDays[0], chkDays[1], chkDays[2], chkDays[3], chkDays[4], chkDays[5],
-                                         chkDays[6], cmdEveryDay, cmdWeekdays, cmdWeekend, chkRingOnce, after}) {
+    for (QWidget* next : std::initializer_list<QWidget*>{chkDays[0], chkDays[1], chkDays[2], chkDays[3], chkDays[4],
+                                                         chkDays[5], chkDays[6], cmdEveryDay, cmdWeekdays, cmdWeekend,
+                                                         chkRingOnce, cmbSound, spnVolume, cmdPlay, after}) {
         if (next)
             setTabOrder(previous, next);
         previous = next;

@@ -36,6 +36,7 @@ void frmEdit::PresetControls()
     txtShortDescription->setText(choices.description);
     setDays(edit.Edit_Alarm.days);
     chkRingOnce->setChecked(edit.Edit_Alarm.once);
+    setSound(edit.Edit_Alarm);
 }
 
 void frmEdit::cmdAccept_Click()
@@ -57,10 +58,7 @@ void frmEdit::cmdAccept_Click()
         m_context.form<frmMain>().GetRecordedTimes();
         return;
     }
-    // The sound goes with the alarm; accepting the alarm as the window shows it switches it on, as a clock does.
-    alarm->sound = edit.Edit_Alarm.sound;
-    alarm->soundFile = edit.Edit_Alarm.soundFile;
-    alarm->volume = edit.Edit_Alarm.volume;
+    // Accepting the alarm as the window shows it switches it on, as a clock does.
     if (m_context.Alarms.rewrite(m_context.editAlarm.Edit_AlarmPosition, *alarm) == AlarmBook::Entry::DuplicateTime) {
         tell(tr("You have already recorded this time to your current session."));
         return;

@@ -2,7 +2,9 @@
 
 #include <QtEndian>
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <numbers>
 
 namespace WaveSynth {
@@ -91,6 +93,57 @@ QByteArray alarmSound()
 QByteArray silenceSound()
 {
     return wrapPcm16(QByteArray(SilenceDataBytes, '\0'), SilenceRate, FormatChunk::WithExtraSize18);
+}
+
+namespace {
+
+constexpr int BuiltInRate = 22'050;
+
+QByteArray synthesize(double seconds, const std::function<double(double)>& at)
+{
+    const int count = static_cast<int>(seconds * BuiltInRate);
+    QByteArray samples;
+    samples.reserve(2 * count);
+    for (int i = 0; i < count; ++i) {
+        const double value = std::clamp(at(static_cast<double>(i) / BuiltInRate), -1.0, 1.0);
+        append16(samples, static_cast<quint16>(static_cast<qint16>(std::lround(32767.0 * value))));
+    }
+    return wrapPcm16(samples, BuiltInRate, FormatChunk::Plain16);
+}
+
+} // namespace
+
+QByteArray chimeSound()
+{
+    // Two bell strokes, a third lower after the first, each fading over a second and a half; a bell's
+    // partials lie off the harmonic series, which is what makes it sound like one rather than a beep.
+    constexpr double Strokes[] = {1318.5, 1046.5};
+    constexpr double Partials[][2] = {{1.0, 0.6}, {2.76, 0.25}, {5.40, 0.1}, {8.93, 0.05}};
+    return synthesize(4.0, [&](double t) {
+        const int stroke = std::min(1, static_cast<int>(t / 2.0));
+        const double since = t - 2.0 * stroke;
+        double value = 0.0;
+        for (const auto& [ratio, level] : Partials)
+            value += level * std::exp(-since * 2.5 * ratio) *
+                     std::sin(2 * std::numbers::pi * Strokes[stroke] * ratio * since);
+        // A 3 ms onset, so that the stroke does not click.
+        return 0.9 * std::min(1.0, since / 0.003) * value;
+    });
+}
+
+QByteArray risingSound()
+{
+    // Eight short beeps climbing a major scale and growing louder, then a pause: a call that gets more
+    // urgent each time it repeats, without ever being harsh.
+    constexpr double Scale[] = {523.3, 587.3, 659.3, 698.5, 784.0, 880.0, 987.8, 1046.5};
+    return synthesize(2.4, [&](double t) {
+        const int beep = static_cast<int>(t / 0.18);
+        const double inBeep = t - 0.18 * beep;
+        if (beep >= 8 || inBeep >= 0.12)
+            return 0.0;
+        const double edges = std::min({1.0, inBeep / 0.006, (0.12 - inBeep) / 0.006});
+        return (0.35 + 0.07 * beep) * edges * std::sin(2 * std::numbers::pi * Scale[beep] * inBeep);
+    });
 }
 
 } // namespace WaveSynth

@@ -10,6 +10,7 @@
 #include "alarms/frmEdit.h"
 #include "alarms/frmRecordNewTime.h"
 #include "alarms/frmRemove.h"
+#include "engine/AlarmSound.h"
 #include "engine/TimeTexts.h"
 #include "engine/frmAlarm.h"
 #include "frmSplash.h"
@@ -273,8 +274,11 @@ void frmMain::ShowNextRing()
 {
     const TimeTexts::HourMode mode =
         opt12HR->isChecked() ? TimeTexts::HourMode::Twelve : TimeTexts::HourMode::TwentyFour;
-    lblNextAlarm->setText(Ringing::nextRingText(m_context.Ringer.nextRing(m_context.desktop().clock.now()), mode,
-                                                Languages::dateLocale()));
+    const std::optional<QDateTime> next = m_context.Ringer.nextRing(m_context.desktop().clock.now());
+    lblNextAlarm->setText(Ringing::nextRingText(next, mode, Languages::dateLocale()));
+    const bool muted = next && m_context.desktop().sound.outputMuted();
+    lblSoundMuted->setText(muted ? AlarmSound::mutedLine(m_context.settings().ringWhenMuted()) : QString());
+    lblSoundMuted->setVisible(muted);
 }
 
 void frmMain::AlarmsChanged()
@@ -323,13 +327,16 @@ void frmMain::TellMissed()
 void frmMain::RingAlarm(const Ring& ring)
 {
     Restore();
-    m_context.playSound(modMain::AlarmSound);
+    // Told before the ring turns a muted output up, which would hide that it was muted.
+    const QString silent = m_context.silentRingText();
+    m_context.ringSound(ring);
+    timAlarm->setInterval(AlarmSound::timerMs(m_context.settings().ringSeconds()));
     timAlarm->start();
     if (AlarmOpen) {
         Notifications& notifications = m_context.desktop().notifications;
         // Only an alarm window snoozes, and the one open (if any) is another alarm's.
         m_boxAlarmLine = ring.line;
-        Notifications::Notice notice = frmAlarm::Notice(ring.line, true);
+        Notifications::Notice notice = frmAlarm::Notice(ring.line, true, silent);
         notice.offerSnooze = false;
         notifications.post(notice);
         m_context.desktop().messages.show(tr("An alarm has gone off but since your last alarm was not "
@@ -346,12 +353,16 @@ void frmMain::RingAlarm(const Ring& ring)
     AlarmOpen = true;
     frmAlarm& alarm = m_context.form<frmAlarm>();
     alarm.lblAlarmInformation->setText(ring.line);
+    alarm.ShowSoundNote(silent);
     alarm.ShownRing = ring;
     m_context.desktop().modal.exec(alarm);
 }
 
 void frmMain::timAlarm_Timer()
 {
+    // A ring longer than the alarm sound ends with its time, even where a busy computer let the sound fall behind.
+    if (m_context.settings().ringSeconds() > AlarmSound::RingLengths[0])
+        m_context.playSound(modMain::SilenceSound);
     timAlarm->stop();
     AlarmSoundEnded();
 }

@@ -48,7 +48,7 @@ public:
     // Keeps the computer's wake-up set for the next alarm, a lead before it, or unset when there is none
     // or the user does not want it.
     void ArmWakeUp();
-    // Says when the next alarm rings.
+    // Says when the next alarm rings, and, while one is set, whether a muted output would keep it from being heard.
     void ShowNextRing();
     // An alarm was recorded, changed, switched on or off or removed, a snooze added, cancelled or rung, or a new
     // minute began: the wake-up, the next ring, the list's switches and the snoozed lines follow.
@@ -112,6 +112,7 @@ public:
     QGroupBox* frmRecordedAlarms;
     QListWidget* lstAlarmTimes;
     QLabel* lblNextAlarm;
+    QLabel* lblSoundMuted;
     QPushButton* cmdRecordNewAlarm;
     QToolButton* cmdOpen;
     QToolButton* cmdSave;

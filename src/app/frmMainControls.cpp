@@ -151,6 +151,9 @@ frmMain::frmMain(modMain& context) : QWidget(nullptr), m_context(context)
     auto* listColumn = new QVBoxLayout;
     listColumn->addWidget(lstAlarmTimes, 1);
     listColumn->addWidget(lblNextAlarm);
+    lblSoundMuted = plainLabel({}, frmRecordedAlarms);
+    lblSoundMuted->hide();
+    listColumn->addWidget(lblSoundMuted);
     alarmsLayout->addLayout(listColumn, 1);
     alarmsLayout->addLayout(alarmButtons);
     snoozedLines = new SnoozedLines(m_context.Snoozed, this);

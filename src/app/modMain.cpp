@@ -1,6 +1,8 @@
 #include "modMain.h"
 
+#include "app/WaveSynth.h"
 #include "app/frmMain.h"
+#include "engine/AlarmSound.h"
 #include "engine/frmAlarm.h"
 #include "platform/WriteWhole.h"
 #include "settings/frmOptions.h"
@@ -69,6 +71,18 @@ modMain::modMain(Desktop desktop, const Placement& placement)
             form<frmAlarm>().cmdSnooze_Click();
     };
     m_desktop.notifications.onActivate = [this] { form<frmMain>().bringToFront(); };
+    m_desktop.sound.onFileFailed = [this](const QString& file, const QString&) {
+        if (isLoaded<frmAlarm>())
+            form<frmAlarm>().ShowSoundNote(AlarmSound::unplayableText(file));
+    };
+    m_desktop.sound.onOutputChanged = [this] {
+        if (isLoaded<frmMain>())
+            form<frmMain>().ShowNextRing();
+    };
+    m_desktop.sound.onEnded = [this] {
+        if (m_previewEnded)
+            std::exchange(m_previewEnded, {})();
+    };
 }
 
 modMain::~modMain()
@@ -78,6 +92,9 @@ modMain::~modMain()
     m_desktop.notifications.onActivate = nullptr;
     m_desktop.sleepWatcher.onResume = nullptr;
     m_desktop.wakeTimer.onAvailabilityChanged = nullptr;
+    m_desktop.sound.onFileFailed = nullptr;
+    m_desktop.sound.onOutputChanged = nullptr;
+    m_desktop.sound.onEnded = nullptr;
     for (QPointer<QWidget>& window : m_forms)
         delete window.data();
 }
@@ -130,6 +147,48 @@ void modMain::playSound(Sound sound)
         m_desktop.sound.beep();
     else
         m_desktop.sound.play(path);
+}
+
+namespace {
+QByteArray builtInSound(const QString& name)
+{
+    const QString resource = name == AlarmSound::Chime || name == AlarmSound::Rising ? name : QStringLiteral("101");
+    return QResource(QStringLiteral(":/sounds/%1.wav").arg(resource)).uncompressedData();
+}
+} // namespace
+
+void modMain::ringSound(const Ring& ring)
+{
+    m_previewEnded = nullptr;
+    const QString alarmFile = alarmSoundPath();
+    if (!QFileInfo::exists(alarmFile)) {
+        QDir().mkpath(m_soundFolder);
+        WriteWaveResource(AlarmSound, alarmFile);
+    }
+    const AlarmSound::Settings settings{m_settings.ringSeconds(), m_settings.gentleStartSeconds(),
+                                        m_settings.ringWhenMuted()};
+    m_desktop.sound.ring(
+        AlarmSound::ringRequest(ring, settings, QFileInfo::exists(alarmFile) ? alarmFile : QString(), builtInSound));
+}
+
+void modMain::previewSound(const Ring& ring, std::function<void()> ended)
+{
+    const QString alarmFile = alarmSoundPath();
+    m_desktop.sound.ring(
+        AlarmSound::previewRequest(ring, QFileInfo::exists(alarmFile) ? alarmFile : QString(), builtInSound));
+    m_previewEnded = std::move(ended);
+}
+
+void modMain::stopPreview()
+{
+    if (m_previewEnded)
+        m_desktop.sound.stop();
+    m_previewEnded = nullptr;
+}
+
+QString modMain::silentRingText() const
+{
+    return m_desktop.sound.outputMuted() && !m_settings.ringWhenMuted() ? AlarmSound::rangSilentlyText() : QString();
 }
 
 void modMain::unloadSlot(int index)

@@ -110,6 +110,16 @@ public:
     // deletes both) is written again first; an alarm whose file cannot be had sounds as the desktop's
     // beep rather than not at all.
     void playSound(Sound sound);
+    // Rings `ring` with its own sound and volume, for the ring length of the options, turning up a muted
+    // output when the options say so; a chosen file that cannot be played rings the alarm sound instead,
+    // and the alarm window says so.
+    void ringSound(const Ring& ring);
+    // Plays `ring`'s sound once, as a window's Play button does; `ended` runs when it ends by itself.
+    void previewSound(const Ring& ring, std::function<void()> ended);
+    // Ends the preview playing; an alarm's sound is left alone.
+    void stopPreview();
+    // What is told about a ring into a muted output: empty when the output is heard or will be turned up.
+    QString silentRingText() const;
     // The folder for the sound files: `tempFiles` beside a program run in place, or under the cache folder
     // when that cannot be created or written. An installed program always uses the cache folder: its own
     // folder is a system one (/usr/bin), which must not receive files at run time, even from root.
@@ -125,5 +135,6 @@ private:
     KeptAlarms m_kept;
     KeptSnoozes m_keptSnoozes;
     QString m_soundFolder;
+    std::function<void()> m_previewEnded;
     std::array<QPointer<QWidget>, 7> m_forms;
 };

@@ -49,6 +49,13 @@ frmAlarm::frmAlarm(modMain& context) : QDialog(nullptr), m_context(context)
     WindowColours::setText(*lblAlarmInformation, QColor(0, 128, 0));
     auto* frameLayout = new QVBoxLayout(Frame1);
     frameLayout->addWidget(lblAlarmInformation);
+    // The file's name is the user's: plain text, like the line.
+    lblSoundNote = new QLabel(this);
+    lblSoundNote->setTextFormat(Qt::PlainText);
+    lblSoundNote->setWordWrap(true);
+    lblSoundNote->setMaximumWidth(lblAlarmInformation->minimumWidth());
+    lblSoundNote->hide();
+    Accessibility::markAlert(*lblSoundNote);
 
     cmdStop = new QToolButton(this);
     cmdStop->setIcon(AppArt::glyph(AppArt::Glyph::Stop));
@@ -77,6 +84,7 @@ frmAlarm::frmAlarm(modMain& context) : QDialog(nullptr), m_context(context)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
     layout->addWidget(Frame1, 1);
+    layout->addWidget(lblSoundNote);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -103,7 +111,7 @@ void frmAlarm::timCheckMain_Timer()
     } else {
         cmdStop->setEnabled(false);
         timCheckMain->stop();
-        m_context.desktop().notifications.update(Notice(lblAlarmInformation->text(), false));
+        m_context.desktop().notifications.update(Notice(lblAlarmInformation->text(), false, lblSoundNote->text()));
     }
 }
 
@@ -152,16 +160,23 @@ void frmAlarm::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-Notifications::Notice frmAlarm::Notice(const QString& line, bool soundPlaying)
+Notifications::Notice frmAlarm::Notice(const QString& line, bool soundPlaying, const QString& soundNote)
 {
-    return {Label1Text(), line, soundPlaying, true};
+    return {Label1Text(), soundNote.isEmpty() ? line : line + QStringLiteral("\n") + soundNote, soundPlaying, true};
+}
+
+void frmAlarm::ShowSoundNote(const QString& note)
+{
+    lblSoundNote->setText(note);
+    lblSoundNote->setVisible(!note.isEmpty());
+    Notify();
 }
 
 void frmAlarm::Notify()
 {
     if (isVisible())
         m_context.desktop().notifications.post(
-            Notice(lblAlarmInformation->text(), m_context.form<frmMain>().timAlarm->isActive()));
+            Notice(lblAlarmInformation->text(), m_context.form<frmMain>().timAlarm->isActive(), lblSoundNote->text()));
 }
 
 void frmAlarm::showEvent(QShowEvent* event)

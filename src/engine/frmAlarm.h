@@ -26,13 +26,16 @@ public:
     void cmdSnooze_Click();
     // The desktop notification of an alarm ringing with `line`; "Stop Alarm" only while the sound plays,
     // "Snooze" while the window is open.
-    static Notifications::Notice Notice(const QString& line, bool soundPlaying);
+    static Notifications::Notice Notice(const QString& line, bool soundPlaying, const QString& soundNote = {});
     // Posts this window's notification afresh, as the sound now is.
     void Notify();
+    // Says, beside the alarm's line, why the alarm did not sound as chosen; empty: nothing to say.
+    void ShowSoundNote(const QString& note);
 
     QLabel* Label1;
     QGroupBox* Frame1;
     QLabel* lblAlarmInformation;
+    QLabel* lblSoundNote;
     QToolButton* cmdStop;
     QPushButton* cmdClose;
     QPushButton* cmdSnooze;

@@ -44,6 +44,21 @@ public:
     virtual int show(const QString& text, int style, const QString& title, const QString& details = {}) = 0;
 };
 
+// How an alarm sounds: what plays, how loud, for how long.
+struct SoundRequest {
+    // A sound file: the program's own, or one the user chose. Empty: `wave` plays.
+    QString file;
+    // A whole RIFF/WAVE file in memory: the sound when `file` is empty, and the one that plays instead of a
+    // `file` that cannot be played.
+    QByteArray wave;
+    int volume = 100; // percent of the program's own stream; the desktop's volume stays as it is
+    int lengthMs = 0; // how long it sounds, repeating the sound; 0: once through
+    int rampMs = 0;   // grows from silence to its volume over this long; 0: at its volume from the start
+    // A muted or nearly silent output is turned up for the sound and put back as it was when it ends.
+    bool raiseMutedOutput = false;
+    bool operator==(const SoundRequest&) const = default;
+};
+
 class SoundPlayer {
 public:
     virtual ~SoundPlayer() = default;
@@ -51,8 +66,20 @@ public:
     virtual void prepare(const QString& filePath) = 0;
     // Asynchronous; a new request replaces whatever is still playing. Never loops.
     virtual void play(const QString& filePath) = 0;
+    // Asynchronous, like play(), and replaces it likewise.
+    virtual void ring(const SoundRequest& request) = 0;
+    // Ends the sound playing, and puts back an output it turned up before returning.
+    virtual void stop() = 0;
     // The desktop's own alert sound, for when there is no sound file to play.
     virtual void beep() = 0;
+    // Whether the desktop's sound output is muted or too quiet to hear (below 10 %), as last known.
+    virtual bool outputMuted() const = 0;
+    // The callbacks run on the user-interface thread. outputMuted() changed:
+    std::function<void()> onOutputChanged;
+    // The `file` of the request ringing cannot be played, for `reason`; its `wave` plays instead.
+    std::function<void(const QString& file, const QString& reason)> onFileFailed;
+    // The latest request's sound came to its end by itself.
+    std::function<void()> onEnded;
 };
 
 class TrayService {

@@ -85,6 +85,18 @@ SoundPlayer* QtDeferredSoundPlayer::player()
     using Make = SoundPlayer* (*)();
     if (const auto make = reinterpret_cast<Make>(module.resolve("tockwell_make_sound_player"))) {
         m_player.reset(make());
+        m_player->onOutputChanged = [this] {
+            if (onOutputChanged)
+                onOutputChanged();
+        };
+        m_player->onFileFailed = [this](const QString& file, const QString& reason) {
+            if (onFileFailed)
+                onFileFailed(file, reason);
+        };
+        m_player->onEnded = [this] {
+            if (onEnded)
+                onEnded();
+        };
         return m_player.get();
     }
     m_messages.show(QCoreApplication::translate("QtDesktop",
@@ -107,6 +119,25 @@ void QtDeferredSoundPlayer::play(const QString& filePath)
         sound->play(filePath);
     else
         beep();
+}
+
+void QtDeferredSoundPlayer::ring(const SoundRequest& request)
+{
+    if (SoundPlayer* sound = player())
+        sound->ring(request);
+    else
+        beep();
+}
+
+void QtDeferredSoundPlayer::stop()
+{
+    if (m_player)
+        m_player->stop();
+}
+
+bool QtDeferredSoundPlayer::outputMuted() const
+{
+    return m_player && m_player->outputMuted();
 }
 
 void QtDeferredSoundPlayer::beep()
@@ -367,7 +398,11 @@ QtDesktop::QtDesktop(const QIcon& trayIcon, const QString& soundModule, const QS
 {
     // A notification left behind would never expire, and its "Stop Alarm" would stop nothing; a bus
     // that does not answer holds the end up half a second at most.
-    m_programEnd.beforeEnd = [this] { m_notifications.settle(std::chrono::milliseconds(500)); };
+    m_programEnd.beforeEnd = [this] {
+        // An output turned up for a ring is put back before the process goes.
+        m_sound.stop();
+        m_notifications.settle(std::chrono::milliseconds(500));
+    };
 }
 
 Desktop QtDesktop::desktop()

@@ -27,7 +27,7 @@ public:
 };
 
 // Plays through the sound module, loaded when a sound is first wanted: the audio stack it brings
-// (Qt Multimedia, the sound server's client, their codecs) costs a start several milliseconds before
+// (the sound server's client) costs a start several milliseconds before
 // its first window, and nothing needs it before the splash is on screen. Without the module, a
 // request to play gets the desktop's alert sound, and the user is told once.
 class QtDeferredSoundPlayer : public SoundPlayer {
@@ -36,7 +36,10 @@ public:
     ~QtDeferredSoundPlayer() override;
     void prepare(const QString& filePath) override;
     void play(const QString& filePath) override;
+    void ring(const SoundRequest& request) override;
+    void stop() override;
     void beep() override;
+    bool outputMuted() const override;
 
 private:
     SoundPlayer* player();

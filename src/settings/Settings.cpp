@@ -1,7 +1,10 @@
 #include "Settings.h"
 
+#include "engine/AlarmSound.h"
 #include "engine/Snoozes.h"
 #include "platform/Desktop.h"
+
+#include <algorithm>
 
 namespace Settings {
 
@@ -76,6 +79,47 @@ int Store::snoozeMinutes() const
 void Store::setSnoozeMinutes(int minutes)
 {
     m_backend.save(m_application, DesktopSection, DesktopKey::SnoozeMinutes, QString::number(minutes));
+}
+
+namespace {
+// The stored number when it is one of `allowed`, otherwise the first of them.
+template <std::size_t N> int oneOf(const QString& stored, const std::array<int, N>& allowed)
+{
+    bool number = false;
+    const int value = stored.toInt(&number);
+    return number && std::find(allowed.begin(), allowed.end(), value) != allowed.end() ? value : allowed.front();
+}
+} // namespace
+
+int Store::ringSeconds() const
+{
+    return oneOf(m_backend.get(m_application, DesktopSection, DesktopKey::RingSeconds, {}), AlarmSound::RingLengths);
+}
+
+void Store::setRingSeconds(int seconds)
+{
+    m_backend.save(m_application, DesktopSection, DesktopKey::RingSeconds, QString::number(seconds));
+}
+
+int Store::gentleStartSeconds() const
+{
+    return oneOf(m_backend.get(m_application, DesktopSection, DesktopKey::GentleStartSeconds, {}),
+                 AlarmSound::GentleStarts);
+}
+
+void Store::setGentleStartSeconds(int seconds)
+{
+    m_backend.save(m_application, DesktopSection, DesktopKey::GentleStartSeconds, QString::number(seconds));
+}
+
+bool Store::ringWhenMuted() const
+{
+    return decode(m_backend.get(m_application, DesktopSection, DesktopKey::RingWhenMuted, QString::number(On))) != Off;
+}
+
+void Store::setRingWhenMuted(bool ring)
+{
+    m_backend.save(m_application, DesktopSection, DesktopKey::RingWhenMuted, QString::number(ring ? On : Off));
 }
 
 } // namespace Settings

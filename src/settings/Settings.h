@@ -23,6 +23,9 @@ inline const QString DesktopSection = QStringLiteral("Desktop");
 namespace DesktopKey {
 inline const QString WakeFromSleep = QStringLiteral("Wake from Sleep");
 inline const QString SnoozeMinutes = QStringLiteral("Snooze Minutes");
+inline const QString RingSeconds = QStringLiteral("Ring Seconds");
+inline const QString GentleStartSeconds = QStringLiteral("Gentle Start Seconds");
+inline const QString RingWhenMuted = QStringLiteral("Ring When Muted");
 } // namespace DesktopKey
 
 // On/off settings store 1 for off and 2 for on.
@@ -48,6 +51,16 @@ public:
     // How long a snooze lasts, in minutes: one of Snoozes::Lengths. Kept in DesktopSection.
     int snoozeMinutes() const;
     void setSnoozeMinutes(int minutes);
+    // How long an alarm sounds, in seconds: one of AlarmSound::RingLengths. Kept in DesktopSection.
+    int ringSeconds() const;
+    void setRingSeconds(int seconds);
+    // Over how many seconds an alarm grows from silence to its volume: one of AlarmSound::GentleStarts, 0 for
+    // at once. Kept in DesktopSection.
+    int gentleStartSeconds() const;
+    void setGentleStartSeconds(int seconds);
+    // Whether an alarm turns up a muted output to be heard: yes unless the user said no. Kept in DesktopSection.
+    bool ringWhenMuted() const;
+    void setRingWhenMuted(bool ring);
     const QString& application() const { return m_application; }
 
 private:

@@ -8,6 +8,7 @@
 #include "app/WindowFonts.h"
 #include "app/frmMain.h"
 #include "app/modMain.h"
+#include "engine/AlarmSound.h"
 #include "engine/Snoozes.h"
 #include "settings/Settings.h"
 #include "tray/LinkLabel.h"
@@ -132,6 +133,22 @@ frmOptions::frmOptions(modMain& context) : QDialog(nullptr), m_context(context)
     for (const int minutes : Snoozes::Lengths)
         cmbSnooze->addItem(minutes == 1 ? tr("1 minute") : tr("%n minutes", nullptr, minutes), minutes);
     lblSnooze->setBuddy(cmbSnooze);
+    lblRingLength = textLabel(tr("Ring for"), general);
+    cmbRingLength = dropDownList(lblRingLength->text(), general);
+    cmbRingLength->setMinimumWidth(0);
+    for (const int seconds : AlarmSound::RingLengths)
+        cmbRingLength->addItem(seconds < 60    ? tr("%n seconds", nullptr, seconds)
+                               : seconds == 60 ? tr("1 minute")
+                                               : tr("%n minutes", nullptr, seconds / 60),
+                               seconds);
+    lblRingLength->setBuddy(cmbRingLength);
+    lblGentleStart = textLabel(tr("Start quietly and grow louder over"), general);
+    cmbGentleStart = dropDownList(lblGentleStart->text(), general);
+    cmbGentleStart->setMinimumWidth(0);
+    for (const int seconds : AlarmSound::GentleStarts)
+        cmbGentleStart->addItem(seconds == 0 ? tr("Off") : tr("%n seconds", nullptr, seconds), seconds);
+    lblGentleStart->setBuddy(cmbGentleStart);
+    chkRingWhenMuted = new QCheckBox(tr("Ring even when the computer's sound is muted"), general);
     lblDes = note(tr("Note: All settings altered will changed immediately. To restore all settings to "
                      "original default positions hit \"Restore to Default\" below:"),
                   general);
@@ -140,6 +157,9 @@ frmOptions::frmOptions(modMain& context) : QDialog(nullptr), m_context(context)
     generalLayout->addWidget(chkStartAtLogin);
     generalLayout->addWidget(chkWakeFromSleep);
     generalLayout->addLayout(row({lblSnooze, cmbSnooze}));
+    generalLayout->addLayout(row({lblRingLength, cmbRingLength}));
+    generalLayout->addLayout(row({lblGentleStart, cmbGentleStart}));
+    generalLayout->addWidget(chkRingWhenMuted);
     generalLayout->addSpacing(8);
     generalLayout->addWidget(lblDes);
     generalLayout->addSpacing(4);
@@ -250,7 +270,8 @@ void frmOptions::followValueChanges()
         {chkFormCaption, &frmOptions::chkFormCaption_Click},
         {chkSystemTrayDate, &frmOptions::chkSystemTrayDate_Click},
         {chkStartAtLogin, &frmOptions::chkStartAtLogin_Click},
-        {chkWakeFromSleep, &frmOptions::chkWakeFromSleep_Click}};
+        {chkWakeFromSleep, &frmOptions::chkWakeFromSleep_Click},
+        {chkRingWhenMuted, &frmOptions::chkRingWhenMuted_Click}};
     for (const auto& [box, handler] : checkBoxes)
         connect(box, &QCheckBox::toggled, this, handler);
     // An option button's handler runs when it becomes the chosen one, not when it stops being it.
@@ -263,7 +284,9 @@ void frmOptions::followValueChanges()
         });
     const std::pair<QComboBox*, Handler> lists[] = {{cmbClockColour, &frmOptions::cmbClockColour_Click},
                                                     {cmbDateFormat, &frmOptions::cmbDateFormat_Click},
-                                                    {cmbSnooze, &frmOptions::cmbSnooze_Click}};
+                                                    {cmbSnooze, &frmOptions::cmbSnooze_Click},
+                                                    {cmbRingLength, &frmOptions::cmbRingLength_Click},
+                                                    {cmbGentleStart, &frmOptions::cmbGentleStart_Click}};
     for (const auto& [list, handler] : lists) {
         // Nothing is selected until the load picks the stored entry.
         list->setCurrentIndex(-1);
@@ -296,6 +319,9 @@ void frmOptions::Form_Load()
     chkWakeFromSleep->setChecked(settings.wakeFromSleep());
     ShowWakeAvailability();
     cmbSnooze->setCurrentIndex(cmbSnooze->findData(settings.snoozeMinutes()));
+    cmbRingLength->setCurrentIndex(cmbRingLength->findData(settings.ringSeconds()));
+    cmbGentleStart->setCurrentIndex(cmbGentleStart->findData(settings.gentleStartSeconds()));
+    chkRingWhenMuted->setChecked(settings.ringWhenMuted());
     lblCurrentVersion->setText(AppInfo::runningVersion());
     lblVersionAvailable->setText(UpdateCheck::tr(UpdateCheck::UnknownVersion));
 }
@@ -366,6 +392,28 @@ void frmOptions::cmbSnooze_Click()
     const int minutes = cmbSnooze->currentData().toInt();
     if (minutes != settings.snoozeMinutes())
         settings.setSnoozeMinutes(minutes);
+}
+
+// Showing a stored value runs these handlers too; only the user's change is stored.
+void frmOptions::cmbRingLength_Click()
+{
+    if (const int seconds = cmbRingLength->currentData().toInt(); seconds != m_context.settings().ringSeconds())
+        m_context.settings().setRingSeconds(seconds);
+}
+
+void frmOptions::cmbGentleStart_Click()
+{
+    if (const int seconds = cmbGentleStart->currentData().toInt(); seconds != m_context.settings().gentleStartSeconds())
+        m_context.settings().setGentleStartSeconds(seconds);
+}
+
+void frmOptions::chkRingWhenMuted_Click()
+{
+    if (chkRingWhenMuted->isChecked() == m_context.settings().ringWhenMuted())
+        return;
+    m_context.settings().setRingWhenMuted(chkRingWhenMuted->isChecked());
+    // The main window's line says what alarms will do about a muted output.
+    m_context.form<frmMain>().ShowNextRing();
 }
 
 void frmOptions::cmbClockColour_Click()

@@ -33,6 +33,11 @@ public:
     void ShowWakeAvailability();
     // Stores the snooze length, beside the six preferences.
     void cmbSnooze_Click();
+    // Store how long alarms ring, how gently they start and whether they turn up a muted output, beside the
+    // six preferences.
+    void cmbRingLength_Click();
+    void cmbGentleStart_Click();
+    void chkRingWhenMuted_Click();
     void cmbClockColour_Click();
     void cmbDateFormat_Click();
     void opt12HR_Click();
@@ -52,6 +57,11 @@ public:
     QCheckBox* chkWakeFromSleep;
     QLabel* lblSnooze;
     QComboBox* cmbSnooze;
+    QLabel* lblRingLength;
+    QComboBox* cmbRingLength;
+    QLabel* lblGentleStart;
+    QComboBox* cmbGentleStart;
+    QCheckBox* chkRingWhenMuted;
     QLabel* lblDes;
     QPushButton* cmdRestoretoDefault;
     QLabel* Label1;

@@ -68,7 +68,14 @@ struct FakeSoundPlayer final : SoundPlayer {
     std::function<void()> whilePreparing = nothing; // once, as a box that a missing sound module brings would
     void prepare(const QString& file) override { prepared << file, std::exchange(whilePreparing, nothing)(); }
     void play(const QString& filePath) override { played << filePath; }
+    QList<SoundRequest> rung;
+    int stops = 0;
+    bool muted = false;
+    // Each ring is also a play of its file (none for a sound in memory).
+    void ring(const SoundRequest& request) override { rung << request, played << request.file; }
+    void stop() override { ++stops; }
     void beep() override { ++beeps; }
+    bool outputMuted() const override { return muted; }
 };
 
 struct FakeTrayService final : TrayService {

@@ -25,7 +25,7 @@ else
 fi
 
 {
-    printf '%s\n' bin/tockwell lib/tockwell/libtockwell_sound.so lib/tockwell/tockwell-wake "share/applications/$APP_ID.desktop" share/doc/tockwell/{changelog.gz,copyright} \
+    printf '%s\n' bin/tockwell lib/tockwell/libtockwell_{sound,decoder}.so lib/tockwell/tockwell-wake "share/applications/$APP_ID.desktop" share/doc/tockwell/{changelog.gz,copyright} \
         "share/icons/hicolor/scalable/apps/$APP_ID.svg" share/man/man1/tockwell.1.gz "share/metainfo/$APP_ID.metainfo.xml"
     for size in 16 24 32 48 64 128 256; do echo "share/icons/hicolor/${size}x${size}/apps/$APP_ID.png"; done
 } | LC_ALL=C sort >"$WORK/expected"
@@ -62,6 +62,9 @@ if [ "$MODE" = installed ]; then
         # The sound player is loaded from the prefix once the splash is up.
         await grep -q "$ROOT/lib/tockwell/libtockwell_sound.so" "/proc/$!/maps" ||
             { cat "$WORK/run.log"; fail "$user: the sound module was not loaded"; }
+        # The decoder module waits for a sound file the user chose; the built-in sounds never load it. (The sound
+        # server's client library maps libsndfile by itself, for its own sample cache.)
+        ! grep -q libtockwell_decoder "/proc/$!/maps" || fail "$user: the decoder module was loaded at start"
         kill -TERM $! && wait $! || fail "$user: SIGTERM ended the program with status $?"
         ! ls "${sounds[@]}" 2>/dev/null || fail "$user: the sound files outlived SIGTERM"
         find "$ROOT" | sort | diff -u "$WORK/before" - || fail "$user: the program wrote under its prefix"
@@ -70,7 +73,7 @@ else
     lintian --fail-on error,warning "$DEB" 2>&1 | grep -v 'running with root privileges' | tee "$WORK/lintian"
     [ "${PIPESTATUS[0]}" -eq 0 ] && ! grep -q . "$WORK/lintian" || fail "lintian finds fault with the package"
     depends=$(dpkg-deb -f "$DEB" Depends)
-    for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libqt6network6 libcap2-bin qt6-qpa-plugins; do
+    for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libpulse0 libsndfile1 libcap2-bin qt6-qpa-plugins; do
         [[ ", $depends," =~ ", $package"[\ ,] ]] || fail "Depends lacks $package: $depends"
     done
 fi

@@ -4,6 +4,7 @@
 #include "alarms/frmEdit.h"
 #include "alarms/frmRecordNewTime.h"
 #include "alarms/frmRemove.h"
+#include "app/WaveSynth.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QToolButton>
 
 #include <fcntl.h>
@@ -157,6 +159,77 @@ private slots:
         QTest::keyClick(list, Qt::Key_Space);
         QCOMPARE(list->currentItem()->data(Qt::AccessibleDescriptionRole).toString(), u"Once"_qs);
         QLocale::setDefault(QLocale::c());
+    }
+    // The sound of an alarm: a built-in one, a file chosen through the desktop's dialog (a cancel keeps what was
+    // shown) and a volume, kept with the alarm on Accept, shown again by the edit window and kept by it.
+    void sound_data()
+    {
+        QTest::addColumn<QStringList>("steps"); // see act()
+        QTest::addColumn<QString>("stored");    // sound|file|volume
+        QTest::addColumn<QString>("shown");     // the sound's line in the list, the volume
+        const QString file = u"/home/u/Musique d'été/réveil 1.ogg"_qs;
+        QTest::newRow("as ever") << QStringList() << "||100"
+                                 << "Alarm sound|100 %";
+        QTest::newRow("chime, 40 %") << QStringList{"pick 1", "volume 40"} << "chime||40"
+                                     << "Chime|40 %";
+        QTest::newRow("a file") << QStringList{"file " + file} << "|" + file + "|100"
+                                << "réveil 1.ogg|100 %";
+        QTest::newRow("file cancelled") << QStringList{"pick 2", "file "} << "rising||100"
+                                        << "Rising beeps|100 %";
+        QTest::newRow("file, then built-in") << QStringList{"file /a.ogg", "pick 0", "volume 0"} << "||0"
+                                             << "Alarm sound|0 %";
+    }
+    void sound()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        click(main().cmdRecordNewAlarm);
+        frmRecordNewTime& record = h->context->form<frmRecordNewTime>();
+        for (const QString& step : steps)
+            act(record, step);
+        fillAndAccept(record, u"06|30|AM|Wake"_qs, Saved);
+        const auto keptNow = [this] {
+            const AlarmRecord& alarm = book()[1];
+            return QStringList{alarm.sound, alarm.soundFile, QString::number(alarm.volume)}.join(u'|');
+        };
+        QCOMPARE(keptNow(), stored);
+        QCOMPARE(SessionFile::read(kept()).table, book().all());
+        frmEdit& edit = openEdit(u"6:30 AM   -   Wake"_qs);
+        QCOMPARE(edit.cmbSound->currentText() + u'|' + edit.spnVolume->text(), shown);
+        fillAndAccept(edit, u"06|30|AM|Woken"_qs, Updated);
+        QCOMPARE(keptNow(), stored);
+    }
+    // Play previews the sound shown at the volume shown, once, never turning up the output; it stops on a second
+    // press, another sound chosen, or the window going, and shows Play again then and when the sound ends.
+    void previews_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<int>("previews");
+        QTest::addColumn<int>("stops");
+        QTest::newRow("pressed again") << QStringList{"play", "play"} << 1 << 1;
+        QTest::newRow("ended") << QStringList{"play", "ended", "play"} << 2 << 0;
+        QTest::newRow("other sound") << QStringList{"play", "pick 1"} << 1 << 1;
+        QTest::newRow("window closed") << QStringList{"play", "close"} << 1 << 1;
+    }
+    void previews()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(int, previews);
+        QFETCH(int, stops);
+        book()[1] = {7, 30, QStringLiteral("Tea")};
+        frmEdit& edit = openEdit(u"7:30 AM   -   Tea"_qs);
+        act(edit, u"file /gone.ogg"_qs);
+        act(edit, u"volume 30"_qs);
+        for (const QString& step : steps)
+            act(edit, step);
+        QCOMPARE(h->fakes.sound.stops, stops);
+        SoundRequest preview;
+        preview.file = u"/gone.ogg"_qs;
+        preview.wave = WaveSynth::alarmSound();
+        preview.volume = 30;
+        QCOMPARE(h->fakes.sound.rung, QList<SoundRequest>(previews, preview));
+        QCOMPARE(edit.cmdPlay->text(), steps.last() == u"play" && stops == 0 ? u"Stop"_qs : u"Play"_qs);
     }
     void recordFillsTheLowestFreeSlotUntilAllAreInUse()
     {
@@ -315,6 +388,25 @@ private slots:
     }
 
 private:
+    // Does `step` in the window: "pick N" (the Nth sound), "file PATH" (Choose a file..., PATH picked; none:
+    // cancelled), "volume N", "play", "ended" (the sound played to its end), "close".
+    void act(AlarmTimeForm& window, const QString& step)
+    {
+        const QString word = step.section(u' ', 0, 0), rest = step.section(u' ', 1);
+        if (word == u"pick" || word == u"file") {
+            h->fakes.files.nextOpen = rest;
+            window.cmbSound->setCurrentIndex(word == u"pick" ? rest.toInt() : window.cmbSound->count() - 1);
+            emit window.cmbSound->activated(window.cmbSound->currentIndex());
+        } else if (word == u"volume") {
+            window.spnVolume->setValue(rest.toInt());
+        } else if (word == u"play") {
+            click(window.cmdPlay);
+        } else if (word == u"ended") {
+            h->fakes.sound.onEnded();
+        } else {
+            window.reject();
+        }
+    }
     // Picks and types "hour|minute|AM/PM|description" as a user would ("" leaves a list without a
     // choice), presses Enter and expects `message`.
     void fillAndAccept(AlarmTimeForm& window, const QString& typed, const QString& message)

@@ -246,6 +246,87 @@ private slots:
         QVERIFY(box->isEnabled() && box->toolTip().isEmpty());
     }
 
+    // How alarms sound, in Options, General: the choices with the default or the stored one shown (anything else
+    // stored reads as the default), the user's choice stored in the Desktop section, and Restore to Default leaving it.
+    void soundOptions_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("stored");  // "" for nothing stored
+        QTest::addColumn<QString>("offered"); // the choices, the one shown in brackets; a box is [on] or [off]
+        QTest::addColumn<int>("choose");      // the choice the user then makes; a box is clicked
+        const QString lengths = "30 seconds,1 minute,2 minutes,5 minutes,10 minutes,15 minutes";
+        QTest::newRow("ring, default") << "Ring Seconds"
+                                       << ""
+                                       << "[30 seconds]," + lengths.mid(11) << 1;
+        QTest::newRow("ring, 15 min") << "Ring Seconds"
+                                      << "900" << lengths.chopped(10) + "[15 minutes]" << 0;
+        QTest::newRow("ring, odd") << "Ring Seconds"
+                                   << "45"
+                                   << "[30 seconds]," + lengths.mid(11) << 5;
+        QTest::newRow("gentle, default") << "Gentle Start Seconds"
+                                         << ""
+                                         << "[Off],10 seconds,30 seconds,60 seconds" << 3;
+        QTest::newRow("gentle, 30 s") << "Gentle Start Seconds"
+                                      << "30"
+                                      << "Off,10 seconds,[30 seconds],60 seconds" << 0;
+        QTest::newRow("muted, default") << "Ring When Muted"
+                                        << ""
+                                        << "[on]" << 0;
+        QTest::newRow("muted, off") << "Ring When Muted"
+                                    << "1"
+                                    << "[off]" << 0;
+    }
+    void soundOptions()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, stored);
+        QFETCH(QString, offered);
+        QFETCH(int, choose);
+        if (!stored.isEmpty())
+            h->fakes.settings.values.insert(UiHarness::Application + "/Desktop/" + key, stored);
+        frmOptions& o = options();
+        QComboBox* list = key == "Ring Seconds"      ? o.cmbRingLength
+                          : key == "Ring When Muted" ? nullptr
+                                                     : o.cmbGentleStart;
+        const auto shown = [&] {
+            QStringList choices;
+            for (int i = 0; list && i < list->count(); ++i)
+                choices << (i == list->currentIndex() ? "[" + list->itemText(i) + "]" : list->itemText(i));
+            return list ? choices.join(u',') : o.chkRingWhenMuted->isChecked() ? "[on]" : "[off]";
+        };
+        QCOMPARE(shown(), offered);
+        QVERIFY(h->fakes.settings.writes.filter(key).isEmpty());
+        list ? list->setCurrentIndex(choose) : o.chkRingWhenMuted->click();
+        const QString chosen = shown();
+        const QString value = list ? list->currentData().toString() : o.chkRingWhenMuted->isChecked() ? "2" : "1";
+        QCOMPARE(h->fakes.settings.writes.filter(key), QStringList(key + "=" + value));
+        h->fakes.messages.expect({}, MsgBox::Yes);
+        h->fakes.messages.expect({});
+        o.cmdRestoretoDefault->click();
+        QCOMPARE(shown(), chosen);
+        QCOMPARE(h->fakes.settings.writes.filter(key).size(), 1);
+    }
+
+    // While an alarm is set and the output is muted, the main window says what alarms will do about it, as the
+    // option stands; an output heard again, or no alarm set, and the line goes.
+    void mutedLine()
+    {
+        h->fakes.sound.muted = true;
+        main().ShowNextRing();
+        QVERIFY(main().lblSoundMuted->isHidden());
+        h->context->Alarms.record({7, 0, QStringLiteral("x")});
+        QCOMPARE(main().lblSoundMuted->text(), "Sound is muted: alarms will unmute it to ring.");
+        QVERIFY(!main().lblSoundMuted->isHidden() && main().lblSoundMuted->textFormat() == Qt::PlainText);
+        // The window grows for the line: it never covers the list.
+        main().show();
+        QTRY_VERIFY(main().lblSoundMuted->geometry().top() > main().lstAlarmTimes->geometry().bottom());
+        options().chkRingWhenMuted->click();
+        QCOMPARE(main().lblSoundMuted->text(), "Sound is muted: alarms will ring silently.");
+        h->fakes.sound.muted = false;
+        h->fakes.sound.onOutputChanged();
+        QVERIFY(main().lblSoundMuted->isHidden());
+    }
+
     // The real helper through a stand-in for a real-time clock that can wake the computer, or a shell in its place.
     // One that cannot wake it (exit 2 or 3, also after a start that went well) says why for good; one killed says
     // so, is started again once the shortest time between starts has passed (50 ms, or an hour), and is told the time

@@ -55,18 +55,18 @@ private slots:
     {
         QTest::addColumn<QString>("steps"); // what happens while the alarm window is open
         // Of this alarm and the next one: A the alarm sound, S the silence that cuts it short; the next
-        // finds a file where the sound folder belongs and gets the desktop's beep instead.
+        // finds a file where the sound folder belongs and rings the alarm sound from memory instead (W).
         QTest::addColumn<QString>("sounds");
         // The desktop notifications of both: P posted with "Stop Alarm", U updated to none (the sound is
         // over), W withdrawn.
         QTest::addColumn<QString>("told");
-        QTest::newRow("Escape") << "Escape" << u"ASS"_qs << u"PWPW"_qs;
-        QTest::newRow("Stop, then Close") << "Stop, Close" << u"ASS"_qs << u"PUWPUW"_qs;
+        QTest::newRow("Escape") << "Escape" << u"ASWS"_qs << u"PWPW"_qs;
+        QTest::newRow("Stop, then Close") << "Stop, Close" << u"ASWS"_qs << u"PUWPUW"_qs;
         // By keyboard: Tab, Space on Stop, then Return, which closes (never snoozes) whatever has the focus.
-        QTest::newRow("Stop, then Return") << "Stop by keys" << u"ASS"_qs << u"PUWPUW"_qs;
+        QTest::newRow("Stop, then Return") << "Stop by keys" << u"ASWS"_qs << u"PUWPUW"_qs;
         // Not closed properly: the next alarm sounds, but only a message box (and the notification
         // while it is open, its "Stop Alarm" used) tells of it.
-        QTest::newRow("title bar") << "title bar" << u"AS"_qs << u"PWPUW"_qs;
+        QTest::newRow("title bar") << "title bar" << u"AWS"_qs << u"PWPUW"_qs;
     }
     void closing()
     {
@@ -108,7 +108,7 @@ private slots:
                                      MsgBox::Ok, [&] { h->fakes.notifications.onStop(); });
         tickAt(QDateTime(QDate(2026, 12, 5), QTime(7, 6, 0, 300))); // and closed the same way
         QCOMPARE(heard(), sounds);
-        QCOMPARE(h->fakes.sound.beeps, 1);
+        QCOMPARE(h->fakes.sound.rung.last().wave, WaveSynth::alarmSound());
         QCOMPARE(h->fakes.modal.runs, open ? 1 : 2);
         if (open)
             QCOMPARE(h->fakes.messages.calls.at(0).style, MsgBox::OkOnly | MsgBox::Critical);
@@ -120,6 +120,96 @@ private slots:
         main().hide();
         h->fakes.notifications.onActivate();
         QVERIFY(main().isVisible());
+    }
+
+    // The alarm rings its own sound, at its volume, for the ring length (timAlarm runs as long), gently where
+    // asked; a muted output is turned up unless the option is off, when the window and notification say it rang
+    // silently; a chosen file the player cannot play is named beside the line.
+    void ringsItsOwnSound_data()
+    {
+        QTest::addColumn<QString>("options"); // ring seconds|gentle start seconds|ring when muted (1 off, 2 on)
+        QTest::addColumn<QString>("alarm");   // sound|file|volume
+        QTest::addColumn<bool>("muted");      // the output
+        QTest::addColumn<QString>("rings");   // file ("A": the alarm sound's), length ms, ramp ms, raise|timAlarm ms
+        QTest::addColumn<QString>("failure"); // what the player then reports
+        QTest::addColumn<QString>("note");    // beside the line, and in the notification
+        const QString silent = "Your computer's sound is muted: this alarm rang silently.";
+        QTest::newRow("as ever") << "||"
+                                 << "||100" << false << "A 29808 0 1|29100"
+                                 << ""
+                                 << "";
+        QTest::newRow("chime, 2 min, gentle") << "120|30|"
+                                              << "chime||40" << false << " 120000 30000 1|120000"
+                                              << ""
+                                              << "";
+        QTest::newRow("muted, turned up") << "900||2"
+                                          << "rising||100" << true << " 900000 0 1|900000"
+                                          << ""
+                                          << "";
+        QTest::newRow("muted, left") << "60|10|1"
+                                     << "||100" << true << "A 60000 10000 0|60000"
+                                     << "" << silent;
+        QTest::newRow("heard, option off") << "||1"
+                                           << "||100" << false << "A 29808 0 0|29100"
+                                           << ""
+                                           << "";
+        QTest::newRow("file gone") << "||"
+                                   << "|/media/usb/réveil 1.ogg|70" << false
+                                   << "/media/usb/réveil 1.ogg 29808 0 1|29100"
+                                   << "/media/usb/réveil 1.ogg"
+                                   << "Tockwell could not play the sound file /media/usb/réveil 1.ogg, so it rang its "
+                                      "alarm sound instead.";
+    }
+    void ringsItsOwnSound()
+    {
+        QFETCH(QString, options);
+        QFETCH(QString, alarm);
+        QFETCH(QString, rings);
+        QFETCH(bool, muted);
+        QFETCH(QString, failure);
+        QFETCH(QString, note);
+        const QStringList keys{"Ring Seconds", "Gentle Start Seconds", "Ring When Muted"};
+        for (int i = 0; i < 3; ++i)
+            if (!options.section(u'|', i, i).isEmpty())
+                h->fakes.settings.values.insert(UiHarness::Application + "/Desktop/" + keys[i],
+                                                options.section(u'|', i, i));
+        h->fakes.sound.muted = muted;
+        AlarmRecord& record = h->context->Alarms[1];
+        record.sound = alarm.section(u'|', 0, 0);
+        record.soundFile = alarm.section(u'|', 1, 1);
+        record.volume = alarm.section(u'|', 2).toInt();
+        QString shown;
+        whileOpen([&](frmAlarm& window) {
+            if (!failure.isEmpty())
+                h->fakes.sound.onFileFailed(failure, QStringLiteral("No such file or directory"));
+            shown = window.lblSoundNote->isVisible() ? window.lblSoundNote->text() : QString();
+            QCOMPARE(window.lblSoundNote->textFormat(), Qt::PlainText);
+            QCOMPARE(h->fakes.notifications.notices.last(),
+                     frmAlarm::Notice(window.lblAlarmInformation->text(), true, note));
+            // Its time over, a ring longer than the alarm sound is silenced; the alarm sound plays out as ever.
+            const qsizetype played = h->fakes.sound.played.size();
+            main().timAlarm_Timer();
+            QCOMPARE(h->fakes.sound.played.size() - played, main().timAlarm->interval() > 29100 ? 1 : 0);
+            window.cmdClose_Click();
+        });
+        tickAt(QDateTime(QDate(2026, 12, 5), QTime(7, 5, 0, 100)));
+        QCOMPARE(h->fakes.sound.rung.size(), 1);
+        const SoundRequest& request = h->fakes.sound.rung[0];
+        const QString file = request.file == h->context->alarmSoundPath() ? u"A"_qs : request.file;
+        QCOMPARE(QStringLiteral("%1 %2 %3 %4|%5")
+                     .arg(file)
+                     .arg(request.lengthMs)
+                     .arg(request.rampMs)
+                     .arg(request.raiseMutedOutput)
+                     .arg(main().timAlarm->interval()),
+                 rings);
+        QCOMPARE(request.volume, record.volume);
+        const QByteArray wave = record.sound == "chime"    ? WaveSynth::chimeSound()
+                                : record.sound == "rising" ? WaveSynth::risingSound()
+                                : file == u"A"             ? QByteArray()
+                                                           : WaveSynth::alarmSound();
+        QVERIFY(request.wave == wave);
+        QCOMPARE(shown, note);
     }
 
     // The wake-up follows the next alarm. Alarms passed by over an hour while the computer slept are told as
@@ -335,12 +425,12 @@ private:
     {
         h->fakes.modal.whileOpen = [act](QDialog& dialog) { act(static_cast<frmAlarm&>(dialog)); };
     }
-    // What was played: A the alarm sound, S the silence (the only other sound asked for).
+    // What was played: A the alarm sound, W a sound from memory, S the silence (the only other file asked for).
     QString heard() const
     {
         QString letters;
         for (const QString& path : h->fakes.sound.played)
-            letters += path == h->context->alarmSoundPath() ? u'A' : u'S';
+            letters += path == h->context->alarmSoundPath() ? u'A' : path.isEmpty() ? u'W' : u'S';
         return letters;
     }
     void prepare() override

@@ -97,12 +97,11 @@ private slots:
         QTest::addColumn<QLocale>("region");
         QTest::addColumn<QString>("boxes");    // the days' boxes in order, 1 Monday .. 7 Sunday
         QTest::addColumn<QString>("weekdays"); // what "Weekdays", then "Weekend" check
-        QTest::newRow("Sunday first") << QLocale(QLocale::English, QLocale::UnitedStates) << "7123456"
-                                      << "12345 67";
-        QTest::newRow("weekend Friday and Saturday") << QLocale(QLocale::Arabic, QLocale::SaudiArabia) << "7123456"
-                                                     << "12347 56";
-        QTest::newRow("Monday first") << QLocale(QLocale::German, QLocale::Germany) << "1234567"
-                                      << "12345 67";
+        QTest::newRow("Sunday first") << QLocale(QLocale::English, QLocale::UnitedStates) << u"7123456"_qs
+                                      << u"12345 67"_qs;
+        QTest::newRow("weekend Friday and Saturday")
+            << QLocale(QLocale::Arabic, QLocale::SaudiArabia) << u"7123456"_qs << u"12347 56"_qs;
+        QTest::newRow("Monday first") << QLocale(QLocale::German, QLocale::Germany) << u"1234567"_qs << u"12345 67"_qs;
     }
     void days()
     {
@@ -168,16 +167,13 @@ private slots:
         QTest::addColumn<QString>("stored");    // sound|file|volume
         QTest::addColumn<QString>("shown");     // the sound's line in the list, the volume
         const QString file = u"/home/u/Musique d'été/réveil 1.ogg"_qs;
-        QTest::newRow("as ever") << QStringList() << "||100"
-                                 << "Alarm sound|100 %";
-        QTest::newRow("chime, 40 %") << QStringList{"pick 1", "volume 40"} << "chime||40"
-                                     << "Chime|40 %";
-        QTest::newRow("a file") << QStringList{"file " + file} << "|" + file + "|100"
-                                << "réveil 1.ogg|100 %";
-        QTest::newRow("file cancelled") << QStringList{"pick 2", "file "} << "rising||100"
-                                        << "Rising beeps|100 %";
-        QTest::newRow("file, then built-in") << QStringList{"file /a.ogg", "pick 0", "volume 0"} << "||0"
-                                             << "Alarm sound|0 %";
+        QTest::newRow("as ever") << QStringList() << u"||100"_qs << u"Alarm sound|100 %"_qs;
+        QTest::newRow("chime, 40 %") << QStringList{"pick 1", "volume 40"} << u"chime||40"_qs << u"Chime|40 %"_qs;
+        QTest::newRow("a file") << QStringList{"file " + file} << u"|"_qs + file + "|100" << u"réveil 1.ogg|100 %"_qs;
+        QTest::newRow("file cancelled") << QStringList{"pick 2", "file "} << u"rising||100"_qs
+                                        << u"Rising beeps|100 %"_qs;
+        QTest::newRow("file, then built-in")
+            << QStringList{"file /a.ogg", "pick 0", "volume 0"} << u"||0"_qs << u"Alarm sound|0 %"_qs;
     }
     void sound()
     {

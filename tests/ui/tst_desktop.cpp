@@ -255,26 +255,15 @@ private slots:
         QTest::addColumn<QString>("offered"); // the choices, the one shown in brackets; a box is [on] or [off]
         QTest::addColumn<int>("choose");      // the choice the user then makes; a box is clicked
         const QString lengths = "30 seconds,1 minute,2 minutes,5 minutes,10 minutes,15 minutes";
-        QTest::newRow("ring, default") << "Ring Seconds"
-                                       << ""
-                                       << "[30 seconds]," + lengths.mid(11) << 1;
-        QTest::newRow("ring, 15 min") << "Ring Seconds"
-                                      << "900" << lengths.chopped(10) + "[15 minutes]" << 0;
-        QTest::newRow("ring, odd") << "Ring Seconds"
-                                   << "45"
-                                   << "[30 seconds]," + lengths.mid(11) << 5;
-        QTest::newRow("gentle, default") << "Gentle Start Seconds"
-                                         << ""
-                                         << "[Off],10 seconds,30 seconds,60 seconds" << 3;
-        QTest::newRow("gentle, 30 s") << "Gentle Start Seconds"
-                                      << "30"
-                                      << "Off,10 seconds,[30 seconds],60 seconds" << 0;
-        QTest::newRow("muted, default") << "Ring When Muted"
-                                        << ""
-                                        << "[on]" << 0;
-        QTest::newRow("muted, off") << "Ring When Muted"
-                                    << "1"
-                                    << "[off]" << 0;
+        QTest::newRow("ring, default") << u"Ring Seconds"_qs << u""_qs << u"[30 seconds],"_qs + lengths.mid(11) << 1;
+        QTest::newRow("ring, 15 min") << u"Ring Seconds"_qs << u"900"_qs << lengths.chopped(10) + "[15 minutes]" << 0;
+        QTest::newRow("ring, odd") << u"Ring Seconds"_qs << u"45"_qs << u"[30 seconds],"_qs + lengths.mid(11) << 5;
+        QTest::newRow("gentle, default") << u"Gentle Start Seconds"_qs << u""_qs
+                                         << u"[Off],10 seconds,30 seconds,60 seconds"_qs << 3;
+        QTest::newRow("gentle, 30 s") << u"Gentle Start Seconds"_qs << u"30"_qs
+                                      << u"Off,10 seconds,[30 seconds],60 seconds"_qs << 0;
+        QTest::newRow("muted, default") << u"Ring When Muted"_qs << u""_qs << u"[on]"_qs << 0;
+        QTest::newRow("muted, off") << u"Ring When Muted"_qs << u"1"_qs << u"[off]"_qs << 0;
     }
     void soundOptions()
     {
@@ -506,23 +495,23 @@ private slots:
         QTest::newRow("same") << ok("\t1.0.0\r\n") << notice << false << none << nothingNew;
         QTest::newRow("older") << ok("0.9.9") << notice << false << none << nothingNew;
         QTest::newRow("newer, yes, no program for the installer")
-            << ok("1.0.1") << notice << true << "1.0.1"
+            << ok("1.0.1") << notice << true << u"1.0.1"_qs
             << newer + QStringList{"64 Tockwell: No program is set up to open this address:\n" + Installer + u'|',
                                    "open " + Installer};
-        QTest::newRow("newer, no") << ok("1.0.1") << notice << false << "1.0.1" << newer;
-        QTest::newRow("empty number") << ok("1..1") << notice << false << "Unknown" << unusable;
+        QTest::newRow("newer, no") << ok("1.0.1") << notice << false << u"1.0.1"_qs << newer;
+        QTest::newRow("empty number") << ok("1..1") << notice << false << u"Unknown"_qs << unusable;
         // Cut at the cap: whatever its first bytes say, it is not the whole document.
         QTest::newRow("padded past the cap")
-            << ok("1.0.1" + QByteArray(100, ' ')) << notice << false << "Unknown" << unusable;
-        QTest::newRow("suffix") << ok("1.0.1-beta") << notice << false << "Unknown" << unusable;
-        QTest::newRow("arabic-indic digits") << ok("1.0.\u0661") << notice << false << "Unknown" << unusable;
-        QTest::newRow("404") << notFound << notice << false << "Unknown"
+            << ok("1.0.1" + QByteArray(100, ' ')) << notice << false << u"Unknown"_qs << unusable;
+        QTest::newRow("suffix") << ok("1.0.1-beta") << notice << false << u"Unknown"_qs << unusable;
+        QTest::newRow("arabic-indic digits") << ok("1.0.\u0661") << notice << false << u"Unknown"_qs << unusable;
+        QTest::newRow("404") << notFound << notice << false << u"Unknown"_qs
                              << QStringList{"ver 64", failed + notFound.error};
-        QTest::newRow("notice missing") << ok("1.0.1") << notFound << false << "1.0.1"
+        QTest::newRow("notice missing") << ok("1.0.1") << notFound << false << u"1.0.1"_qs
                                         << QStringList{"ver 64", "txt 16384",
                                                        asked +
                                                            "Tockwell 1.0.1 is available. Do you want to download it?|"};
-        QTest::newRow("notice over 16 KiB") << ok("1.0.1") << ok(QByteArray(20000, 'n')) << false << "1.0.1"
+        QTest::newRow("notice over 16 KiB") << ok("1.0.1") << ok(QByteArray(20000, 'n')) << false << u"1.0.1"_qs
                                             << QStringList{"ver 64", "txt 16384", asked + QString(16384, u'n') + u'|'};
     }
 
@@ -695,16 +684,17 @@ private slots:
         QTest::addColumn<QByteArray>("response"); // to /doc; or, not an HTTP answer, the address asked for instead
         QTest::addColumn<QString>("outcome");     // "ok|truncated|body" or "error|status|text"; ending in '|': any text
 
-        QTest::newRow("far past the cap") << http("200 OK", QByteArray(1 << 20, 'v')) << "ok|1|" + QString(64, u'v');
+        QTest::newRow("far past the cap")
+            << http("200 OK", QByteArray(1 << 20, 'v')) << u"ok|1|"_qs + QString(64, u'v');
         QTest::newRow("not found") << http("404 Not Found", "<html>Gone</html>")
-                                   << "error|404|The server answered with HTTP status 404 (Not Found).";
+                                   << u"error|404|The server answered with HTTP status 404 (Not Found)."_qs;
         QTest::newRow("redirect to another scheme")
             << http("302 Found", {}, "Location: https://127.0.0.1/moved\r\n")
-            << "error|302|The server sent the request on to an address of another kind: https://127.0.0.1/moved";
-        QTest::newRow("never answers") << QByteArray() << "error|0|The server did not answer within 0.5 seconds.";
+            << u"error|302|The server sent the request on to an address of another kind: https://127.0.0.1/moved"_qs;
+        QTest::newRow("never answers") << QByteArray() << u"error|0|The server did not answer within 0.5 seconds."_qs;
         QTest::newRow("another scheme") << QByteArray("ftp://127.0.0.1/doc")
-                                        << "error|0|Not a web address: ftp://127.0.0.1/doc";
-        QTest::newRow("no host") << QByteArray("http:///doc") << "error|0|Not a web address: http:///doc";
+                                        << u"error|0|Not a web address: ftp://127.0.0.1/doc"_qs;
+        QTest::newRow("no host") << QByteArray("http:///doc") << u"error|0|Not a web address: http:///doc"_qs;
     }
 
     void webFetch()

@@ -60,13 +60,13 @@ private slots:
         // The desktop notifications of both: P posted with "Stop Alarm", U updated to none (the sound is
         // over), W withdrawn.
         QTest::addColumn<QString>("told");
-        QTest::newRow("Escape") << "Escape" << u"ASWS"_qs << u"PWPW"_qs;
-        QTest::newRow("Stop, then Close") << "Stop, Close" << u"ASWS"_qs << u"PUWPUW"_qs;
+        QTest::newRow("Escape") << u"Escape"_qs << u"ASWS"_qs << u"PWPW"_qs;
+        QTest::newRow("Stop, then Close") << u"Stop, Close"_qs << u"ASWS"_qs << u"PUWPUW"_qs;
         // By keyboard: Tab, Space on Stop, then Return, which closes (never snoozes) whatever has the focus.
-        QTest::newRow("Stop, then Return") << "Stop by keys" << u"ASWS"_qs << u"PUWPUW"_qs;
+        QTest::newRow("Stop, then Return") << u"Stop by keys"_qs << u"ASWS"_qs << u"PUWPUW"_qs;
         // Not closed properly: the next alarm sounds, but only a message box (and the notification
         // while it is open, its "Stop Alarm" used) tells of it.
-        QTest::newRow("title bar") << "title bar" << u"AWS"_qs << u"PWPUW"_qs;
+        QTest::newRow("title bar") << u"title bar"_qs << u"AWS"_qs << u"PWPUW"_qs;
     }
     void closing()
     {
@@ -134,31 +134,20 @@ private slots:
         QTest::addColumn<QString>("failure"); // what the player then reports
         QTest::addColumn<QString>("note");    // beside the line, and in the notification
         const QString silent = "Your computer's sound is muted: this alarm rang silently.";
-        QTest::newRow("as ever") << "||"
-                                 << "||100" << false << "A 29808 0 1|29100"
-                                 << ""
-                                 << "";
-        QTest::newRow("chime, 2 min, gentle") << "120|30|"
-                                              << "chime||40" << false << " 120000 30000 1|120000"
-                                              << ""
-                                              << "";
-        QTest::newRow("muted, turned up") << "900||2"
-                                          << "rising||100" << true << " 900000 0 1|900000"
-                                          << ""
-                                          << "";
-        QTest::newRow("muted, left") << "60|10|1"
-                                     << "||100" << true << "A 60000 10000 0|60000"
-                                     << "" << silent;
-        QTest::newRow("heard, option off") << "||1"
-                                           << "||100" << false << "A 29808 0 0|29100"
-                                           << ""
-                                           << "";
-        QTest::newRow("file gone") << "||"
-                                   << "|/media/usb/réveil 1.ogg|70" << false
-                                   << "/media/usb/réveil 1.ogg 29808 0 1|29100"
-                                   << "/media/usb/réveil 1.ogg"
-                                   << "Tockwell could not play the sound file /media/usb/réveil 1.ogg, so it rang its "
-                                      "alarm sound instead.";
+        QTest::newRow("as ever") << u"||"_qs << u"||100"_qs << false << u"A 29808 0 1|29100"_qs << u""_qs << u""_qs;
+        QTest::newRow("chime, 2 min, gentle")
+            << u"120|30|"_qs << u"chime||40"_qs << false << u" 120000 30000 1|120000"_qs << u""_qs << u""_qs;
+        QTest::newRow("muted, turned up")
+            << u"900||2"_qs << u"rising||100"_qs << true << u" 900000 0 1|900000"_qs << u""_qs << u""_qs;
+        QTest::newRow("muted, left") << u"60|10|1"_qs << u"||100"_qs << true << u"A 60000 10000 0|60000"_qs << u""_qs
+                                     << silent;
+        QTest::newRow("heard, option off")
+            << u"||1"_qs << u"||100"_qs << false << u"A 29808 0 0|29100"_qs << u""_qs << u""_qs;
+        QTest::newRow("file gone")
+            << u"||"_qs << u"|/media/usb/réveil 1.ogg|70"_qs << false << u"/media/usb/réveil 1.ogg 29808 0 1|29100"_qs
+            << u"/media/usb/réveil 1.ogg"_qs
+            << u"Tockwell could not play the sound file /media/usb/réveil 1.ogg, so it rang its "_qs
+               "alarm sound instead.";
     }
     void ringsItsOwnSound()
     {

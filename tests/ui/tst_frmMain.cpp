@@ -52,14 +52,14 @@ private slots:
         QTest::addColumn<QString>("date"); // of Saturday, 5 December 2026
         const QLocale german(QLocale::German, QLocale::Germany);
         QTest::newRow("24 hour, LED on, blanks, names") << german << QStringList{"2", " 2 ", " 5 "} << QTime(12, 46, 28)
-                                                        << "124628" << true << "Samstag 05 Dezember, 2026";
+                                                        << u"124628"_qs << true << u"Samstag 05 Dezember, 2026"_qs;
         QTest::newRow("12 hour, the locale's separator")
-            << german << QStringList{"1", "1", "3"} << QTime(0, 59, 48) << "125948" << false << "12.05.2026";
+            << german << QStringList{"1", "1", "3"} << QTime(0, 59, 48) << u"125948"_qs << false << u"12.05.2026"_qs;
         // No pattern: the locale's short date, still readable.
         QTest::newRow("garbage") << QLocale(QLocale::Swedish, QLocale::Sweden) << QStringList{"twelve", "-1", "+2"}
-                                 << QTime(0, 0, 7) << " 00007" << true << "2026-12-05";
+                                 << QTime(0, 0, 7) << u" 00007"_qs << true << u"2026-12-05"_qs;
         QTest::newRow("no separator of its own: /")
-            << QLocale::c() << QStringList{"1", "1", "3"} << QTime(9, 8) << " 90800" << false << "12/05/2026";
+            << QLocale::c() << QStringList{"1", "1", "3"} << QTime(9, 8) << u" 90800"_qs << false << u"12/05/2026"_qs;
     }
     void load()
     {

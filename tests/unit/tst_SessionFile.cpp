@@ -136,13 +136,13 @@ private slots:
         QTest::addColumn<bool>("save");
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("error");
-        QTest::newRow("load a missing file") << false << "nothing.tkw" << 53;
+        QTest::newRow("load a missing file") << false << u"nothing.tkw"_qs << 53;
         // The disk fills part-way: the file saved over stays whole, and no temporary file is left.
-        QTest::newRow("save, disk full") << true << "short" << 61;
+        QTest::newRow("save, disk full") << true << u"short"_qs << 61;
         // The folder is there, yet the temporary file beside the link's target cannot be made.
-        QTest::newRow("save through a dangling link") << true << "link" << 75;
+        QTest::newRow("save through a dangling link") << true << u"link"_qs << 75;
         // Holes read as zero bytes and take no disk space; reading them all would end in "too large".
-        QTest::newRow("load past a huge tail") << false << "tail" << 0;
+        QTest::newRow("load past a huge tail") << false << u"tail"_qs << 0;
     }
     void files()
     {

@@ -10,7 +10,6 @@
 #include "alarms/frmEdit.h"
 #include "alarms/frmRecordNewTime.h"
 #include "alarms/frmRemove.h"
-#include "engine/AlarmSound.h"
 #include "engine/TimeTexts.h"
 #include "engine/frmAlarm.h"
 #include "frmSplash.h"
@@ -276,9 +275,8 @@ void frmMain::ShowNextRing()
         opt12HR->isChecked() ? TimeTexts::HourMode::Twelve : TimeTexts::HourMode::TwentyFour;
     const std::optional<QDateTime> next = m_context.Ringer.nextRing(m_context.desktop().clock.now());
     lblNextAlarm->setText(Ringing::nextRingText(next, mode, Languages::dateLocale()));
-    const bool muted = next && m_context.desktop().sound.outputMuted();
-    lblSoundMuted->setText(muted ? AlarmSound::mutedLine(m_context.settings().ringWhenMuted()) : QString());
-    lblSoundMuted->setVisible(muted);
+    lblSoundMuted->setText(m_context.mutedLine(next.has_value()));
+    lblSoundMuted->setVisible(!lblSoundMuted->text().isEmpty());
 }
 
 void frmMain::AlarmsChanged()
@@ -327,10 +325,8 @@ void frmMain::TellMissed()
 void frmMain::RingAlarm(const Ring& ring)
 {
     Restore();
-    // Told before the ring turns a muted output up, which would hide that it was muted.
-    const QString silent = m_context.silentRingText();
-    m_context.ringSound(ring);
-    timAlarm->setInterval(AlarmSound::timerMs(m_context.settings().ringSeconds()));
+    const QString silent = m_context.ringSound(ring);
+    timAlarm->setInterval(m_context.ringTimerMs());
     timAlarm->start();
     if (AlarmOpen) {
         Notifications& notifications = m_context.desktop().notifications;
@@ -360,9 +356,7 @@ void frmMain::RingAlarm(const Ring& ring)
 
 void frmMain::timAlarm_Timer()
 {
-    // A ring longer than the alarm sound ends with its time, even where a busy computer let the sound fall behind.
-    if (m_context.settings().ringSeconds() > AlarmSound::RingLengths[0])
-        m_context.playSound(modMain::SilenceSound);
+    m_context.ringTimeOver();
     timAlarm->stop();
     AlarmSoundEnded();
 }

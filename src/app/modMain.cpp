@@ -157,8 +157,11 @@ QByteArray builtInSound(const QString& name)
 }
 } // namespace
 
-void modMain::ringSound(const Ring& ring)
+QString modMain::ringSound(const Ring& ring)
 {
+    // Told before the ring turns a muted output up, which would hide that it was muted.
+    const QString silent =
+        m_desktop.sound.outputMuted() && !m_settings.ringWhenMuted() ? AlarmSound::rangSilentlyText() : QString();
     m_previewEnded = nullptr;
     const QString alarmFile = alarmSoundPath();
     if (!QFileInfo::exists(alarmFile)) {
@@ -169,6 +172,7 @@ void modMain::ringSound(const Ring& ring)
                                         m_settings.ringWhenMuted()};
     m_desktop.sound.ring(
         AlarmSound::ringRequest(ring, settings, QFileInfo::exists(alarmFile) ? alarmFile : QString(), builtInSound));
+    return silent;
 }
 
 void modMain::previewSound(const Ring& ring, std::function<void()> ended)
@@ -186,9 +190,20 @@ void modMain::stopPreview()
     m_previewEnded = nullptr;
 }
 
-QString modMain::silentRingText() const
+int modMain::ringTimerMs() const
 {
-    return m_desktop.sound.outputMuted() && !m_settings.ringWhenMuted() ? AlarmSound::rangSilentlyText() : QString();
+    return AlarmSound::timerMs(m_settings.ringSeconds());
+}
+
+void modMain::ringTimeOver()
+{
+    if (m_settings.ringSeconds() > AlarmSound::RingLengths[0])
+        playSound(SilenceSound);
+}
+
+QString modMain::mutedLine(bool alarmSet) const
+{
+    return alarmSet && m_desktop.sound.outputMuted() ? AlarmSound::mutedLine(m_settings.ringWhenMuted()) : QString();
 }
 
 void modMain::unloadSlot(int index)

@@ -112,14 +112,20 @@ public:
     void playSound(Sound sound);
     // Rings `ring` with its own sound and volume, for the ring length of the options, turning up a muted
     // output when the options say so; a chosen file that cannot be played rings the alarm sound instead,
-    // and the alarm window says so.
-    void ringSound(const Ring& ring);
+    // and the alarm window says so. Returns what the alarm window and its notification say of a ring into a
+    // muted output the options leave muted, or nothing.
+    QString ringSound(const Ring& ring);
+    // How long `timAlarm` stands for a ring's sound, by the options.
+    int ringTimerMs() const;
+    // `timAlarm` ran out. A ring longer than the alarm sound ends with its time, even where a busy computer let
+    // the sound fall behind.
+    void ringTimeOver();
+    // The main window's line about a muted output while an alarm is set (`alarmSet`); empty when there is none.
+    QString mutedLine(bool alarmSet) const;
     // Plays `ring`'s sound once, as a window's Play button does; `ended` runs when it ends by itself.
     void previewSound(const Ring& ring, std::function<void()> ended);
     // Ends the preview playing; an alarm's sound is left alone.
     void stopPreview();
-    // What is told about a ring into a muted output: empty when the output is heard or will be turned up.
-    QString silentRingText() const;
     // The folder for the sound files: `tempFiles` beside a program run in place, or under the cache folder
     // when that cannot be created or written. An installed program always uses the cache folder: its own
     // folder is a system one (/usr/bin), which must not receive files at run time, even from root.

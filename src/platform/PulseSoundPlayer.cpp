@@ -407,13 +407,13 @@ struct PulseSoundPlayer::Loop {
             raiseOutput();
         else
             restoreOutput();
-        const pa_sample_spec spec{PA_SAMPLE_S16LE, uint32_t(source->rate), uint8_t(source->channels)};
+        const pa_sample_spec format{PA_SAMPLE_S16LE, uint32_t(source->rate), uint8_t(source->channels)};
         framesDone = 0;
         framesTotal = request.lengthMs > 0 ? qint64(request.lengthMs) * source->rate / 1000 : -1;
         rampFrames = qint64(request.rampMs) * source->rate / 1000;
         draining = false;
         emptyReads = 0;
-        stream = pa_stream_new(context, "Alarm", &spec, nullptr);
+        stream = pa_stream_new(context, "Alarm", &format, nullptr);
         if (!stream)
             return ended();
         pa_stream_set_write_callback(stream, &Loop::writable, this);
@@ -429,9 +429,9 @@ struct PulseSoundPlayer::Loop {
         // drops the buffer: so the buffer can be long enough that a busy computer never lets it run dry.
         pa_buffer_attr buffering;
         std::memset(&buffering, 0xff, sizeof buffering);
-        buffering.tlength = uint32_t(pa_usec_to_bytes(250 * PA_USEC_PER_MSEC, &spec));
+        buffering.tlength = uint32_t(pa_usec_to_bytes(250 * PA_USEC_PER_MSEC, &format));
         pa_cvolume volume;
-        pa_cvolume_set(&volume, spec.channels,
+        pa_cvolume_set(&volume, format.channels,
                        pa_volume_t(PA_VOLUME_NORM * uint64_t(std::clamp(request.volume, 0, 100)) / 100));
         pa_stream_connect_playback(stream, nullptr, &buffering, PA_STREAM_ADJUST_LATENCY, &volume, nullptr);
     }

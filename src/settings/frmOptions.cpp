@@ -127,27 +127,26 @@ frmOptions::frmOptions(modMain& context) : QDialog(nullptr), m_context(context)
     chkGraphicalClockonStartup = new QCheckBox(tr("Show Graphical-Clock on Startup"), general);
     chkStartAtLogin = new QCheckBox(tr("Start Tockwell when I log in"), general);
     chkWakeFromSleep = new QCheckBox(tr("Wake the computer from sleep for alarms"), general);
-    lblSnooze = textLabel(tr("Snooze for"), general);
-    cmbSnooze = dropDownList(lblSnooze->text(), general);
-    cmbSnooze->setMinimumWidth(0);
-    for (const int minutes : Snoozes::Lengths)
-        cmbSnooze->addItem(minutes == 1 ? tr("1 minute") : tr("%n minutes", nullptr, minutes), minutes);
-    lblSnooze->setBuddy(cmbSnooze);
-    lblRingLength = textLabel(tr("Ring for"), general);
-    cmbRingLength = dropDownList(lblRingLength->text(), general);
-    cmbRingLength->setMinimumWidth(0);
-    for (const int seconds : AlarmSound::RingLengths)
-        cmbRingLength->addItem(seconds < 60    ? tr("%n seconds", nullptr, seconds)
-                               : seconds == 60 ? tr("1 minute")
-                                               : tr("%n minutes", nullptr, seconds / 60),
-                               seconds);
-    lblRingLength->setBuddy(cmbRingLength);
-    lblGentleStart = textLabel(tr("Start quietly and grow louder over"), general);
-    cmbGentleStart = dropDownList(lblGentleStart->text(), general);
-    cmbGentleStart->setMinimumWidth(0);
-    for (const int seconds : AlarmSound::GentleStarts)
-        cmbGentleStart->addItem(seconds == 0 ? tr("Off") : tr("%n seconds", nullptr, seconds), seconds);
-    lblGentleStart->setBuddy(cmbGentleStart);
+    // A labelled list of numbers, each shown by `text` and kept as its item's data.
+    const auto numberList = [](QWidget* page, const QString& label, QLabel*& caption, QComboBox*& list,
+                               const auto& values, const auto& text) {
+        caption = textLabel(label, page);
+        list = dropDownList(caption->text(), page);
+        list->setMinimumWidth(0);
+        for (const int value : values)
+            list->addItem(text(value), value);
+        caption->setBuddy(list);
+    };
+    numberList(general, tr("Snooze for"), lblSnooze, cmbSnooze, Snoozes::Lengths,
+               [](int minutes) { return minutes == 1 ? tr("1 minute") : tr("%n minutes", nullptr, minutes); });
+    numberList(general, tr("Ring for"), lblRingLength, cmbRingLength, AlarmSound::RingLengths, [](int seconds) {
+        return seconds < 60    ? tr("%n seconds", nullptr, seconds)
+               : seconds == 60 ? tr("1 minute")
+                               : tr("%n minutes", nullptr, seconds / 60);
+    });
+    numberList(general, tr("Start quietly and grow louder over"), lblGentleStart, cmbGentleStart,
+               AlarmSound::GentleStarts,
+               [](int seconds) { return seconds == 0 ? tr("Off") : tr("%n seconds", nullptr, seconds); });
     chkRingWhenMuted = new QCheckBox(tr("Ring even when the computer's sound is muted"), general);
     lblDes = note(tr("Note: All settings altered will changed immediately. To restore all settings to "
                      "original default positions hit \"Restore to Default\" below:"),
